@@ -1,0 +1,51 @@
+#include "sim/spiel.h"
+#include "state/auftraege.h"
+#include "state/zahlen.h"
+
+namespace kabrolux {
+
+namespace {
+
+// Visits the used-region rows whose number is n, as the tick marks are matched to rows.
+template <class F>
+void zeilenMitNummer(Auftragstabelle& t, int32_t n, F&& f) {
+    durchlaufeBenutzte(t, [&](int, Auftrag& a) {
+        if (a.nummer == n) f(a);
+    });
+}
+
+}  // namespace
+
+std::vector<PosteingangZeile> Spiel::posteingangAufbauen() const {
+    std::vector<PosteingangZeile> zeilen;
+    for (const Auftrag& a : stand.auftraege) {
+        if (a.belegt == 1 && a.restminuten == 0 && (a.sonderauftrag == 0 || a.sonderauftrag == 1))
+            zeilen.push_back({auftragsText(a), false});
+    }
+    for (PosteingangZeile& z : zeilen) {
+        const auto n = nummerAusAuftragszeile(z.text);
+        if (!n) continue;
+        durchlaufeBenutzte(stand.auftraege, [&](int, const Auftrag& a) {
+            if (a.nummer == *n && a.angenommen == 1) z.haken = true;
+        });
+    }
+    return zeilen;
+}
+
+void Spiel::posteingangHaken(std::vector<PosteingangZeile>& zeilen, int k) {
+    auto halt = uhr.aussetzen();
+    if (k < 0 || k >= static_cast<int>(zeilen.size())) return;
+    // Acceptance is final: a removed tick comes back at once and counts nothing.
+    if (zeilen[k].haken)
+        stand.angenommeneauftraege = plusUmlauf(stand.angenommeneauftraege, 1);
+    else
+        zeilen[k].haken = true;
+
+    for (const PosteingangZeile& z : zeilen) {
+        const auto n = nummerAusAuftragszeile(z.text);
+        if (!n) continue;
+        zeilenMitNummer(stand.auftraege, *n, [&](Auftrag& a) { a.angenommen = z.haken ? 1 : 0; });
+    }
+}
+
+}  // namespace kabrolux

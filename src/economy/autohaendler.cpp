@@ -1,0 +1,29 @@
+#include "economy/kataloge.h"
+#include "sim/spiel.h"
+#include "state/zahlen.h"
+
+namespace kabrolux {
+
+bool Spiel::autoKaufen() {
+    auto halt = uhr.aussetzen();
+    Spielstand& s = stand;
+    const Katalogeintrag* modell = automodell(s.aktuellesauto);
+    if (!modell) return false;
+    const int32_t preis = preisVon(*modell);
+    if (preis > s.vermoegen) return false;
+
+    int slot = 0;
+    for (int k = 1; k <= kSlots && slot == 0; ++k)
+        if (s.taxen[k].belegt == 0) slot = k;
+    if (slot == 0) {
+        anzeige().meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        return false;
+    }
+    s.taxen[slot] = Taxi{1, preis, 0, 0, 0, s.aktuellesauto, s.taxinummer};
+    s.taxinummer = plusUmlauf(s.taxinummer, 1);
+    s.vermoegen -= preis;
+    geldMelden();
+    return true;
+}
+
+}  // namespace kabrolux

@@ -1,0 +1,56 @@
+#pragma once
+// Rules of the order table: finding, scanning, clearing, and the order lines.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/spielstand.h"
+
+namespace kabrolux {
+
+// Lowest row, from 1, whose belegt is 0 (cleared rows before never-used ones); 0 if full.
+int freieZeile(const Auftragstabelle& t);
+
+// A row that has never held an order since the new game ends the used region.
+inline bool nieBenutzt(const Auftrag& a) { return a.belegt == 0 && a.abschluss == 0; }
+
+// Visits rows 1, 2, ... and stops after the first never-used row (which is visited too);
+// never past row 999. Returns the last row visited.
+template <class F>
+int durchlaufeBenutzte(Auftragstabelle& t, F&& f) {
+    int r = 1;
+    for (;; ++r) {
+        f(r, t[r]);
+        if (nieBenutzt(t[r]) || r == kAuftragsZeilen) break;
+    }
+    return r;
+}
+template <class F>
+int durchlaufeBenutzte(const Auftragstabelle& t, F&& f) {
+    int r = 1;
+    for (;; ++r) {
+        f(r, t[r]);
+        if (nieBenutzt(t[r]) || r == kAuftragsZeilen) break;
+    }
+    return r;
+}
+
+// Clearing a served or expired order: zeros and empty texts, kennziffer 4, abschluss 2.
+void raeumeZeile(Auftrag& a);
+// Emptying for a new game: every field 0 or empty, kennziffer and abschluss included.
+void leereTabelle(Auftragstabelle& t);
+
+// Six-character order number: 7 -> "000007"; six or more digits unchanged.
+std::string nummernText(int32_t nummer);
+// The one-line description the inbox, the dispatch and the clock all show.
+std::string auftragsText(const Auftrag& a);
+
+// Reads the order number back out of an order line ("Auftrag 000007: ..."): the whole
+// number between "Auftrag " and ":", so seven-digit numbers are read correctly too.
+std::optional<int32_t> nummerAusAuftragszeile(std::string_view zeile);
+// Reads the taxi or driver number in front of ": " ("07: Taxi Variante 1", "100: ...").
+std::optional<int32_t> nummerAusListenzeile(std::string_view zeile);
+
+}  // namespace kabrolux

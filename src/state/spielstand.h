@@ -1,0 +1,128 @@
+#pragma once
+// The one game state that the clock and every screen share.
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "state/datum.h"
+#include "state/tabelle.h"
+
+namespace kabrolux {
+
+constexpr int kAuftragsZeilen = 999;
+constexpr int kSlots = 12;
+constexpr int kAktien = 6;
+
+// The pickup time holds either the integer 0 (never used or cleared) or a date-time; the save
+// file stores which of the two it is.
+class Abholzeit {
+public:
+    Abholzeit() = default;
+    static Abholzeit ganzzahl(int32_t v) { return Abholzeit(v); }
+    static Abholzeit zeit(DatumZeit t) { return Abholzeit(t); }
+    bool istZeit() const { return std::holds_alternative<double>(wert_); }
+    DatumZeit alsZeit() const {
+        return istZeit() ? std::get<double>(wert_) : std::get<int32_t>(wert_);
+    }
+    int32_t alsGanzzahl() const { return istZeit() ? 0 : std::get<int32_t>(wert_); }
+    bool operator==(const Abholzeit&) const = default;
+
+private:
+    explicit Abholzeit(int32_t v) : wert_(v) {}
+    explicit Abholzeit(double t) : wert_(t) {}
+    std::variant<int32_t, double> wert_{0};
+};
+
+// One row of the order table, its 18 fields in their fixed order.
+struct Auftrag {
+    int32_t belegt = 0;
+    Abholzeit abholzeit;
+    std::string kunde;
+    std::string abholort;
+    int32_t nummer = 0;
+    int32_t fahrzeit = 0;
+    int32_t einnahmen = 0;
+    int32_t imagebonus = 0;
+    int32_t kilometer = 0;
+    int32_t unfallwurf = 0;
+    int32_t kennziffer = 0;
+    int32_t angenommen = 0;
+    int32_t reserve = 0;
+    int32_t taxinr = 0;
+    int32_t restminuten = 0;
+    int32_t unterwegs = 0;
+    int32_t abschluss = 0;
+    int32_t sonderauftrag = 0;
+
+    bool operator==(const Auftrag&) const = default;
+};
+
+struct Taxi {
+    int32_t belegt = 0;
+    int32_t preis = 0;
+    int32_t zaehler = 0;
+    int32_t unterwegs = 0;
+    int32_t restminuten = 0;
+    int32_t modell = 0;
+    int32_t nummer = 0;
+    bool operator==(const Taxi&) const = default;
+};
+
+struct Fahrer {
+    int32_t belegt = 0;
+    int32_t gehalt = 0;
+    int32_t unterwegs = 0;
+    int32_t restminuten = 0;
+    int32_t kandidat = 0;
+    int32_t nummer = 0;
+    int32_t erfahrung = 0;
+    bool operator==(const Fahrer&) const = default;
+};
+
+struct Aktie {
+    int32_t ungenutzt = 0;  // never written by the game; kept for the save file
+    int32_t stueck = 0;
+    int32_t kurs = 0;
+    bool operator==(const Aktie&) const = default;
+};
+
+using Auftragstabelle = Tabelle<Auftrag, kAuftragsZeilen>;
+
+struct Spielstand {
+    // Company and money
+    double vermoegen = 0;
+    int32_t schulden = 0;
+    int32_t kreditlimit = 0;  // not saved
+    // Prices
+    double grundpreis = 0;
+    double kilometerpreis = 0;
+    // Calendar
+    DatumZeit spielzeit = 0;
+    // Reputation
+    int32_t bekanntheit = 0;
+    int32_t image = 0;
+    int32_t untergrundansehen = 0;
+    int32_t attraktivitaet = 0;
+    // Counters and running numbers
+    int32_t auftragsnummer = 0;
+    int32_t erledigteauftraege = 0;
+    int32_t angenommeneauftraege = 0;
+    int32_t taxinummer = 0;
+    int32_t fahrernummer = 0;
+    // Run flag and screen positions
+    int32_t spiellaeuft = 0;
+    int32_t aktuellesauto = 0;
+    int32_t aktuellerfahrer = 0;
+    int32_t gewaehlterauftrag = 0;  // dispatch selections, not saved
+    int32_t gewaehltestaxi = 0;
+    int32_t gewaehlterfahrer = 0;
+    // Tables
+    Tabelle<Taxi, kSlots> taxen;
+    Tabelle<Fahrer, kSlots> fahrer;
+    Tabelle<int32_t, kSlots> eingestellt;
+    Tabelle<Aktie, kAktien> aktien;
+    Auftragstabelle auftraege;
+};
+
+}  // namespace kabrolux

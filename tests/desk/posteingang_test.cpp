@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "state/auftraege.h"
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+void auftrag(TestSpiel& t, int r, int32_t nummer, int32_t sonder = 0) {
+    Auftrag& a = t.s.auftraege[r];
+    a.belegt = 1;
+    a.nummer = nummer;
+    a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 14, 5));
+    a.abholort = "Kino";
+    a.kunde = "Frau Wolf";
+    a.sonderauftrag = sonder;
+}
+
+}  // namespace
+
+TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
+    TestSpiel t;
+    EXPECT_TRUE(t.spiel.posteingangAufbauen().empty());
+    auftrag(t, 1, 7);
+    auftrag(t, 2, 8, 1);
+    auftrag(t, 3, 9, 3);  // a special order after dispatch is not listed
+    auftrag(t, 4, 10);
+    t.s.auftraege[4].restminuten = 5;  // a taxi is on the way
+    auftrag(t, 5, 11);
+    t.s.auftraege[5].angenommen = 1;
+    const auto z = t.spiel.posteingangAufbauen();
+    ASSERT_EQ(z.size(), 3u);
+    EXPECT_EQ(z[0].text.substr(0, 14), "Auftrag 000007");
+    EXPECT_FALSE(z[0].haken);
+    EXPECT_NE(z[1].text.find("Treffpunkt 0"), std::string::npos);
+    EXPECT_EQ(z[2].text.substr(8, 6), "000011");
+    EXPECT_TRUE(z[2].haken);
+}
+
+TEST(Posteingang, AnnehmenIstEndgueltigUndZaehltEinmal) {
+    TestSpiel t;
+    auftrag(t, 1, 7);
+    auftrag(t, 2, 8);
+    auto z = t.spiel.posteingangAufbauen();
+    z[1].haken = true;
+    t.spiel.posteingangHaken(z, 1);
+    EXPECT_EQ(t.s.auftraege[2].angenommen, 1);
+    EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
+    EXPECT_EQ(t.s.angenommeneauftraege, 1);
+
+    for (int i = 0; i < 3; ++i) {
+        z[1].haken = false;  // the player removes the tick
+        t.spiel.posteingangHaken(z, 1);
+        EXPECT_TRUE(z[1].haken);
+    }
+    EXPECT_EQ(t.s.auftraege[2].angenommen, 1);
+    EXPECT_EQ(t.s.angenommeneauftraege, 1);
+
+    // a rebuild (closing and reopening) shows the tick again
+    EXPECT_TRUE(t.spiel.posteingangAufbauen()[1].haken);
+}
+
+TEST(Posteingang, HakenPausiertDieUhrUndStelltSieWiederHer) {
+    TestSpiel t;
+    auftrag(t, 1, 7);
+    auto z = t.spiel.posteingangAufbauen();
+    z[0].haken = true;
+    t.spiel.uhr.ausschalten();
+    t.spiel.posteingangHaken(z, 0);
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    t.spiel.uhr.einschalten();
+    t.spiel.posteingangHaken(z, 0);
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    t.spiel.posteingangHaken(z, 5);  // no such line: nothing happens
+    EXPECT_EQ(t.s.angenommeneauftraege, 2);
+}
+
+TEST(Posteingang, ZeileOhnePassendenAuftragAendertNichts) {
+    TestSpiel t;
+    auftrag(t, 1, 7);
+    std::vector<PosteingangZeile> z{{"Auftrag 000099: weg", true}};
+    t.spiel.posteingangHaken(z, 0);
+    EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
+}

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "state/auftraege.h"
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+struct Senden : ::testing::Test {
+    TestSpiel t;
+    void SetUp() override {
+        t.s.spielzeit = datumZeit(2026, 12, 7, 10, 0, 0);
+        Auftrag& a = t.s.auftraege[1];
+        a.belegt = 1;
+        a.nummer = 5;
+        a.angenommen = 1;
+        a.fahrzeit = 50;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit + 20.5 * kMinute);
+        t.s.taxen[1] = Taxi{1, 50000, 10, 0, 0, 4, 3};
+        t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 2, 6};
+    }
+    SendenListen waehleAlles() {
+        SendenListen l = t.spiel.sendenAufbauen();
+        t.s.gewaehlterauftrag = 0;
+        t.s.gewaehltestaxi = 0;
+        t.s.gewaehlterfahrer = 0;
+        return l;
+    }
+};
+
+}  // namespace
+
+TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
+    t.s.auftraege[2] = t.s.auftraege[1];
+    t.s.auftraege[2].nummer = 6;
+    t.s.auftraege[2].angenommen = 0;
+    t.s.gewaehltestaxi = 3;
+    const SendenListen l = t.spiel.sendenAufbauen();
+    ASSERT_EQ(l.auftraege.size(), 1u);
+    EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
+    EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
+    EXPECT_EQ(l.fahrer,
+              std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
+    EXPECT_EQ(t.s.gewaehltestaxi, -1);
+}
+
+TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
+    const SendenListen l = t.spiel.sendenAufbauen();
+    t.spiel.taxiSenden(l);
+    t.s.gewaehlterauftrag = 0;
+    t.s.gewaehlterfahrer = 0;
+    t.spiel.taxiSenden(l);
+    t.s.gewaehltestaxi = 0;
+    t.s.gewaehlterfahrer = -1;
+    t.spiel.taxiSenden(l);
+    EXPECT_EQ(t.anzeige.meldungen,
+              (std::vector<std::string>{"Wählen Sie den zu erledigende Auftrag aus.",
+                                        "Wählen Sie das Taxi aus, das den Auftrag erledigen soll.",
+                                        "Wählen Sie den Fahrer aus, der den Auftrag erledigen "
+                                        "soll."}));
+    EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+}
+
+TEST_F(Senden, FahrzeitUndZiehungen) {
+    // 20.5 minutes before pickup, fahrzeit 50, Random(30) = 7: 77.5 gives 77
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 7; });
+    Zufall z;
+    z.seed = t.zeit.ms;
+    z.Random(30);
+    const int32_t bonus = z.Random(4);
+    const int32_t wurf = z.Random(90);
+    const SendenListen l = waehleAlles();
+    t.spiel.taxiSenden(l);
+    const Auftrag& a = t.s.auftraege[1];
+    EXPECT_EQ(a.restminuten, 77);
+    EXPECT_EQ(t.s.taxen[1].restminuten, 77);
+    EXPECT_EQ(t.s.fahrer[1].restminuten, 77);
+    EXPECT_EQ(a.unterwegs, 1);
+    EXPECT_EQ(a.taxinr, 3);
+    EXPECT_EQ(a.imagebonus, bonus);
+    EXPECT_EQ(a.unfallwurf, wurf);
+    EXPECT_EQ(t.s.taxen[1].zaehler, 15);
+    EXPECT_EQ(t.s.taxen[1].unterwegs, 1);
+    EXPECT_EQ(t.s.fahrer[1].unterwegs, 1);
+    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+    EXPECT_EQ(t.s.gewaehltestaxi, -1);
+    EXPECT_EQ(t.s.gewaehlterfahrer, -1);
+    EXPECT_GE(t.anzeige.hauptform, 1);
+    const SendenListen danach = t.spiel.sendenAufbauen();
+    EXPECT_TRUE(danach.auftraege.empty());
+    EXPECT_TRUE(danach.taxen.empty());
+    EXPECT_TRUE(danach.fahrer.empty());
+    // a second press right after shows the order message
+    t.spiel.taxiSenden(danach);
+    EXPECT_EQ(t.anzeige.meldungen.back(), "Wählen Sie den zu erledigende Auftrag aus.");
+}
+
+TEST_F(Senden, VerspaeteteFahrtWirdNull) {
+    t.s.auftraege[1].fahrzeit = 3;
+    t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 2; });
+    t.spiel.taxiSenden(waehleAlles());
+    EXPECT_EQ(t.s.auftraege[1].restminuten, 0);
+    EXPECT_EQ(t.s.taxen[1].restminuten, 0);
+    EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+}
+
+TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
+    t.s.taxen[1].modell = 1;
+    t.s.auftraege[1].sonderauftrag = 1;
+    t.spiel.taxiSenden(waehleAlles());
+    EXPECT_EQ(t.s.auftraege[1].imagebonus, 0);
+    EXPECT_GE(t.s.auftraege[1].sonderauftrag, 1);
+    EXPECT_LE(t.s.auftraege[1].sonderauftrag, 4);
+}
+
+TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
+    t.s.fahrer[1].nummer = 10;
+    t.s.fahrer[2] = Fahrer{1, 81, 0, 0, 4, 100, 1};
+    SendenListen l = waehleAlles();
+    ASSERT_EQ(l.fahrer.size(), 2u);
+    EXPECT_EQ(l.fahrer[1].substr(0, 5), "100: ");
+    t.s.gewaehlterfahrer = 1;
+    t.spiel.taxiSenden(l);
+    EXPECT_EQ(t.s.fahrer[2].unterwegs, 1);
+    EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
+}
+
+TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
+    SendenListen l = waehleAlles();
+    t.s.auftraege[1].nummer = 77;  // the order went away underneath the list
+    const int vorher = t.anzeige.senden;
+    t.spiel.taxiSenden(l);
+    EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
+    EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
+    EXPECT_EQ(t.anzeige.senden, vorher + 1);
+    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+
+    l = waehleAlles();
+    t.s.gewaehltestaxi = 5;  // past the end of the list
+    t.spiel.taxiSenden(l);
+    EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
+}
+
+TEST_F(Senden, UhrBleibtWieSieWar) {
+    t.spiel.uhr.ausschalten();
+    t.spiel.taxiSenden(waehleAlles());
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    t.spiel.uhr.einschalten();
+    t.spiel.taxiSenden(t.spiel.sendenAufbauen());
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+}

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+TEST(Aktien, KursNieUnterEins) {
+    TestSpiel t;
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(7) == 0; });
+    t.s.aktien[1].kurs = 2;
+    t.s.aktien[2].kurs = 1;
+    t.spiel.aktienkurseberechnen();
+    EXPECT_EQ(t.s.aktien[1].kurs, 1);
+    EXPECT_GE(t.s.aktien[2].kurs, 1);
+}
+
+TEST(Aktien, VerlaufRuecktNachRechts) {
+    TestSpiel t;
+    t.spiel.aktienkurseberechnen();
+    EXPECT_EQ(t.spiel.bank.vor6[0], "100.0");
+    EXPECT_EQ(t.spiel.bank.vor12[0], "N/A");
+    EXPECT_EQ(t.spiel.bank.kurs[0], std::to_string(t.s.aktien[1].kurs));
+    t.spiel.aktienkurseberechnen();
+    EXPECT_EQ(t.spiel.bank.vor12[0], "100.0");
+    EXPECT_EQ(t.spiel.bank.depot[5], "0 Stk.");
+}
+
+TEST(Aktien, ZinsenNurMitSchulden) {
+    TestSpiel t;
+    t.spiel.aktienkurseberechnen();
+    EXPECT_TRUE(t.anzeige.meldungen.empty());
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
+    t.s.schulden = 10000;
+    for (int i = 0; i < 4; ++i) t.spiel.aktienkurseberechnen();
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
+    EXPECT_EQ(t.anzeige.meldungen[0],
+              "Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
+}

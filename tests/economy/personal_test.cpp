@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+void einstellen(TestSpiel& t, int kandidat) {
+    t.s.aktuellerfahrer = kandidat;
+    t.spiel.fahrerEinstellen();
+}
+
+}  // namespace
+
+TEST(Personal, EinstellenFuelltDenErstenFreienSlot) {
+    TestSpiel t;
+    einstellen(t, 3);
+    EXPECT_EQ(t.s.fahrer[1], (Fahrer{1, 161, 0, 0, 3, 1, 6}));
+    EXPECT_EQ(t.s.eingestellt[3], 1);
+    EXPECT_EQ(t.s.fahrernummer, 2);
+}
+
+TEST(Personal, EntlassenUndWiederEinstellen) {
+    TestSpiel t;
+    einstellen(t, 1);
+    einstellen(t, 2);
+    einstellen(t, 3);
+    t.s.aktuellerfahrer = 2;
+    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    einstellen(t, 5);
+    EXPECT_EQ(t.s.fahrer[2].kandidat, 5);
+    EXPECT_EQ(t.s.fahrer[2].nummer, 4);
+    EXPECT_EQ(t.s.eingestellt[2], 0);
+}
+
+TEST(Personal, EntlassenKostetEinGehalt) {
+    TestSpiel t;
+    t.s.vermoegen = 1000;
+    einstellen(t, 4);
+    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 919);
+    EXPECT_EQ(t.anzeige.meldungen.back(),
+              "Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
+    // a second dismissal later works as well
+    einstellen(t, 7);
+    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 822);
+}
+
+TEST(Personal, NichtWaehrendEinerFahrt) {
+    TestSpiel t;
+    einstellen(t, 6);
+    t.s.fahrer[1].unterwegs = 1;
+    EXPECT_FALSE(t.spiel.fahrerEntlassen());
+    EXPECT_EQ(t.s.fahrer[1].belegt, 1);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
+    t.s.fahrer[1].unterwegs = 0;
+    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+}
+
+TEST(Personal, GehaltGleichErfahrungsformel) {
+    TestSpiel t;
+    for (int k = 1; k <= 12; ++k) {
+        t.s.aktuellerfahrer = k;
+        t.spiel.fahrerEinstellen();
+        const Fahrer& f = t.s.fahrer[k];
+        EXPECT_EQ(f.gehalt, 65 + 16 * f.erfahrung) << k;
+        EXPECT_GE(f.erfahrung, 1);
+        EXPECT_LE(f.erfahrung, 6);
+    }
+}

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "economy/kataloge.h"
+#include "state/auftraege.h"
+#include "state/zahlen.h"
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+// Millisecond whose draws make an order due with roll range n, of the wanted kind.
+uint32_t faelligMs(int32_t n, int32_t untergrund, bool sonder) {
+    return suchMs([=](Zufall& z) {
+        if (z.Random(n) != 0) return false;
+        return (z.Random(24 - untergrund) == 0) == sonder;
+    });
+}
+
+}  // namespace
+
+TEST(Attraktivitaet, AuswuerfelUndBalken) {
+    TestSpiel t;
+    t.s.image = 100;
+    t.s.bekanntheit = 300;
+    // n = Round(131.2 - 15 - 15) = 101: the roll is drawn from 0..100
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(101) == 100; });
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.attraktivitaet, -86);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::attraktivitaet), -86);
+    EXPECT_EQ(t.s.auftragsnummer, 1);  // draw 100 is not due
+    // with n = 131 the same millisecond gives a different draw: the range matters
+    t.s.image = 0;
+    t.s.bekanntheit = 0;
+    Zufall z;
+    z.seed = t.zeit.ms;
+    const int32_t r131 = z.Random(131);
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.attraktivitaet, -Round(75 + 1.2 + 40));
+    EXPECT_EQ(t.s.auftragsnummer, r131 == 0 ? 2 : 1);
+}
+
+TEST(Attraktivitaet, AbzuegeFuerImageUndBekanntheit) {
+    // a = Round(15 * image / 100), b = Round(15 * bekanntheit / 300), halves to even
+    TestSpiel t;
+    auto gauge = [&](int image, int bekanntheit) {
+        t.s.image = image;
+        t.s.bekanntheit = bekanntheit;
+        t.spiel.auftragerzeugen();
+        return -t.s.attraktivitaet - 116;  // 25*3 + 1.2 + 40 = 116.2, minus a and b
+    };
+    EXPECT_EQ(gauge(30, 0), -4);   // a = 4 (4.5 -> 4)
+    EXPECT_EQ(gauge(10, 0), -2);   // a = 2 (1.5 -> 2)
+    EXPECT_EQ(gauge(0, 10), 0);    // b = 0 (0.5 -> 0)
+    EXPECT_EQ(gauge(0, 30), -2);   // b = 2 (1.5 -> 2)
+    EXPECT_EQ(gauge(0, 300), -15);
+}
+
+TEST(Auftragserzeugung, RegulaererAuftragMitBekanntenZiehungen) {
+    TestSpiel t;
+    t.zeit.ms = faelligMs(131, 0, false);
+    Zufall z;
+    z.seed = t.zeit.ms;
+    z.Random(131);
+    z.Random(24);
+    const int bonus = z.Random(3);
+    const int zz = z.Random(30) + 10;
+    const int km = z.Random(120) + 1;
+    const int fz = km + z.Random(30) - 5;
+    const int ort = z.Random(10) + 1;
+    const int kunde = z.Random(20) + 1;
+    const int kennziffer = z.Random(4);
+
+    t.spiel.auftragerzeugen();
+    const Auftrag& a = t.s.auftraege[1];
+    EXPECT_EQ(a.belegt, 1);
+    EXPECT_EQ(a.nummer, 1);
+    EXPECT_EQ(t.s.auftragsnummer, 2);
+    EXPECT_EQ(a.imagebonus, bonus);
+    EXPECT_EQ(a.kilometer, km);
+    EXPECT_EQ(a.fahrzeit, fz);
+    EXPECT_EQ(a.einnahmen, Round(km * 1.2 + 3));
+    EXPECT_DOUBLE_EQ(a.abholzeit.alsZeit(), t.s.spielzeit + 1.0 / zz);
+    EXPECT_EQ(a.abholort, abholorte[ort - 1]);
+    EXPECT_EQ(a.kunde, kundennamen[kunde - 1]);
+    EXPECT_EQ(a.kennziffer, kennziffer);
+    EXPECT_EQ(a.sonderauftrag, 0);
+    EXPECT_EQ(t.anzeige.hinweise.back(), "Neuer Auftrag im Posteingang");
+    ASSERT_EQ(t.anzeige.neueZeilen.size(), 1u);
+    EXPECT_EQ(t.anzeige.neueZeilen[0], auftragsText(a));
+    EXPECT_TRUE(t.anzeige.meldungen.empty());
+}
+
+TEST(Auftragserzeugung, SonderauftragBeiHohemUntergrundansehen) {
+    TestSpiel t;
+    t.s.untergrundansehen = 20;  // the kind is drawn from 0..3
+    t.zeit.ms = faelligMs(131, 20, true);
+    Zufall z;
+    z.seed = t.zeit.ms;
+    z.Random(131);
+    z.Random(4);
+    z.Random(30);
+    z.Random(120);
+    z.Random(30);
+    const int gewinn = z.Random(5000) + 3000;
+    t.spiel.auftragerzeugen();
+    const Auftrag& a = t.s.auftraege[1];
+    EXPECT_EQ(a.sonderauftrag, 1);
+    EXPECT_EQ(a.einnahmen, gewinn);
+    EXPECT_EQ(a.imagebonus, 0);
+    EXPECT_EQ(t.anzeige.hinweise.back(), "Neuer Sonderauftrag im Posteingang");
+    EXPECT_NE(t.anzeige.neueZeilen.back().find("Treffpunkt 0 ab. Gewinn: "), std::string::npos);
+}
+
+TEST(Auftragserzeugung, VerbraucherschutzAbGrenzeGenau) {
+    struct Fall {
+        double km, grund;
+        bool strafe;
+    };
+    for (Fall f : {Fall{11, 3, true}, Fall{1.2, 31, true}, Fall{10.99, 3, false},
+                   Fall{1.2, 30.99, false}}) {
+        TestSpiel t;
+        t.s.kilometerpreis = f.km;
+        t.s.grundpreis = f.grund;
+        const int32_t n = Round(30 * f.grund + f.km + 40);
+        t.zeit.ms = faelligMs(n, 0, false);
+        t.spiel.auftragerzeugen();
+        if (f.strafe) {
+            ASSERT_EQ(t.anzeige.meldungen.size(), 1u);
+            EXPECT_EQ(t.anzeige.meldungen[0],
+                      "Sie sind der Verbraucherzentrale wegen ihrer erhöhten Preise aufgefallen. "
+                      "Sie werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf "
+                      "die Standardwerte gesetzt.");
+            EXPECT_DOUBLE_EQ(t.s.vermoegen, 49000);
+            EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
+            EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
+            EXPECT_EQ(t.anzeige.ereignisse.back(), "preise:1,2/3");
+            EXPECT_EQ(t.s.auftragsnummer, 1);
+            EXPECT_EQ(t.s.auftraege[1].belegt, 0);
+        } else {
+            EXPECT_TRUE(t.anzeige.meldungen.empty());
+            EXPECT_EQ(t.s.auftragsnummer, 2);
+        }
+    }
+}
+
+TEST(Auftragserzeugung, TeuersteErlaubteFahrt) {
+    TestSpiel t;
+    t.s.kilometerpreis = 10.99;
+    t.s.grundpreis = 30.99;
+    const int32_t n = Round(30 * 30.99 + 10.99 + 40);
+    t.zeit.ms = suchMs([&](Zufall& z) {
+        if (z.Random(n) != 0 || z.Random(24) == 0) return false;
+        z.Random(3);
+        z.Random(30);
+        return z.Random(120) == 119;
+    });
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.auftraege[1].kilometer, 120);
+    EXPECT_EQ(t.s.auftraege[1].einnahmen, 1350);
+}
+
+TEST(Auftragserzeugung, GeraeumteZeileWirdWiederbenutzt) {
+    TestSpiel t;
+    for (int r = 1; r <= 3; ++r) {
+        t.s.auftraege[r].belegt = 1;
+        t.s.auftraege[r].abholzeit = Abholzeit::zeit(t.s.spielzeit + 1);
+    }
+    raeumeZeile(t.s.auftraege[2]);
+    raeumeZeile(t.s.auftraege[3]);
+    t.zeit.ms = faelligMs(131, 0, false);
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.auftraege[2].belegt, 1);
+    EXPECT_EQ(t.s.auftraege[2].nummer, 1);
+    EXPECT_EQ(t.s.auftraege[3].belegt, 0);
+    EXPECT_EQ(t.s.auftraege[4].belegt, 0);
+}
+
+TEST(Auftragserzeugung, VolleTabelleNimmtKeinenAuftrag) {
+    TestSpiel t;
+    for (int r = 1; r <= kAuftragsZeilen; ++r) {
+        t.s.auftraege[r].belegt = 1;
+        t.s.auftraege[r].nummer = r;
+        t.s.auftraege[r].abholzeit = Abholzeit::zeit(t.s.spielzeit + 1);
+    }
+    const Auftragstabelle vorher = t.s.auftraege;
+    t.s.auftragsnummer = 1000;
+    t.zeit.ms = faelligMs(131, 0, false);
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.auftragsnummer, 1000);
+    EXPECT_TRUE(t.s.auftraege == vorher);
+    EXPECT_TRUE(t.anzeige.neueZeilen.empty());
+    EXPECT_TRUE(t.anzeige.hinweise.empty());
+}
+
+TEST(Auftragserzeugung, NichtPositiverWurfbereichBringtJedeMinuteEinenAuftrag) {
+    TestSpiel t;
+    t.s.grundpreis = -100;  // n = Round(-3000 + 1.2 + 40) < 0
+    for (uint32_t ms : {1u, 777u, 43'200'000u}) {
+        t.zeit.ms = ms;
+        const int32_t vorher = t.s.auftragsnummer;
+        t.spiel.auftragerzeugen();
+        EXPECT_EQ(t.s.auftragsnummer, vorher + 1);
+    }
+    // the gauge just saturates the bar's bottom end
+    EXPECT_GT(t.s.attraktivitaet, 0);
+}
+
+TEST(Auftragserzeugung, RiesigePreiseLaufenNichtUeber) {
+    TestSpiel t;
+    t.s.grundpreis = 1e300;
+    t.s.kilometerpreis = -1e300;
+    t.spiel.auftragerzeugen();
+    t.s.grundpreis = 1e20;
+    t.s.kilometerpreis = 1e20;
+    t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.attraktivitaet, std::numeric_limits<int32_t>::min());
+}

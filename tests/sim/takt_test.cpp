@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+// Hooks are recognised by their traces: the stock update shifts the bank texts and
+// reports to the bank screen; salaries and the money text come after it.
+struct Zeitplan : ::testing::Test {
+    TestSpiel t;
+    void SetUp() override {
+        t.s.grundpreis = 1000;  // no order is ever due: n is huge and the roll rarely 0
+        for (int k = 1; k <= 3; ++k) t.s.fahrer[k] = Fahrer{1, 100, 0, 0, k, k, 2};
+        t.s.fahrer[4] = Fahrer{2, 999, 0, 0, 4, 4, 2};  // not 1: skipped
+    }
+    void ticke(int stunde, int minute) {
+        t.s.spielzeit = datumZeit(2026, 12, 7, stunde, minute) - kMinute;
+        t.anzeige = Aufzeichnung{};
+        t.spiel.Timer1Timer();
+    }
+};
+
+}  // namespace
+
+TEST_F(Zeitplan, MitternachtKurseDannGehaelterDannGeld) {
+    t.s.schulden = 10000;
+    ticke(0, 0);
+    ASSERT_EQ(t.anzeige.bank, 1);
+    const auto& e = t.anzeige.ereignisse;
+    auto zinsen = std::find(e.begin(), e.end(),
+                            "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
+    auto gehalt = std::find(e.begin(), e.end(), "geld:Vermögen: 49675 €");
+    ASSERT_NE(zinsen, e.end());
+    ASSERT_NE(gehalt, e.end());
+    EXPECT_LT(zinsen, gehalt);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 25 - 300);
+    EXPECT_EQ(t.anzeige.uhr.back(), "07.12.2026  00:00 Uhr");
+}
+
+TEST_F(Zeitplan, VierteltagNurKurse) {
+    for (int stunde : {6, 12, 18}) {
+        ticke(stunde, 0);
+        EXPECT_EQ(t.anzeige.bank, 1) << stunde;
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000) << stunde;
+    }
+    ticke(0, 1);
+    EXPECT_EQ(t.anzeige.bank, 0);
+    EXPECT_TRUE(t.anzeige.geld.empty());
+    ticke(7, 0);
+    EXPECT_EQ(t.anzeige.bank, 0);
+}
+
+TEST_F(Zeitplan, UhrUm235930ErreichtMitternachtImErstenTakt) {
+    t.s.spielzeit = datumZeit(2026, 12, 7, 23, 59, 30);
+    t.anzeige = Aufzeichnung{};
+    t.spiel.Timer1Timer();
+    EXPECT_EQ(t.anzeige.bank, 1);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 300);
+    EXPECT_EQ(t.anzeige.uhr.back(), "08.12.2026  00:00 Uhr");
+}
+
+TEST_F(Zeitplan, TausendvierhundertvierzigTakteSindEinTag) {
+    t.s.spielzeit = datumZeit(2026, 12, 7, 10, 0, 0, 0);
+    int mitternacht = 0;
+    for (int i = 0; i < 1440; ++i) {
+        const int vorher = t.anzeige.bank;
+        t.spiel.Timer1Timer();
+        if (t.anzeige.bank > vorher) ++mitternacht;
+    }
+    EXPECT_EQ(mitternacht, 4);  // 12:00, 18:00, 00:00, 06:00
+    EXPECT_EQ(t.anzeige.uhr.back(), "08.12.2026  10:00 Uhr");
+    const Zerlegt z = zerlege(t.s.spielzeit);
+    EXPECT_EQ(z.sekunde, 0);
+    EXPECT_EQ(z.millisekunde, 0);
+}
+
+TEST_F(Zeitplan, GehaltDarfInsMinusFuehren) {
+    t.s.vermoegen = 50;
+    ticke(0, 0);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, -250);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: -250 €");
+}
+
+TEST(Bekanntheit, VerfallMitBodenNull) {
+    TestSpiel t;
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) == 0; });
+    t.s.bekanntheit = 5;
+    t.spiel.bekanntheitVerfallen();
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    t.s.bekanntheit = 200;
+    t.spiel.bekanntheitVerfallen();
+    EXPECT_EQ(t.s.bekanntheit, 190);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), 190);
+
+    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) != 0; });
+    t.spiel.bekanntheitVerfallen();
+    EXPECT_EQ(t.s.bekanntheit, 190);
+}
+
+TEST(Takt, KeinTaktImTaktUndPauseBleibtPause) {
+    TestSpiel t;
+    t.s.grundpreis = 1000;
+    t.s.fahrer[1] = Fahrer{1, 100, 0, 0, 1, 1, 2};
+    t.s.spielzeit = datumZeit(2026, 12, 7, 23, 59);
+    t.s.schulden = 10000;  // the interest message opens inside the tick
+    DatumZeit imTakt = 0;
+    t.anzeige.beiMeldung = [&] {
+        EXPECT_FALSE(t.spiel.uhr.laeuft());
+        imTakt = t.s.spielzeit;
+        t.spiel.Timer1Timer();         // a timer event while the message is open
+        t.spiel.tasteGedrueckt('0');   // the player pauses meanwhile
+    };
+    t.spiel.Timer1Timer();
+    EXPECT_DOUBLE_EQ(t.s.spielzeit, imTakt);  // no second minute passed
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    EXPECT_FALSE(t.spiel.uhr.gewollt());
+}
+
+TEST(Takt, SchnellerGestelltWaehrendDesTaktsLaeuftDanach) {
+    TestSpiel t;
+    t.s.schulden = 10000;
+    t.s.spielzeit = datumZeit(2026, 12, 7, 5, 59);
+    t.spiel.tasteGedrueckt('0');
+    t.anzeige.beiMeldung = [&] {
+        t.spiel.tasteGedrueckt('4');
+        EXPECT_FALSE(t.spiel.uhr.laeuft());
+    };
+    t.spiel.Timer1Timer();
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_EQ(t.spiel.uhr.intervall(), 50);
+}
+
+TEST(Geschwindigkeit, TastenNurImSpiel) {
+    TestSpiel t(false);
+    t.spiel.tasteGedrueckt('3');
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    EXPECT_EQ(t.spiel.uhr.intervall(), 1000);
+
+    // the settings buttons choose the speed before a game and it starts with it
+    t.spiel.geschwindigkeitGewaehlt(400, false);
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    ASSERT_TRUE(t.spiel.neuesSpiel(50000, "3", "1,2"));
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_EQ(t.spiel.uhr.intervall(), 400);
+
+    t.spiel.tasteGedrueckt('0');
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    EXPECT_EQ(t.spiel.uhr.intervall(), 400);
+    t.spiel.tasteGedrueckt('1');
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_EQ(t.spiel.uhr.intervall(), 2000);
+    t.spiel.tasteGedrueckt('x');
+    EXPECT_EQ(t.spiel.uhr.intervall(), 2000);
+    t.spiel.tasteGedrueckt('4');
+    EXPECT_EQ(t.spiel.uhr.intervall(), 50);
+}
+
+TEST(NeuesSpiel, StartwerteUndBanktexte) {
+    TestSpiel t(false);
+    const DatumZeit start = t.s.spielzeit;
+    EXPECT_EQ(t.s.spiellaeuft, 0);
+    EXPECT_DOUBLE_EQ(start, t.zeit.lokal);
+    t.s.auftraege[3].belegt = 1;
+    ASSERT_TRUE(t.spiel.neuesSpiel(50000, "3", "1,2"));
+    EXPECT_EQ(t.s.spiellaeuft, 1);
+    EXPECT_DOUBLE_EQ(t.s.spielzeit, start);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
+    EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
+    EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 50000 €");
+    EXPECT_EQ(t.s.auftragsnummer, 1);
+    EXPECT_EQ(t.s.taxinummer, 1);
+    EXPECT_EQ(t.s.fahrernummer, 1);
+    EXPECT_EQ(t.s.auftraege[3], Auftrag{});
+    for (int k = 0; k < kAktien; ++k) {
+        EXPECT_EQ(t.spiel.bank.kurs[k], "100.0");
+        EXPECT_EQ(t.spiel.bank.vor6[k], "N/A");
+        EXPECT_EQ(t.spiel.bank.vor12[k], "N/A");
+        EXPECT_EQ(t.spiel.bank.depot[k], "0 Stk.");
+        EXPECT_EQ(t.s.aktien[k + 1].kurs, 100);
+    }
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
+}
+
+TEST(NeuesSpiel, FalscherPreisStopptMitMeldung) {
+    TestSpiel t(false);
+    t.s.erledigteauftraege = 5;
+    EXPECT_FALSE(t.spiel.neuesSpiel(50000, "3", "1.2"));
+    EXPECT_EQ(t.anzeige.meldungen.back(), "'1.2' is not a valid floating point value");
+    EXPECT_EQ(t.s.erledigteauftraege, 0);
+    EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);  // taken before the bad field
+    EXPECT_EQ(t.s.spiellaeuft, 0);
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    EXPECT_FALSE(t.spiel.neuesSpiel(30000, "", "1,2"));
+    EXPECT_EQ(t.anzeige.meldungen.back(), "'' is not a valid floating point value");
+    EXPECT_TRUE(t.spiel.neuesSpiel(30000, "3", "1,2"));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 30000);
+}
+
+TEST(NeuesSpiel, OhneStartkapitalBleibtDasGeld) {
+    TestSpiel t(false);
+    ASSERT_TRUE(t.spiel.neuesSpiel(0, "3", "1,2"));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
+}

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "sim/zufall.h"
+
+using namespace kabrolux;
+
+TEST(Zufall, ReferenzfolgeAbSeedNull) {
+    Zufall z;
+    z.seed = 0;
+    const int erwartet[] = {0, 3, 86, 20, 27};
+    for (int e : erwartet) EXPECT_EQ(z.Random(100), e);
+}
+
+TEST(Zufall, LinearKongruenterSchritt) {
+    Zufall z;
+    z.seed = 0xFFFFFFFFu;
+    z.Random(10);
+    EXPECT_EQ(z.seed, static_cast<uint32_t>(0xFFFFFFFFull * 134775813ull + 1));
+}
+
+TEST(Zufall, NullUndNegativeBereiche) {
+    Zufall z;
+    z.seed = 12345;
+    const uint32_t vorher = z.seed;
+    EXPECT_EQ(z.Random(0), 0);
+    EXPECT_NE(z.seed, vorher);  // the generator still advances
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(z.Random(-5), 0);
+    for (int i = 0; i < 1000; ++i) {
+        const int32_t r = z.Random(7);
+        EXPECT_GE(r, 0);
+        EXPECT_LT(r, 7);
+    }
+    EXPECT_EQ(z.Random64(-1), 0);
+    EXPECT_GE(z.Random64(int64_t{1} << 40), 0);
+}
+
+class FesteUhrzeit : public Zeitquelle {
+public:
+    uint32_t utcMillisekundenDesTages() override { return 3723004; }
+    DatumZeit lokaleZeit() override { return 0; }
+};
+
+TEST(Zufall, NeuSaeenAusDerUtcTageszeit) {
+    FesteUhrzeit zeit;
+    Zufall z;
+    z.neuSaeen(zeit);
+    EXPECT_EQ(z.seed, 3723004u);  // 01:02:03.004
+}
+
+TEST(Zufall, SystemzeitLiegtImTag) {
+    Systemzeit s;
+    EXPECT_LT(s.utcMillisekundenDesTages(), 86'400'000u);
+    EXPECT_GT(s.lokaleZeit(), 40000.0);  // after 2009
+}

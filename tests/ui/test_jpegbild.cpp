@@ -1,0 +1,144 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/jpegbild.h"
+
+namespace {
+
+bool farbeNahe(QRgb ist, QRgb soll, int toleranz) {
+    return std::abs(qRed(ist) - qRed(soll)) <= toleranz &&
+           std::abs(qGreen(ist) - qGreen(soll)) <= toleranz &&
+           std::abs(qBlue(ist) - qBlue(soll)) <= toleranz;
+}
+
+bool schreibe(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(inhalt) == inhalt.size();
+}
+
+}  // namespace
+
+class TestJpegBild : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(verzeichnis.isValid()); }
+
+    void liestFarbbildMitGroesseUndFarbe() {
+        // Odd width so the padded QImage rows differ from libjpeg's packed ones.
+        QImage quelle(37, 21, QImage::Format_RGB32);
+        quelle.fill(QColor(200, 40, 30));
+        for (int y = 0; y < quelle.height(); ++y) {
+            for (int x = 19; x < quelle.width(); ++x) quelle.setPixel(x, y, qRgb(20, 60, 220));
+        }
+        const QString pfad = verzeichnis.filePath(QStringLiteral("farbe.jpg"));
+        QVERIFY(quelle.save(pfad, "JPG", 95));
+
+        QString fehler = QStringLiteral("alt");
+        const QImage bild = ladeJpeg(pfad, &fehler);
+        QVERIFY(!bild.isNull());
+        QVERIFY(fehler.isEmpty());
+        QCOMPARE(bild.format(), QImage::Format_RGB888);
+        QCOMPARE(bild.size(), QSize(37, 21));
+        QVERIFY(farbeNahe(bild.pixel(4, 4), qRgb(200, 40, 30), 12));
+        QVERIFY(farbeNahe(bild.pixel(33, 17), qRgb(20, 60, 220), 12));
+    }
+
+    void graustufenKommtAlsRgb() {
+        QImage quelle(16, 9, QImage::Format_Grayscale8);
+        quelle.fill(qRgb(128, 128, 128));
+        const QString pfad = verzeichnis.filePath(QStringLiteral("grau.jpg"));
+        QVERIFY(quelle.save(pfad, "JPG", 95));
+
+        QString fehler;
+        const QImage bild = ladeJpeg(pfad, &fehler);
+        QVERIFY2(!bild.isNull(), qPrintable(fehler));
+        QCOMPARE(bild.format(), QImage::Format_RGB888);
+        QCOMPARE(bild.size(), QSize(16, 9));
+        QVERIFY(farbeNahe(bild.pixel(8, 4), qRgb(128, 128, 128), 3));
+    }
+
+    void fehlendeDateiNenntDenPfad() {
+        const QString pfad = verzeichnis.filePath(QStringLiteral("gibt_es_nicht.jpg"));
+        QString fehler;
+        const QImage bild = ladeJpeg(pfad, &fehler);
+        QVERIFY(bild.isNull());
+        QVERIFY(fehler.startsWith(QStringLiteral("Kann Datei ")));
+        QVERIFY(fehler.contains(pfad));
+        QVERIFY(fehler.contains(QStringLiteral("nicht öffnen: ")));
+        QVERIFY(fehler.size() > QStringLiteral("Kann Datei  nicht öffnen: ").size() + pfad.size());
+    }
+
+    void keinJpegGibtDieMeldungDesDekoders() {
+        const QString pfad = verzeichnis.filePath(QStringLiteral("text.jpg"));
+        QVERIFY(schreibe(pfad, QByteArrayLiteral("Hallo Taxi, das ist kein Bild.")));
+        QString fehler;
+        const QImage bild = ladeJpeg(pfad, &fehler);
+        QVERIFY(bild.isNull());
+        QVERIFY2(fehler.startsWith(QStringLiteral("Not a JPEG file: starts with 0x48 0x61")),
+                 qPrintable(fehler));
+    }
+
+    void leereDateiStuerztNichtAb() {
+        const QString pfad = verzeichnis.filePath(QStringLiteral("leer.jpg"));
+        QVERIFY(schreibe(pfad, QByteArray()));
+        QString fehler;
+        const QImage bild = ladeJpeg(pfad, &fehler);
+        QVERIFY(bild.isNull());
+        QVERIFY(!fehler.isEmpty());
+    }
+
+    void abgeschnittenesBildWirdGemeldet() {
+        QImage quelle(64, 48, QImage::Format_RGB32);
+        quelle.fill(QColor(230, 220, 180));
+        QByteArray inhalt;
+        {
+            QBuffer puffer(&inhalt);
+            QVERIFY(puffer.open(QIODevice::WriteOnly));
+            QVERIFY(quelle.save(&puffer, "JPG", 90));
+        }
+        // Cut in the header and cut in the picture data both have to fail cleanly.
+        for (const qsizetype laenge : {qsizetype(2), qsizetype(20), inhalt.size() - 40}) {
+            const QString pfad = verzeichnis.filePath(QStringLiteral("kurz%1.jpg").arg(laenge));
+            QVERIFY(schreibe(pfad, inhalt.left(laenge)));
+            QString fehler;
+            const QImage bild = ladeJpeg(pfad, &fehler);
+            QVERIFY(bild.isNull());
+            QVERIFY2(!fehler.isEmpty(), qPrintable(QString::number(laenge)));
+        }
+    }
+
+    void ohneFehlerzeigerKeinAbsturz() {
+        QVERIFY(ladeJpeg(verzeichnis.filePath(QStringLiteral("fehlt.jpg")), nullptr).isNull());
+        const QString pfad = verzeichnis.filePath(QStringLiteral("muell.jpg"));
+        QVERIFY(schreibe(pfad, QByteArray(100, '\x7f')));
+        QVERIFY(ladeJpeg(pfad, nullptr).isNull());
+    }
+
+    void bilderOrdnerEndetMitSchraegstrich() {
+        const QString programm = QCoreApplication::applicationDirPath();
+        const QString ordner = bilderOrdner();
+        QVERIFY(ordner.endsWith(QLatin1Char('/')));
+        // Beside the game's pictures in a build tree the program folder wins,
+        // anywhere else the installed layout is assumed.
+        if (QFileInfo(programm + QStringLiteral("/taxis")).isDir()) {
+            QCOMPARE(ordner, programm + QLatin1Char('/'));
+        } else {
+            QCOMPARE(ordner, QDir::cleanPath(programm + QStringLiteral("/../share/kabrolux/")) +
+                                 QLatin1Char('/'));
+            QVERIFY(!ordner.contains(QStringLiteral("..")));
+        }
+    }
+
+private:
+    QTemporaryDir verzeichnis;
+};
+
+QTEST_GUILESS_MAIN(TestJpegBild)
+#include "test_jpegbild.moc"
