@@ -1,0 +1,88 @@
+#include "economy/autohaendlerform.h"
+
+#include <QPixmap>
+
+#include "economy/kataloge.h"
+#include "ui/farben.h"
+#include "ui/jpegbild.h"
+#include "ui/programm.h"
+
+namespace kabrolux::ui {
+
+TAutohaendlerform::TAutohaendlerform(Programm& p)
+    : Nebenform(p, "TAutohaendlerform", QStringLiteral("Autohänder")) {
+    schwarzesFenster(this, kGelb);
+    setFixedSize(480, 300);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 16, 225, 153);
+    Image1->setScaledContents(true);
+    Label1 = beschriftung(this, QString(), 256, 16, kGelb, 12);
+    Label2 = beschriftung(this, QString(), 256, 40, kGelb);
+    Label3 = beschriftung(this, QString(), 256, 60, kGelb);
+    Label4 = beschriftung(this, QString(), 256, 80, kGelb);
+    Label5 = beschriftung(this, QString(), 256, 104, kGelb, 10);
+    Label6 = beschriftung(this, QString(), 256, 140, kLimone, 10);
+    Label7 = new QLabel(
+        QStringLiteral("Hoher Komfort im Taxi schlägt sich auf Ihren Imagegewinn nieder.."), this);
+    Label7->setGeometry(16, 184, 448, 20);
+    Button2 = new QPushButton(QStringLiteral("Zurück"), this);
+    Button2->setGeometry(16, 220, 100, 28);
+    Button1 = new QPushButton(QStringLiteral("Vor"), this);
+    Button1->setGeometry(141, 220, 100, 28);
+    Button3 = new QPushButton(QStringLiteral("Kaufen"), this);
+    Button3->setGeometry(256, 220, 208, 28);
+    connect(Button1, &QPushButton::clicked, this, &TAutohaendlerform::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TAutohaendlerform::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TAutohaendlerform::Button3Click);
+}
+
+bool TAutohaendlerform::Bilder(int n) {
+    const Katalogeintrag* m = automodell(n);
+    if (!m) return false;
+    auto setze = [](QLabel* l, const QString& t) {
+        l->setText(t);
+        l->adjustSize();
+    };
+    setze(Label1, QString::fromUtf8(m->name));
+    setze(Label2, QString::fromUtf8(m->zweiter));
+    setze(Label3, QString::fromUtf8(m->dritter));
+    setze(Label4, QString::fromUtf8(m->vierter));
+    setze(Label5, QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) +
+                      QStringLiteral(" €"));
+    QString fehler;
+    const QImage bild =
+        ladeJpeg(bilderOrdner() + QStringLiteral("taxis/%1.jpg").arg(n), &fehler);
+    if (bild.isNull()) {
+        programm.anzeige.meldung(s(fehler));
+        return false;
+    }
+    Image1->setPixmap(QPixmap::fromImage(bild));
+    return true;
+}
+
+bool TAutohaendlerform::oeffnen() {
+    Label6->setText(q(programm.spiel.geldText()));
+    Label6->adjustSize();
+    programm.spiel.stand.aktuellesauto = 1;
+    if (!Bilder(1)) return false;
+    show();
+    return true;
+}
+
+void TAutohaendlerform::Button1Click() {
+    int& n = programm.spiel.stand.aktuellesauto;
+    if (n < 4) Bilder(++n);
+}
+
+void TAutohaendlerform::Button2Click() {
+    int& n = programm.spiel.stand.aktuellesauto;
+    if (n > 1) Bilder(--n);
+}
+
+void TAutohaendlerform::Button3Click() {
+    if (!programm.spiel.autoKaufen()) return;
+    Label6->setText(q(programm.spiel.geldText()));
+    Label6->adjustSize();
+}
+
+}  // namespace kabrolux::ui

@@ -1,0 +1,99 @@
+#include "economy/personalform.h"
+
+#include <QPixmap>
+
+#include "economy/kataloge.h"
+#include "ui/farben.h"
+#include "ui/jpegbild.h"
+#include "ui/programm.h"
+
+namespace kabrolux::ui {
+
+TPersonalform::TPersonalform(Programm& p)
+    : Nebenform(p, "TPersonalform", QStringLiteral("Personalwesen")) {
+    schwarzesFenster(this, kGelb);
+    setFixedSize(400, 260);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 16, 121, 129);
+    Image1->setScaledContents(true);
+    Label1 = beschriftung(this, QString(), 152, 16, kGelb, 12);
+    Label2 = beschriftung(this, QString(), 152, 40, kGelb);
+    Label3 = beschriftung(this, QString(), 152, 60, kGelb);
+    Label4 = beschriftung(this, QString(), 152, 80, kGelb);
+    Label5 = beschriftung(this, QString(), 152, 100, kLimone, 10);
+    Label6 = new QLabel(QStringLiteral("Je höher die Erfahrung eines Fahrers ist, umso weniger "
+                                       "Unfälle baut er."),
+                        this);
+    Label6->setGeometry(232, 150, 153, 45);
+    Label6->setWordWrap(true);
+    Label6->setAlignment(Qt::AlignCenter);
+    Button1 = new QPushButton(QStringLiteral("Zurück"), this);
+    Button1->setGeometry(16, 160, 58, 26);
+    Button2 = new QPushButton(QStringLiteral("Vor"), this);
+    Button2->setGeometry(79, 160, 58, 26);
+    Button3 = new QPushButton(QStringLiteral("Einstellen"), this);
+    Button3->setGeometry(16, 200, 121, 28);
+    Button4 = new QPushButton(QStringLiteral("Entlassen"), this);
+    Button4->setGeometry(16, 200, 121, 28);
+    connect(Button1, &QPushButton::clicked, this, &TPersonalform::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TPersonalform::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TPersonalform::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TPersonalform::Button4Click);
+}
+
+void TPersonalform::fahreranzeigen(int n) {
+    const Katalogeintrag* k = kandidat(n);
+    if (!k) return;
+    auto setze = [](QLabel* l, const QString& t) {
+        l->setText(t);
+        l->adjustSize();
+    };
+    setze(Label1, QString::fromUtf8(k->name));
+    setze(Label2, QString::fromUtf8(k->zweiter));
+    setze(Label3, QString::fromUtf8(k->dritter));
+    setze(Label4, QString::fromUtf8(k->vierter));
+    setze(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) +
+                      QStringLiteral(" €/Tag."));
+    const bool eingestellt = programm.spiel.stand.eingestellt[n] == 1;
+    Button3->setVisible(!eingestellt);
+    Button4->setVisible(eingestellt);
+    QString fehler;
+    const QImage bild = ladeJpeg(bilderOrdner() + QStringLiteral("personal/%1.jpg")
+                                                      .arg(programm.spiel.stand.aktuellerfahrer),
+                                 &fehler);
+    if (bild.isNull()) {
+        programm.anzeige.meldung(s(fehler));
+        return;
+    }
+    Image1->setPixmap(QPixmap::fromImage(bild));
+}
+
+void TPersonalform::oeffnen() {
+    programm.spiel.stand.aktuellerfahrer = 1;
+    fahreranzeigen(1);
+    show();
+}
+
+void TPersonalform::Button1Click() {
+    int& n = programm.spiel.stand.aktuellerfahrer;
+    if (n > 1) fahreranzeigen(--n);
+}
+
+void TPersonalform::Button2Click() {
+    int& n = programm.spiel.stand.aktuellerfahrer;
+    if (n < 12) fahreranzeigen(++n);
+}
+
+void TPersonalform::Button3Click() {
+    programm.spiel.fahrerEinstellen();
+    Button3->hide();
+    Button4->show();
+}
+
+void TPersonalform::Button4Click() {
+    if (!programm.spiel.fahrerEntlassen()) return;
+    Button3->show();
+    Button4->hide();
+}
+
+}  // namespace kabrolux::ui

@@ -1,0 +1,29 @@
+#pragma once
+// Personnel: page through the twelve candidates, hire and dismiss drivers.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/nebenform.h"
+
+namespace kabrolux::ui {
+
+class TPersonalform : public Nebenform {
+    Q_OBJECT
+public:
+    explicit TPersonalform(Programm& p);
+
+    QLabel* Image1;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    QPushButton *Button1, *Button2, *Button3, *Button4;
+
+    // PersonalbuttonClick: candidate 1, then show the screen.
+    void oeffnen();
+    void fahreranzeigen(int n);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+};
+
+}  // namespace kabrolux::ui

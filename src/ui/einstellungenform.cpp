@@ -1,0 +1,77 @@
+#include "ui/einstellungenform.h"
+
+#include "ui/farben.h"
+#include "ui/hauptform.h"
+#include "ui/programm.h"
+
+namespace kabrolux::ui {
+
+namespace {
+
+QRadioButton* knopf(QGroupBox* g, const QString& text, int x, int y) {
+    auto* r = new QRadioButton(text, g);
+    r->setGeometry(x, y, 113, 17);
+    return r;
+}
+
+QGroupBox* rahmen(QWidget* eltern, const QString& text, int x, int y) {
+    auto* g = new QGroupBox(text, eltern);
+    g->setGeometry(x, y, 153, 129);
+    return g;
+}
+
+}  // namespace
+
+Teinstellungenform::Teinstellungenform(Programm& p)
+    : Nebenform(p, "Teinstellungenform", QStringLiteral("Einstellungen")) {
+    schwarzesFenster(this, kLimone);
+    setFixedSize(333, 222);
+    Label1 = beschriftung(this, QString(), 8, 8, kGelb);
+
+    GroupBox1 = rahmen(this, QStringLiteral("Spielgeschwindigkeit:"), 12, 32);
+    RadioButton1 = knopf(GroupBox1, QStringLiteral("Schnell (4)"), 11, 24);
+    RadioButton2 = knopf(GroupBox1, QStringLiteral("Normal (3)"), 11, 44);
+    RadioButton3 = knopf(GroupBox1, QStringLiteral("Langsam (2)"), 11, 63);
+    RadioButton9 = knopf(GroupBox1, QStringLiteral("Sehr langsam (1)"), 11, 83);
+    RadioButton4 = knopf(GroupBox1, QStringLiteral("Pause (0)"), 11, 102);
+    RadioButton3->setChecked(true);
+
+    GroupBox2 = rahmen(this, QStringLiteral("Startkapital:"), 172, 32);
+    RadioButton5 = knopf(GroupBox2, QStringLiteral("30.000 €"), 8, 24);
+    RadioButton6 = knopf(GroupBox2, QStringLiteral("40.000 €"), 8, 48);
+    RadioButton7 = knopf(GroupBox2, QStringLiteral("50.000 €"), 8, 72);
+    RadioButton8 = knopf(GroupBox2, QStringLiteral("60.000 €"), 8, 96);
+    RadioButton7->setChecked(true);
+
+    Label2 = new QLabel(QStringLiteral("Die Zahlen in Klammern können Sie im Hauptmenü zum "
+                                       "Einstellen der Spielgeschwindigkeit benutzen."),
+                        this);
+    Label2->setGeometry(4, 164, 168, 56);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette pal = Label2->palette();
+    pal.setColor(QPalette::WindowText, kGelb);
+    Label2->setPalette(pal);
+
+    // A click on a marked button also counts, as the toggled signal alone would miss it.
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { geschwindigkeit(50); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { geschwindigkeit(400); });
+    connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });
+    connect(RadioButton9, &QRadioButton::clicked, this, [this] { geschwindigkeit(2000); });
+    connect(RadioButton4, &QRadioButton::clicked, this, [this] { geschwindigkeit(0); });
+}
+
+void Teinstellungenform::geschwindigkeit(int ms) {
+    // isHidden, not isVisible: the main screen itself is hidden while this one is open.
+    programm.spiel.geschwindigkeitGewaehlt(ms, programm.hauptform->Spiel_startenbutton->isHidden());
+}
+
+int Teinstellungenform::startkapital() const {
+    if (RadioButton5->isChecked()) return 30000;
+    if (RadioButton6->isChecked()) return 40000;
+    if (RadioButton7->isChecked()) return 50000;
+    if (RadioButton8->isChecked()) return 60000;
+    return 0;
+}
+
+}  // namespace kabrolux::ui

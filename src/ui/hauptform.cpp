@@ -1,0 +1,249 @@
+#include "ui/hauptform.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+
+#include "economy/autohaendlerform.h"
+#include "ui/farben.h"
+#include "ui/einstellungenform.h"
+#include "ui/jpegbild.h"
+#include "economy/personalform.h"
+#include "desk/posteingangform.h"
+#include "ui/programm.h"
+#include "desk/taxisendenform.h"
+#include "ui/weitereformen.h"
+
+namespace kabrolux::ui {
+
+namespace {
+
+QProgressBar* balken(QWidget* eltern, int x, int y, int b, int h, int von, int bis,
+                     Qt::Orientation richtung = Qt::Horizontal) {
+    auto* p = new QProgressBar(eltern);
+    p->setOrientation(richtung);
+    p->setRange(von, bis);
+    p->setValue(von);
+    p->setTextVisible(false);
+    p->setGeometry(x, y, b, h);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Highlight, QColor(0x00, 0xA0, 0x00));
+    pal.setColor(QPalette::Base, QColor(0xD4, 0xD0, 0xC8));
+    p->setPalette(pal);
+    return p;
+}
+
+QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
+    auto* l = new QListWidget(eltern);
+    graueListe(l);
+    l->setGeometry(x, y, b, h);
+    return l;
+}
+
+}  // namespace
+
+THauptform::THauptform(Programm& p) : p_(p) {
+    setObjectName(QStringLiteral("THauptform"));
+    setWindowTitle(QStringLiteral("Kabrolux Version 1.5"));
+    schwarzesFenster(this, kGelb);
+    setFixedSize(759, 537);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 8, 400, 300);
+    Image1->setScaledContents(true);
+    QString fehler;
+    const QImage titel = ladeJpeg(bilderOrdner() + QStringLiteral("titel.jpg"), &fehler);
+    if (!titel.isNull()) Image1->setPixmap(QPixmap::fromImage(titel));
+
+    Label2 = beschriftung(this, QString(), 611, 382, kGelb, 10);
+    Label4 = beschriftung(this, QString(), 611, 401, kGelb, 10);
+    Label3 = beschriftung(this, QString(), 425, 302, kLimone);
+    Label5 = beschriftung(this, QStringLiteral("Verfügbare Taxen:"), 16, 320, kGelb);
+    verfuegbaretaxenlistbox = liste(this, 16, 336, 281, 57);
+    Label6 = beschriftung(this, QStringLiteral("Verfügbare Fahrer:"), 320, 320, kGelb);
+    verfuegbarefahrerlistbox = liste(this, 320, 336, 281, 57);
+
+    Label7 = beschriftung(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
+    ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
+    ProgressBar1->setValue(0);
+    beschriftung(this, QStringLiteral("-100"), 16, 439, kGelb);
+    auto* mitte = beschriftung(this, QStringLiteral("0"), 0, 439, kGelb);
+    mitte->move(16 + 281 / 2 - mitte->width() / 2, 439);
+    auto* rechts = beschriftung(this, QStringLiteral("100"), 0, 439, kGelb);
+    rechts->move(16 + 281 - rechts->width(), 439);
+
+    Label8 = beschriftung(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
+    ProgressBar2 = balken(this, 320, 420, 281, 16, 0, 300);
+    beschriftung(this, QStringLiteral("0"), 320, 439, kGelb);
+    auto* mitte2 = beschriftung(this, QStringLiteral("150"), 0, 439, kGelb);
+    mitte2->move(320 + 281 / 2 - mitte2->width() / 2, 439);
+    auto* rechts2 = beschriftung(this, QStringLiteral("300"), 0, 439, kGelb);
+    rechts2->move(320 + 281 - rechts2->width(), 439);
+
+    beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
+    auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
+    Label1 = beschriftung(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
+    ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Gesamtattraktivität:"), this);
+    GroupBox1->setGeometry(608, 32, 145, 345);
+    QPalette gp = GroupBox1->palette();
+    gp.setColor(QPalette::WindowText, kAqua);
+    GroupBox1->setPalette(gp);
+    ProgressBar3 = balken(GroupBox1, 11, 45, 14, 284, -100, -10, Qt::Vertical);
+    const struct {
+        int y;
+        const char* text;
+        QRgb farbe;
+    } skala[] = {{40, "- Fantastisch", 0x00FF00}, {80, "- Spitze", 0x53FF53},
+                 {120, "- Sehr gut", 0x00FF80},   {160, "- Gut", 0xAEFFAE},
+                 {200, "- Normal", 0xFEECC0},     {240, "- Schlecht", 0xFF9B9B},
+                 {280, "- Sehr schlecht", 0xFF4F4F}, {320, "- Oh mein Gott", 0xFF0000}};
+    for (const auto& s : skala)
+        beschriftung(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
+
+    Spiel_startenbutton = knopf(QStringLiteral("Spiel starten"), 428, 17, 168);
+    taxi_sendenbutton = knopf(QStringLiteral("Taxi senden"), 428, 49, 80);
+    Werbungbutton = knopf(QStringLiteral("Werbung"), 516, 49, 80);
+    autohaendlerbutton = knopf(QStringLiteral("Autohändler"), 428, 81, 80);
+    preisebutton = knopf(QStringLiteral("Preise"), 516, 81, 80);
+    personalbutton = knopf(QStringLiteral("Personal"), 428, 114, 80);
+    statistikbutton = knopf(QStringLiteral("Statistik"), 516, 114, 80);
+    posteingangbutton = knopf(QStringLiteral("Posteingang"), 428, 146, 80);
+    einstellungenbutton = knopf(QStringLiteral("Einstellungen"), 516, 146, 80);
+    bankbutton = knopf(QStringLiteral("Bank"), 428, 178, 80);
+    ladenbutton = knopf(QStringLiteral("Laden"), 428, 210, 168);
+    speichernbutton = knopf(QStringLiteral("Speichern"), 428, 242, 168);
+    spielendebutton = knopf(QStringLiteral("Spielende"), 428, 274, 168);
+
+    // Before a game only these four are offered.
+    for (TDFWSelButton* b : {taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
+                             personalbutton, statistikbutton, posteingangbutton, bankbutton,
+                             speichernbutton})
+        b->hide();
+
+    connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
+            &THauptform::Spiel_startenbuttonClick);
+    connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);
+    connect(taxi_sendenbutton, &TDFWSelButton::OnClick, this,
+            &THauptform::Taxi_sendenbuttonClick);
+    connect(autohaendlerbutton, &TDFWSelButton::OnClick, this,
+            &THauptform::AutohaendlerbuttonClick);
+    connect(personalbutton, &TDFWSelButton::OnClick, this, &THauptform::PersonalbuttonClick);
+    auto oeffnen = [this](TDFWSelButton* b, auto form) {
+        connect(b, &TDFWSelButton::OnClick, this, [this, form] { p_.oeffne((p_.*form).get()); });
+    };
+    oeffnen(posteingangbutton, &Programm::posteingangform);
+    oeffnen(Werbungbutton, &Programm::werbungform);
+    oeffnen(preisebutton, &Programm::preiseform);
+    oeffnen(statistikbutton, &Programm::statistikform);
+    oeffnen(bankbutton, &Programm::bankform);
+    oeffnen(einstellungenbutton, &Programm::einstellungenform);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, [this] { p_.spiel.Timer1Timer(); });
+
+    for (QListWidget* l : {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox,
+                           auftraegeamerledigenlistbox})
+        l->installEventFilter(this);
+}
+
+TDFWSelButton* THauptform::knopf(const QString& text, int x, int y, int breite) {
+    auto* b = new TDFWSelButton(this);
+    TDFWSelButton::alsHauptmenueKnopf(b);
+    b->setCaption(text);
+    b->setGeometry(x, y, breite, 25);
+    b->setEnabled_(true);
+    return b;
+}
+
+void THauptform::uhrAbgleichen() {
+    const Uhr& u = p_.spiel.uhr;
+    if (!u.laeuft()) {
+        Timer1.stop();
+    } else if (!Timer1.isActive() || Timer1.interval() != u.intervall()) {
+        // Switching on, or a new speed, starts a full interval from now.
+        Timer1.start(u.intervall());
+    }
+}
+
+void THauptform::FormPaint() {
+    auto halt = p_.spiel.uhr.aussetzen();
+    const Hauptlisten l = p_.spiel.hauptlisten();
+    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
+        w->clear();
+        for (const std::string& z : zeilen) w->addItem(q(z));
+    };
+    if (p_.spiel.stand.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten);
+    Label4->setText(q(p_.spiel.geldText()));
+    Label4->adjustSize();
+    fuellen(verfuegbaretaxenlistbox, l.taxen);
+    fuellen(verfuegbarefahrerlistbox, l.fahrer);
+}
+
+void THauptform::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    FormPaint();
+}
+
+void THauptform::Spiel_startenbuttonClick() {
+    if (!p_.spiel.neuesSpiel(p_.einstellungenform->startkapital(),
+                             s(p_.preiseform->grundpreisText()),
+                             s(p_.preiseform->kilometerpreisText())))
+        return;
+    Spiel_startenbutton->hide();
+    for (TDFWSelButton* b : {autohaendlerbutton, personalbutton, posteingangbutton,
+                             taxi_sendenbutton, bankbutton, preisebutton, Werbungbutton,
+                             statistikbutton, speichernbutton})
+        b->show();
+    FormPaint();
+}
+
+void THauptform::SpielendebuttonClick() { close(); }
+
+void THauptform::closeEvent(QCloseEvent* e) {
+    // Closing the main window ends the program, without a question and without saving.
+    QWidget::closeEvent(e);
+    QCoreApplication::quit();
+}
+
+void THauptform::Taxi_sendenbuttonClick() {
+    p_.taxi_sendenform->show();
+    p_.spiel.sendenAuffrischen();
+    hide();
+}
+
+void THauptform::AutohaendlerbuttonClick() {
+    if (p_.autohaendlerform->oeffnen()) hide();
+}
+
+void THauptform::PersonalbuttonClick() {
+    p_.personalform->oeffnen();
+    hide();
+}
+
+void THauptform::FormKeyPress(char taste) { p_.spiel.tasteGedrueckt(taste); }
+
+void THauptform::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    if (t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('4')) {
+        FormKeyPress(t[0].toLatin1());
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+bool THauptform::eventFilter(QObject* o, QEvent* e) {
+    // The main screen sees digit keys before its lists do.
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        if (t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('4')) {
+            FormKeyPress(t[0].toLatin1());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+}  // namespace kabrolux::ui

@@ -1,0 +1,55 @@
+#pragma once
+// The main screen: money, clock, free taxis and drivers, trips under way, four bars, and the
+// navigation buttons. It owns the game clock's timer.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTimer>
+#include <QWidget>
+
+#include "ui/dfwselbutton.h"
+
+namespace kabrolux::ui {
+
+class Programm;
+
+class THauptform : public QWidget {
+    Q_OBJECT
+public:
+    explicit THauptform(Programm& p);
+
+    QLabel* Image1;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    QListWidget *verfuegbaretaxenlistbox, *verfuegbarefahrerlistbox, *auftraegeamerledigenlistbox;
+    QProgressBar *ProgressBar1, *ProgressBar2, *ProgressBar3, *ProgressBar4;
+    QGroupBox* GroupBox1;
+    TDFWSelButton *Spiel_startenbutton, *taxi_sendenbutton, *Werbungbutton, *autohaendlerbutton,
+        *preisebutton, *personalbutton, *statistikbutton, *posteingangbutton,
+        *einstellungenbutton, *bankbutton, *ladenbutton, *speichernbutton, *spielendebutton;
+    QTimer Timer1;
+
+    // Rebuilds the three lists and the money label.
+    void FormPaint();
+    void Spiel_startenbuttonClick();
+    void SpielendebuttonClick();
+    void Taxi_sendenbuttonClick();
+    void AutohaendlerbuttonClick();
+    void PersonalbuttonClick();
+    void FormKeyPress(char taste);
+    // Keeps the timer in step with the clock's wish and suspension.
+    void uhrAbgleichen();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    TDFWSelButton* knopf(const QString& text, int x, int y, int breite);
+    Programm& p_;
+};
+
+}  // namespace kabrolux::ui
