@@ -27,7 +27,7 @@ bool schreibe(const QString& pfad, const QByteArray& inhalt) {
 class TestJpegBild : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QVERIFY(verzeichnis.isValid()); }
 
     void liestFarbbildMitGroesseUndFarbe() {
@@ -35,7 +35,8 @@ private slots:
         QImage quelle(37, 21, QImage::Format_RGB32);
         quelle.fill(QColor(200, 40, 30));
         for (int y = 0; y < quelle.height(); ++y) {
-            for (int x = 19; x < quelle.width(); ++x) quelle.setPixel(x, y, qRgb(20, 60, 220));
+            for (int x = 19; x < quelle.width(); ++x)
+                quelle.setPixel(x, y, qRgb(20, 60, 220));
         }
         const QString pfad = verzeichnis.filePath(QStringLiteral("farbe.jpg"));
         QVERIFY(quelle.save(pfad, "JPG", 95));
@@ -136,7 +137,7 @@ private slots:
         }
     }
 
-private:
+  private:
     QTemporaryDir verzeichnis;
 };
 

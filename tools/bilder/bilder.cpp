@@ -108,10 +108,9 @@ bool schreibeJpeg(const QImage& bild, const QString& pfad, QString* fehler) {
 // Small drawing helpers
 
 QColor mische(const QColor& a, const QColor& b, double t) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
-                            a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t,
-                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+    return QColor::fromRgbF(
+        a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+        a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 QColor mitAlpha(QColor c, int alpha) {
@@ -166,10 +165,10 @@ struct Modell {
     double radHinten;
     double radVorne;
     double radRadius;
-    double guertel;     // lower edge of the side windows
-    double bodenfrei;   // lower edge of the body
+    double guertel;    // lower edge of the side windows
+    double bodenfrei;  // lower edge of the body
     double laenge;
-    double dachMitte;   // where the roof sign sits
+    double dachMitte;  // where the roof sign sits
     double dachHoehe;
     std::vector<std::pair<double, double>> saeulen;  // pillar x at beltline, x at roof
     std::vector<double> tuerFugen;                   // door gaps, x
@@ -183,9 +182,8 @@ struct Modell {
 Modell modellKlein() {
     Modell m;
     m.laenge = 282;
-    m.karosserie = {{6, 15, 6},     {0, 46, 10},   {3, 74, 12},   {34, 108, 26},
-                    {144, 110, 18}, {198, 73, 10}, {270, 63, 18}, {282, 44, 10},
-                    {278, 15, 6}};
+    m.karosserie = {{6, 15, 6},    {0, 46, 10},   {3, 74, 12},   {34, 108, 26}, {144, 110, 18},
+                    {198, 73, 10}, {270, 63, 18}, {282, 44, 10}, {278, 15, 6}};
     m.fenster = {{20, 76, 5}, {42, 102, 12}, {140, 104, 8}, {188, 75, 3}};
     m.radHinten = 50;
     m.radVorne = 226;
@@ -207,9 +205,8 @@ Modell modellKlein() {
 Modell modellKompakt() {
     Modell m;
     m.laenge = 328;
-    m.karosserie = {{6, 16, 6},      {0, 50, 10},   {4, 76, 10},    {64, 80, 12},
-                    {112, 104, 22},  {194, 105, 16}, {244, 75, 10}, {318, 66, 16},
-                    {328, 44, 10},   {324, 16, 6}};
+    m.karosserie = {{6, 16, 6},     {0, 50, 10},   {4, 76, 10},   {64, 80, 12},  {112, 104, 22},
+                    {194, 105, 16}, {244, 75, 10}, {318, 66, 16}, {328, 44, 10}, {324, 16, 6}};
     m.fenster = {{74, 77, 4}, {114, 100, 12}, {192, 101, 8}, {236, 76, 3}};
     m.radHinten = 70;
     m.radVorne = 262;
@@ -231,9 +228,8 @@ Modell modellKompakt() {
 Modell modellKombi() {
     Modell m;
     m.laenge = 358;
-    m.karosserie = {{6, 16, 6},     {0, 52, 10},   {6, 98, 12},   {20, 110, 16},
-                    {212, 111, 16}, {266, 76, 10}, {348, 66, 16}, {358, 44, 10},
-                    {354, 16, 6}};
+    m.karosserie = {{6, 16, 6},    {0, 52, 10},   {6, 98, 12},   {20, 110, 16}, {212, 111, 16},
+                    {266, 76, 10}, {348, 66, 16}, {358, 44, 10}, {354, 16, 6}};
     m.fenster = {{14, 78, 4}, {24, 104, 8}, {208, 105, 8}, {258, 77, 3}};
     m.radHinten = 76;
     m.radVorne = 286;
@@ -255,9 +251,8 @@ Modell modellKombi() {
 Modell modellLimousine() {
     Modell m;
     m.laenge = 392;
-    m.karosserie = {{6, 17, 6},      {0, 50, 10},    {6, 72, 10},    {80, 77, 12},
-                    {134, 105, 26},  {236, 107, 18}, {290, 74, 10},  {382, 66, 18},
-                    {392, 44, 10},   {388, 17, 6}};
+    m.karosserie = {{6, 17, 6},     {0, 50, 10},   {6, 72, 10},   {80, 77, 12},  {134, 105, 26},
+                    {236, 107, 18}, {290, 74, 10}, {382, 66, 18}, {392, 44, 10}, {388, 17, 6}};
     m.fenster = {{96, 75, 4}, {138, 101, 14}, {232, 103, 8}, {280, 75, 3}};
     m.radHinten = 86;
     m.radVorne = 316;
@@ -292,11 +287,14 @@ Modell modell(int nummer) {
 // Car coordinates use y upwards; the painter's y grows downwards.
 std::vector<Ecke> gespiegelt(const std::vector<Ecke>& ecken) {
     std::vector<Ecke> r = ecken;
-    for (Ecke& e : r) e.y = -e.y;
+    for (Ecke& e : r)
+        e.y = -e.y;
     return r;
 }
 
-QPointF auf(double x, double y) { return {x, -y}; }
+QPointF auf(double x, double y) {
+    return {x, -y};
+}
 
 void zeichneRad(QPainter& p, const Modell& m, double x, bool nacht) {
     const double r = m.radRadius;
@@ -338,12 +336,10 @@ void zeichneRad(QPainter& p, const Modell& m, double x, bool nacht) {
             p.setBrush(QColor(70, 72, 76));
             for (int i = 0; i < 10; ++i) {
                 const double w = i * M_PI / 5.0;
-                QPainterPath schlitz;
                 const QPointF innen = mitte + QPointF(std::cos(w), std::sin(w)) * rf * 0.48;
                 const QPointF aussen = mitte + QPointF(std::cos(w), std::sin(w)) * rf * 0.86;
                 p.setPen(QPen(QColor(70, 72, 76), 2.6, Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(innen, aussen);
-                Q_UNUSED(schlitz);
             }
             p.setPen(Qt::NoPen);
             p.setBrush(metall);
@@ -468,8 +464,9 @@ void zeichneTaxi(QPainter& p, const Modell& m, bool nacht) {
     // Bumpers and rubbing strip.
     p.setPen(Qt::NoPen);
     QLinearGradient stoss(auf(0, 44), auf(0, m.bodenfrei));
-    stoss.setColorAt(0.0, m.stossfaenger.lighter(135));
-    stoss.setColorAt(1.0, m.stossfaenger.darker(130));
+    // Body-coloured bumpers only get a hint of shading, plastic ones a stronger one.
+    stoss.setColorAt(0.0, m.stossfaenger.lighter(m.chrom ? 106 : 135));
+    stoss.setColorAt(1.0, m.stossfaenger.darker(m.chrom ? 118 : 130));
     p.setBrush(stoss);
     p.drawRoundedRect(QRectF(auf(-2, 44), auf(34, m.bodenfrei - 2)), 5, 5);
     p.drawRoundedRect(QRectF(auf(m.laenge - 40, 42), auf(m.laenge + 2, m.bodenfrei - 2)), 5, 5);
@@ -551,7 +548,7 @@ void zeichneTaxi(QPainter& p, const Modell& m, bool nacht) {
     // Mirror at the foot of the windscreen.
     const Ecke& scheibeFuss = m.fenster.back();
     p.setPen(QPen(mische(schatten, Qt::black, 0.4), 1.0));
-    p.setBrush(m.stossfaenger == QColor(226, 216, 176) ? QBrush(lack) : QBrush(m.stossfaenger));
+    p.setBrush(m.chrom ? QBrush(lack) : QBrush(m.stossfaenger));
     p.drawRoundedRect(QRectF(auf(scheibeFuss.x - 18, scheibeFuss.y + 12), QSizeF(14, 11)), 4, 4);
 
     if (m.dachreling) {
@@ -648,7 +645,8 @@ void zeichneStrasseTag(QPainter& p, const QSize& groesse, quint32 saat) {
     gehweg.setColorAt(1.0, QColor(176, 174, 168));
     p.fillRect(QRectF(0, bordstein, w, fahrbahn - bordstein), gehweg);
     p.setPen(QPen(QColor(150, 148, 142), 1.0));
-    for (double px = 8; px < w; px += 28) p.drawLine(QPointF(px, bordstein), QPointF(px - 6, fahrbahn));
+    for (double px = 8; px < w; px += 28)
+        p.drawLine(QPointF(px, bordstein), QPointF(px - 6, fahrbahn));
     p.fillRect(QRectF(0, fahrbahn - 3, w, 3), QColor(214, 212, 206));
     QLinearGradient asphalt(0, fahrbahn, 0, groesse.height());
     asphalt.setColorAt(0.0, QColor(96, 98, 102));
@@ -678,9 +676,9 @@ QImage taxiBild(int nummer) {
 enum class Frisur {
     Seitenscheitel,
     Strubbelig,
-    Licht,        // receding and thinning
-    Haarkranz,    // bald crown, fringe round the sides
-    KurzGrau,     // short with grey temples
+    Licht,      // receding and thinning
+    Haarkranz,  // bald crown, fringe round the sides
+    KurzGrau,   // short with grey temples
     LangGlatt,
     Bob,
     KurzFrau,
@@ -729,8 +727,8 @@ const std::vector<Person>& personen() {
         // Werner Hoffmann, 58
         {false, 58, QColor(230, 186, 156), QColor(168, 166, 162), QColor(90, 110, 130),
          Frisur::Licht, Bart::Vollbart, Kleidung::Strickjacke, QColor(122, 84, 58),
-         QColor(226, 218, 196), Brille::Keine, QColor(), QColor(200, 218, 204), false, false,
-         false, false, 3, 3},
+         QColor(226, 218, 196), Brille::Keine, QColor(), QColor(200, 218, 204), false, false, false,
+         false, 3, 3},
         // Jan Fischer, 23
         {false, 23, QColor(178, 124, 88), QColor(34, 28, 26), QColor(70, 44, 28),
          Frisur::Strubbelig, Bart::Keiner, Kleidung::Kapuze, QColor(62, 132, 92), QColor(),
@@ -741,13 +739,13 @@ const std::vector<Person>& personen() {
          QColor(188, 212, 236), Brille::Rund, QColor(150, 130, 90), QColor(214, 206, 224), false,
          false, false, false, 4, 4},
         // Stefan Wagner, 45
-        {false, 45, QColor(220, 168, 128), QColor(66, 48, 34), QColor(88, 62, 40),
-         Frisur::KurzGrau, Bart::Kurzbart, Kleidung::Karohemd, QColor(168, 48, 44), QColor(),
-         Brille::Keine, QColor(), QColor(190, 206, 220), false, false, false, false, 1, 3},
+        {false, 45, QColor(220, 168, 128), QColor(66, 48, 34), QColor(88, 62, 40), Frisur::KurzGrau,
+         Bart::Kurzbart, Kleidung::Karohemd, QColor(168, 48, 44), QColor(), Brille::Keine, QColor(),
+         QColor(190, 206, 220), false, false, false, false, 1, 3},
         // Sabine Müller, 30
         {true, 30, QColor(244, 208, 186), QColor(222, 186, 112), QColor(64, 120, 140),
          Frisur::LangGlatt, Bart::Keiner, Kleidung::Shirt, QColor(192, 44, 62), QColor(),
-         Brille::Keine, QColor(), QColor(206, 222, 236), false, true, false, false, 0, 0},
+         Brille::Keine, QColor(), QColor(206, 222, 236), false, false, false, false, 0, 0},
         // Claudia Schmidt, 38
         {true, 38, QColor(240, 200, 174), QColor(112, 66, 40), QColor(86, 60, 40), Frisur::Bob,
          Bart::Keiner, Kleidung::Bluse, QColor(38, 130, 138), QColor(), Brille::Eckig,
@@ -755,20 +753,20 @@ const std::vector<Person>& personen() {
         // Monika Weber, 50
         {true, 50, QColor(238, 198, 172), QColor(168, 156, 140), QColor(90, 120, 110),
          Frisur::KurzFrau, Bart::Keiner, Kleidung::Strickjacke, QColor(122, 72, 132),
-         QColor(232, 226, 236), Brille::Keine, QColor(), QColor(210, 226, 206), true, false,
-         false, false, 2, 2},
+         QColor(232, 226, 236), Brille::Keine, QColor(), QColor(210, 226, 206), true, false, false,
+         false, 2, 2},
         // Lena Schulz, 20
         {true, 20, QColor(248, 220, 198), QColor(172, 82, 40), QColor(80, 130, 80), Frisur::Zopf,
-         Bart::Keiner, Kleidung::Pullover, QColor(222, 170, 58), QColor(), Brille::Keine,
-         QColor(), QColor(198, 214, 232), false, false, true, false, -2, -1},
+         Bart::Keiner, Kleidung::Pullover, QColor(222, 170, 58), QColor(), Brille::Keine, QColor(),
+         QColor(198, 214, 232), false, false, true, false, -2, -1},
         // Andrea Koch, 40
         {true, 40, QColor(204, 154, 114), QColor(30, 24, 24), QColor(60, 38, 24), Frisur::Locken,
          Bart::Keiner, Kleidung::Blazer, QColor(36, 46, 82), QColor(246, 244, 240), Brille::Keine,
          QColor(), QColor(234, 218, 206), true, false, false, false, 0, 1},
         // Renate Bauer, 52
-        {true, 52, QColor(240, 204, 184), QColor(192, 190, 186), QColor(90, 110, 140),
-         Frisur::Dutt, Bart::Keiner, Kleidung::Blazer, QColor(72, 112, 84), QColor(236, 230, 214),
-         Brille::Schmal, QColor(176, 146, 80), QColor(222, 214, 230), false, true, false, false, 2, 2},
+        {true, 52, QColor(240, 204, 184), QColor(192, 190, 186), QColor(90, 110, 140), Frisur::Dutt,
+         Bart::Keiner, Kleidung::Blazer, QColor(72, 112, 84), QColor(236, 230, 214), Brille::Schmal,
+         QColor(176, 146, 80), QColor(222, 214, 230), false, true, false, false, 2, 2},
     };
     return liste;
 }
@@ -841,8 +839,7 @@ void fuelleHaar(QPainter& p, const QPainterPath& pfad, const QColor& haar, const
     p.setClipPath(pfad);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 36), 7, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(licht.center().x() - 42, licht.center().y() - 22, 84, 70), 40 * 16,
-              100 * 16);
+    p.drawArc(QRectF(licht.center().x() - 42, licht.center().y() - 22, 84, 70), 40 * 16, 100 * 16);
     p.restore();
 }
 
@@ -1010,15 +1007,14 @@ QPainterPath haarVorne(const Person& m, const Kopf& k) {
             p.cubicTo(cx - w + 8, 72, cx - w + 4, 84, cx - w + 3, 102);
             p.closeSubpath();
             // Tousled locks standing up on the crown and falling onto the forehead.
-            const double oben[][3] = {{-40, 200, 18}, {-30, 228, 22}, {-14, 250, 24},
-                                      {2, 268, 24},   {18, 288, 22},  {32, 310, 20},
-                                      {42, 330, 16}};
+            const double oben[][3] = {{-40, 200, 18}, {-30, 228, 22}, {-14, 250, 24}, {2, 268, 24},
+                                      {18, 288, 22},  {32, 310, 20},  {42, 330, 16}};
             for (const auto& o : oben) {
-                p = p.united(locke(QPointF(cx + o[0], top + 16 + std::abs(o[0]) * 0.35), o[1],
-                                   o[2], 8));
+                p = p.united(
+                    locke(QPointF(cx + o[0], top + 16 + std::abs(o[0]) * 0.35), o[1], o[2], 8));
             }
-            const double stirn[][3] = {{-30, 100, 16}, {-14, 84, 20}, {4, 96, 18}, {20, 76, 16},
-                                       {34, 66, 14}};
+            const double stirn[][3] = {
+                {-30, 100, 16}, {-14, 84, 20}, {4, 96, 18}, {20, 76, 16}, {34, 66, 14}};
             for (const auto& s : stirn) {
                 p = p.united(locke(QPointF(cx + s[0], 64), s[1], s[2], 7));
             }
@@ -1229,10 +1225,6 @@ void zeichneKleidung(QPainter& p, const Person& m, const Kopf& k) {
             kragen.lineTo(cx - h - 10, 190);
             kragen.closeSubpath();
             stoffFuellen(p, beideSeiten(kragen, cx), m.unterteil.lighter(106));
-        } else {
-            // Round neckline of the top under a blazer.
-            p.setBrush(QColor(0, 0, 0, 0));
-            p.setPen(QPen(m.unterteil.darker(130), 1.2));
         }
         if (m.krawatte) {
             QPainterPath schlips;
@@ -1257,11 +1249,15 @@ void zeichneKleidung(QPainter& p, const Person& m, const Kopf& k) {
             // Checked flannel: broad dark bands and thin light lines.
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(40, 20, 20, 70));
-            for (double x = 0; x < 242; x += 22) p.drawRect(QRectF(x, 180, 9, 90));
-            for (double y = 184; y < 262; y += 22) p.drawRect(QRectF(0, y, 242, 9));
+            for (double x = 0; x < 242; x += 22)
+                p.drawRect(QRectF(x, 180, 9, 90));
+            for (double y = 184; y < 262; y += 22)
+                p.drawRect(QRectF(0, y, 242, 9));
             p.setPen(QPen(QColor(255, 240, 220, 90), 1.0));
-            for (double x = 15; x < 242; x += 22) p.drawLine(QPointF(x, 180), QPointF(x, 262));
-            for (double y = 199; y < 262; y += 22) p.drawLine(QPointF(0, y), QPointF(242, y));
+            for (double x = 15; x < 242; x += 22)
+                p.drawLine(QPointF(x, 180), QPointF(x, 262));
+            for (double y = 199; y < 262; y += 22)
+                p.drawLine(QPointF(0, y), QPointF(242, y));
             break;
         }
         case Kleidung::Pullover: {
@@ -1337,7 +1333,8 @@ void zeichneKleidung(QPainter& p, const Person& m, const Kopf& k) {
         case Kleidung::Strickjacke: {
             p.setPen(Qt::NoPen);
             p.setBrush(m.stoff.darker(160));
-            for (double y = 246; y < 262; y += 14) p.drawEllipse(QPointF(cx + 5, y), 3, 3);
+            for (double y = 246; y < 262; y += 14)
+                p.drawEllipse(QPointF(cx + 5, y), 3, 3);
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(m.stoff.darker(125), 4));
             QPainterPath kante;
@@ -1517,9 +1514,8 @@ void zeichneGesicht(QPainter& p, const Person& m, const Kopf& k, quint32 saat) {
         QPainterPath braue;
         braue.moveTo(x - seite * 11, k.augenY - 10);
         braue.quadTo(x, k.augenY - (m.frau ? 19 : 16), x + seite * 12, k.augenY - 12);
-        const QColor farbe = m.frisur == Frisur::Haarkranz || m.alter > 55
-                                 ? m.haar.darker(150)
-                                 : m.haar.darker(130);
+        const QColor farbe =
+            m.frisur == Frisur::Haarkranz || m.alter > 55 ? m.haar.darker(150) : m.haar.darker(130);
         p.setPen(QPen(farbe, m.frau ? 2.4 : 3.6, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(braue);
@@ -1549,7 +1545,10 @@ void zeichneGesicht(QPainter& p, const Person& m, const Kopf& k, quint32 saat) {
     // Mouth: lips for women, a calm smile for everyone.
     const double my = k.mundY;
     const double mb = m.frau ? 14 : 15;
-    const QColor lippe = m.frau ? QColor(196, 70, 80) : haut.darker(128);
+    // Younger women wear brighter lipstick, older ones a muted tone.
+    const QColor lippe = m.frau ? mische(QColor(214, 84, 100), QColor(166, 78, 86),
+                                         std::clamp((m.alter - 20) / 35.0, 0.0, 1.0))
+                                : haut.darker(128);
     QPainterPath oben;
     oben.moveTo(cx - mb, my);
     oben.cubicTo(cx - mb * 0.6, my - 5, cx - 4, my - 5, cx, my - 3);
@@ -1570,7 +1569,7 @@ void zeichneGesicht(QPainter& p, const Person& m, const Kopf& k, quint32 saat) {
     spalt.cubicTo(cx - mb * 0.5, my + 2.5, cx + mb * 0.5, my + 2.5, cx + mb + 1, my - 1);
     p.drawPath(spalt);
     p.setPen(Qt::NoPen);
-    p.setBrush(mitAlpha(Qt::white, 70));
+    p.setBrush(mitAlpha(Qt::white, 40));
     p.drawEllipse(QPointF(cx + 2, my + 5), 4, 1.4);
 }
 
@@ -1603,8 +1602,8 @@ void zeichneBart(QPainter& p, const Person& m, const Kopf& k, quint32 saat) {
             kinn.cubicTo(cx + w + 2, 150, cx + k.kiefer + 8, 160, cx + k.kiefer, 164);
             kinn.cubicTo(cx + k.kiefer - 10, k.kinn + unten, cx + 16, k.kinn + unten, cx,
                          k.kinn + unten);
-            kinn.cubicTo(cx - 16, k.kinn + unten, cx - k.kiefer + 10, k.kinn + unten,
-                         cx - k.kiefer, 164);
+            kinn.cubicTo(cx - 16, k.kinn + unten, cx - k.kiefer + 10, k.kinn + unten, cx - k.kiefer,
+                         164);
             kinn.cubicTo(cx - k.kiefer - 8, 160, cx - w - 2, 150, cx - w + 1, 112);
             kinn.closeSubpath();
             // The lips stay free.
@@ -1643,7 +1642,8 @@ void zeichneBrille(QPainter& p, const Person& m, const Kopf& k) {
                 p.drawRoundedRect(QRectF(mitte.x() - 15, mitte.y() - 10, 30, 20), 4, 4);
                 break;
         }
-        p.drawLine(QPointF(cx + seite * (a + 14), y - 2), QPointF(cx + seite * (k.breite + 1), y - 4));
+        p.drawLine(QPointF(cx + seite * (a + 14), y - 2),
+                   QPointF(cx + seite * (k.breite + 1), y - 4));
     }
     p.setBrush(Qt::NoBrush);
     QPainterPath steg;
@@ -1693,7 +1693,8 @@ QImage portrait(int nummer) {
 
     const QPainterPath hinten = haarHinten(m, k);
     if (!hinten.isEmpty()) {
-        const QPainterPath sichtbarerHals = hals.subtracted(rumpfPfad(k).subtracted(ausschnitt(m, k)));
+        const QPainterPath sichtbarerHals =
+            hals.subtracted(rumpfPfad(k).subtracted(ausschnitt(m, k)));
         const QPainterPath haar = hinten.subtracted(sichtbarerHals);
         fuelleHaar(p, haar, m.haar.darker(115), QRectF(60, 30, 120, 120));
         if (m.frisur == Frisur::Locken) {
@@ -1858,14 +1859,15 @@ QImage titelBild() {
         p.setBrush(fern.darker(110));
         QPolygonF schaft;
         schaft << QPointF(tx - 4, horizont) << QPointF(tx - 2, kugel) << QPointF(tx + 2, kugel)
-                << QPointF(tx + 4, horizont);
+               << QPointF(tx + 4, horizont);
         p.drawPolygon(schaft);
         p.drawEllipse(QPointF(tx, kugel), 8, 8);
         p.drawRect(QRectF(tx - 1, kugel - 24, 2, 18));
         p.setBrush(QColor(255, 60, 60));
         p.drawEllipse(QPointF(tx, kugel - 25), 1.6, 1.6);
         p.setBrush(QColor(255, 210, 120, 200));
-        for (int i = -2; i <= 2; ++i) p.drawRect(QRectF(tx + i * 2.8 - 0.8, kugel - 1, 1.6, 2));
+        for (int i = -2; i <= 2; ++i)
+            p.drawRect(QRectF(tx + i * 2.8 - 0.8, kugel - 1, 1.6, 2));
     }
     const QColor nah(18, 18, 34);
     x = -6;
@@ -1886,7 +1888,8 @@ QImage titelBild() {
     strasse.setColorAt(1.0, QColor(12, 12, 16));
     p.fillRect(QRectF(0, horizont + 10, breite, hoehe - horizont - 10), strasse);
     p.setBrush(QColor(150, 150, 140, 90));
-    for (double lx = 6; lx < breite; lx += 56) p.drawRect(QRectF(lx, 286, 30, 3));
+    for (double lx = 6; lx < breite; lx += 56)
+        p.drawRect(QRectF(lx, 286, 30, 3));
 
     // Street lamps with warm pools of light.
     for (double lx : {40.0, 364.0}) {
@@ -1943,8 +1946,8 @@ QImage titelBild() {
     p.setPen(Qt::NoPen);
     for (int i = 6; i >= 1; --i) {
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(255, 200, 60, 12), i * 3.0, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(
+            QPen(QColor(255, 200, 60, 12), i * 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(text);
     }
     p.setPen(Qt::NoPen);
