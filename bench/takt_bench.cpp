@@ -9,7 +9,7 @@ using namespace kabrolux;
 namespace {
 
 class StilleAnzeige : public Anzeige {
-public:
+  public:
     void meldung(const std::string&) override {}
     void geldAnzeigen(const std::string&) override {}
     void uhrAnzeigen(const std::string&) override {}
@@ -25,7 +25,7 @@ public:
 };
 
 class FesteZeit : public Zeitquelle {
-public:
+  public:
     uint32_t utcMillisekundenDesTages() override { return 43'200'000; }  // no order, no decay
     DatumZeit lokaleZeit() override { return datumZeit(2026, 12, 7, 10, 0); }
 };
@@ -61,25 +61,29 @@ struct Aufbau {
 
 void TaktLeereTabelle(benchmark::State& state) {
     Aufbau a(false);
-    for (auto _ : state) a.spiel.Timer1Timer();
+    for (auto _ : state)
+        a.spiel.Timer1Timer();
 }
 BENCHMARK(TaktLeereTabelle);
 
 void TaktVolleTabelleZwoelfFahrten(benchmark::State& state) {
     Aufbau a(true);
-    for (auto _ : state) a.spiel.Timer1Timer();
+    for (auto _ : state)
+        a.spiel.Timer1Timer();
 }
 BENCHMARK(TaktVolleTabelleZwoelfFahrten);
 
 void PosteingangAufbauVoll(benchmark::State& state) {
     Aufbau a(true);
-    for (auto _ : state) benchmark::DoNotOptimize(a.spiel.posteingangAufbauen());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(a.spiel.posteingangAufbauen());
 }
 BENCHMARK(PosteingangAufbauVoll)->Unit(benchmark::kMicrosecond);
 
 void SendenAufbauVoll(benchmark::State& state) {
     Aufbau a(true);
-    for (auto _ : state) benchmark::DoNotOptimize(a.spiel.sendenAufbauen());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(a.spiel.sendenAufbauen());
 }
 BENCHMARK(SendenAufbauVoll)->Unit(benchmark::kMicrosecond);
 

@@ -13,7 +13,7 @@
 namespace kabrolux::test {
 
 class FesteZeit : public Zeitquelle {
-public:
+  public:
     uint32_t ms = 43'200'000;  // its first draws bring neither an order nor popularity decay
     DatumZeit lokal = datumZeit(2026, 12, 7, 10, 0, 0);
     uint32_t utcMillisekundenDesTages() override { return ms; }
@@ -21,7 +21,7 @@ public:
 };
 
 class Aufzeichnung : public Anzeige {
-public:
+  public:
     std::vector<std::string> meldungen, geld, uhr, hinweise, neueZeilen, ereignisse;
     std::vector<std::pair<Balken, int32_t>> balken;
     int hauptform = 0, senden = 0, posteingang = 0, bank = 0, verarbeiten = 0;

@@ -11,7 +11,7 @@ namespace kabrolux::ui {
 
 class TPosteingangform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit TPosteingangform(Programm& p);
 
     QLabel *Label1, *Label2;
@@ -24,7 +24,7 @@ public:
     // A new order's line, added while the inbox is shown.
     void zeileAnhaengen(const QString& zeile);
 
-protected:
+  protected:
     bool FormClose() override;
     void showEvent(QShowEvent* e) override;
 };

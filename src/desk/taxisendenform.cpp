@@ -22,7 +22,8 @@ TTaxi_sendenform::TTaxi_sendenform(Programm& p)
     Label3 = beschriftung(this, QStringLiteral("verfügbare Fahrer:"), 492, 184, kGelb);
     ListBox3 = new QListWidget(this);
     ListBox3->setGeometry(492, 200, 220, 170);
-    for (QListWidget* l : {ListBox1, ListBox2, ListBox3}) graueListe(l);
+    for (QListWidget* l : {ListBox1, ListBox2, ListBox3})
+        graueListe(l);
 
     Label4 = new QLabel(this);
     Label4->setGeometry(236, 184, 248, 16);
@@ -78,7 +79,8 @@ void TTaxi_sendenform::auffrischen() {
     auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
         const QSignalBlocker sperre(w);
         w->clear();
-        for (const std::string& z : zeilen) w->addItem(q(z));
+        for (const std::string& z : zeilen)
+            w->addItem(q(z));
         w->setCurrentRow(-1);
     };
     fuellen(ListBox1, listen_.auftraege);
@@ -86,6 +88,8 @@ void TTaxi_sendenform::auffrischen() {
     fuellen(ListBox3, listen_.fahrer);
 }
 
-void TTaxi_sendenform::Button1Click() { programm.spiel.taxiSenden(listen_); }
+void TTaxi_sendenform::Button1Click() {
+    programm.spiel.taxiSenden(listen_);
+}
 
 }  // namespace kabrolux::ui

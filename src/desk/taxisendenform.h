@@ -13,7 +13,7 @@ namespace kabrolux::ui {
 
 class TTaxi_sendenform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit TTaxi_sendenform(Programm& p);
 
     QLabel *Label1, *Label2, *Label3, *Label4;
@@ -26,7 +26,7 @@ public:
     void auffrischen();
     void Button1Click();
 
-private:
+  private:
     SendenListen listen_;
 };
 

@@ -39,19 +39,14 @@ TAutohaendlerform::TAutohaendlerform(Programm& p)
 bool TAutohaendlerform::Bilder(int n) {
     const Katalogeintrag* m = automodell(n);
     if (!m) return false;
-    auto setze = [](QLabel* l, const QString& t) {
-        l->setText(t);
-        l->adjustSize();
-    };
-    setze(Label1, QString::fromUtf8(m->name));
-    setze(Label2, QString::fromUtf8(m->zweiter));
-    setze(Label3, QString::fromUtf8(m->dritter));
-    setze(Label4, QString::fromUtf8(m->vierter));
-    setze(Label5, QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) +
-                      QStringLiteral(" €"));
+    setzeText(Label1, QString::fromUtf8(m->name));
+    setzeText(Label2, QString::fromUtf8(m->zweiter));
+    setzeText(Label3, QString::fromUtf8(m->dritter));
+    setzeText(Label4, QString::fromUtf8(m->vierter));
+    setzeText(Label5,
+          QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) + QStringLiteral(" €"));
     QString fehler;
-    const QImage bild =
-        ladeJpeg(bilderOrdner() + QStringLiteral("taxis/%1.jpg").arg(n), &fehler);
+    const QImage bild = ladeJpeg(bilderOrdner() + QStringLiteral("taxis/%1.jpg").arg(n), &fehler);
     if (bild.isNull()) {
         programm.anzeige.meldung(s(fehler));
         return false;
@@ -61,8 +56,7 @@ bool TAutohaendlerform::Bilder(int n) {
 }
 
 bool TAutohaendlerform::oeffnen() {
-    Label6->setText(q(programm.spiel.geldText()));
-    Label6->adjustSize();
+    setzeText(Label6, q(programm.spiel.geldText()));
     programm.spiel.stand.aktuellesauto = 1;
     if (!Bilder(1)) return false;
     show();
@@ -81,8 +75,7 @@ void TAutohaendlerform::Button2Click() {
 
 void TAutohaendlerform::Button3Click() {
     if (!programm.spiel.autoKaufen()) return;
-    Label6->setText(q(programm.spiel.geldText()));
-    Label6->adjustSize();
+    setzeText(Label6, q(programm.spiel.geldText()));
 }
 
 }  // namespace kabrolux::ui

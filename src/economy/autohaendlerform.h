@@ -10,7 +10,7 @@ namespace kabrolux::ui {
 
 class TAutohaendlerform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit TAutohaendlerform(Programm& p);
 
     QLabel* Image1;
@@ -24,7 +24,7 @@ public:
     void Button2Click();
     void Button3Click();
 
-private:
+  private:
     // Shows model n and loads its picture; false with the decoder's message on failure.
     bool Bilder(int n);
 };

@@ -28,15 +28,16 @@ const std::array<Katalogeintrag, 12> fahrerkatalog = {{
 }};
 
 const std::array<const char*, 10> abholorte = {
-    "Bahnhof", "alten Kirchturm", "Kaufhaus", "Restaurant 'Zum Hirsch'", "Marktplatz",
-    "Bushalteplatz 'Alter Hof'", "Kino", "Flughafen", "Ludwigsplatz", "Gasthof 'Zur Ente'",
+    "Bahnhof",      "alten Kirchturm",           "Kaufhaus", "Restaurant 'Zum Hirsch'",
+    "Marktplatz",   "Bushalteplatz 'Alter Hof'", "Kino",     "Flughafen",
+    "Ludwigsplatz", "Gasthof 'Zur Ente'",
 };
 
 const std::array<const char*, 20> kundennamen = {
-    "Herrn Meier",  "Herrn Schulze", "Herrn Krüger", "Herrn Hartmann", "Herrn Lange",
-    "Herrn Werner", "Herrn Krause",  "Herrn Lehmann", "Herrn Köhler",  "Herrn Zimmermann",
-    "Frau Braun",   "Frau Hofmann",  "Frau Schäfer", "Frau Schmitz",   "Frau Wolf",
-    "Frau Neumann", "Frau Schwarz",  "Frau Keller",  "Frau Vogel",     "Frau Frank",
+    "Herrn Meier",  "Herrn Schulze", "Herrn Krüger",  "Herrn Hartmann", "Herrn Lange",
+    "Herrn Werner", "Herrn Krause",  "Herrn Lehmann", "Herrn Köhler",   "Herrn Zimmermann",
+    "Frau Braun",   "Frau Hofmann",  "Frau Schäfer",  "Frau Schmitz",   "Frau Wolf",
+    "Frau Neumann", "Frau Schwarz",  "Frau Keller",   "Frau Vogel",     "Frau Frank",
 };
 
 const Katalogeintrag* automodell(int nr) {
@@ -53,6 +54,8 @@ int zifferAn(const char* text, int stelle) {
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-int preisVon(const Katalogeintrag& e) { return std::stoi(e.fuenfter); }
+int preisVon(const Katalogeintrag& e) {
+    return std::stoi(e.fuenfter);
+}
 
 }  // namespace kabrolux

@@ -44,23 +44,20 @@ TPersonalform::TPersonalform(Programm& p)
 void TPersonalform::fahreranzeigen(int n) {
     const Katalogeintrag* k = kandidat(n);
     if (!k) return;
-    auto setze = [](QLabel* l, const QString& t) {
-        l->setText(t);
-        l->adjustSize();
-    };
-    setze(Label1, QString::fromUtf8(k->name));
-    setze(Label2, QString::fromUtf8(k->zweiter));
-    setze(Label3, QString::fromUtf8(k->dritter));
-    setze(Label4, QString::fromUtf8(k->vierter));
-    setze(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) +
-                      QStringLiteral(" €/Tag."));
+    setzeText(Label1, QString::fromUtf8(k->name));
+    setzeText(Label2, QString::fromUtf8(k->zweiter));
+    setzeText(Label3, QString::fromUtf8(k->dritter));
+    setzeText(Label4, QString::fromUtf8(k->vierter));
+    setzeText(Label5,
+          QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) + QStringLiteral(" €/Tag."));
     const bool eingestellt = programm.spiel.stand.eingestellt[n] == 1;
     Button3->setVisible(!eingestellt);
     Button4->setVisible(eingestellt);
     QString fehler;
-    const QImage bild = ladeJpeg(bilderOrdner() + QStringLiteral("personal/%1.jpg")
-                                                      .arg(programm.spiel.stand.aktuellerfahrer),
-                                 &fehler);
+    const QImage bild =
+        ladeJpeg(bilderOrdner() +
+                     QStringLiteral("personal/%1.jpg").arg(programm.spiel.stand.aktuellerfahrer),
+                 &fehler);
     if (bild.isNull()) {
         programm.anzeige.meldung(s(fehler));
         return;

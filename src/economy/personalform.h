@@ -10,7 +10,7 @@ namespace kabrolux::ui {
 
 class TPersonalform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit TPersonalform(Programm& p);
 
     QLabel* Image1;

@@ -7,14 +7,14 @@
 namespace kabrolux {
 
 enum class Balken {
-    image,            // ProgressBar1, -100..100
-    bekanntheit,      // ProgressBar2, 0..300
-    attraktivitaet,   // ProgressBar3, -100..-10
-    untergrund,       // ProgressBar4, 0..100 (5 x untergrundansehen)
+    image,           // ProgressBar1, -100..100
+    bekanntheit,     // ProgressBar2, 0..300
+    attraktivitaet,  // ProgressBar3, -100..-10
+    untergrund,      // ProgressBar4, 0..100 (5 x untergrundansehen)
 };
 
 class Anzeige {
-public:
+  public:
     virtual ~Anzeige() = default;
     // A modal message with one confirming button; returns when the player confirmed it.
     virtual void meldung(const std::string& text) = 0;

@@ -6,7 +6,9 @@ namespace kabrolux {
 
 namespace {
 
-int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : (v > hi ? hi : v); }
+int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
 
 }  // namespace
 
@@ -102,7 +104,8 @@ void Spiel::fahrtenfortschreiben() {
     });
 
     // Slots whose row lies beyond the end of the scan still count down once per tick.
-    for (int k = letzte + 1; k <= kSlots; ++k) slotZaehlen(k);
+    for (int k = letzte + 1; k <= kSlots; ++k)
+        slotZaehlen(k);
 }
 
 }  // namespace kabrolux

@@ -11,7 +11,9 @@ Spiel::Spiel(Zeitquelle& zeit, Anzeige& anzeige) : zeit_(zeit), anzeige_(anzeige
     stand.spielzeit = zeit_.lokaleZeit();
 }
 
-std::string Spiel::geldText() const { return "Vermögen: " + zahlText(stand.vermoegen) + " €"; }
+std::string Spiel::geldText() const {
+    return "Vermögen: " + zahlText(stand.vermoegen) + " €";
+}
 
 bool Spiel::neuesSpiel(int32_t startkapital, const std::string& grundpreisText,
                        const std::string& kilometerpreisText) {
@@ -42,7 +44,8 @@ bool Spiel::neuesSpiel(int32_t startkapital, const std::string& grundpreisText,
         a.kurs = 100;
         a.stueck = 0;
     }
-    for (int k = 0; k < kAktien; ++k) bank.depot[k] = "0 Stk.";
+    for (int k = 0; k < kAktien; ++k)
+        bank.depot[k] = "0 Stk.";
 
     s.schulden = 0;
     s.taxinummer = 1;
@@ -109,12 +112,23 @@ void Spiel::bekanntheitVerfallen() {
 void Spiel::tasteGedrueckt(char taste) {
     if (stand.spiellaeuft != 1) return;
     switch (taste) {
-        case '4': geschwindigkeitGewaehlt(50, true); break;
-        case '3': geschwindigkeitGewaehlt(400, true); break;
-        case '2': geschwindigkeitGewaehlt(1000, true); break;
-        case '1': geschwindigkeitGewaehlt(2000, true); break;
-        case '0': geschwindigkeitGewaehlt(0, true); break;
-        default: break;
+        case '4':
+            geschwindigkeitGewaehlt(50, true);
+            break;
+        case '3':
+            geschwindigkeitGewaehlt(400, true);
+            break;
+        case '2':
+            geschwindigkeitGewaehlt(1000, true);
+            break;
+        case '1':
+            geschwindigkeitGewaehlt(2000, true);
+            break;
+        case '0':
+            geschwindigkeitGewaehlt(0, true);
+            break;
+        default:
+            break;
     }
 }
 
@@ -135,8 +149,8 @@ Hauptlisten Spiel::hauptlisten() const {
             const DatumZeit ende = stand.spielzeit + a.restminuten * kMinute;
             l.fahrten.push_back("Auftrag " + zahlText(a.nummer) + " geht über " +
                                 zahlText(a.kilometer) + " km und wird um " + zeitText(ende) +
-                                " Uhr erledigt sein.Die Einnahmen werden " +
-                                zahlText(a.einnahmen) + " € betragen.");
+                                " Uhr erledigt sein.Die Einnahmen werden " + zahlText(a.einnahmen) +
+                                " € betragen.");
         });
     }
     l.taxen = freieTaxenZeilen();

@@ -33,7 +33,7 @@ struct SendenListen {
 };
 
 class Spiel {
-public:
+  public:
     Spiel(Zeitquelle& zeit, Anzeige& anzeige);
 
     Spielstand stand;
@@ -93,7 +93,7 @@ public:
     Anzeige& anzeige() { return anzeige_; }
     Zeitquelle& zeit() { return zeit_; }
 
-private:
+  private:
     void geldMelden() { anzeige_.geldAnzeigen(geldText()); }
 
     Zeitquelle& zeit_;

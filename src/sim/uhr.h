@@ -7,7 +7,7 @@
 namespace kabrolux {
 
 class Uhr {
-public:
+  public:
     // Told whenever laeuft() or the interval may have changed; the screen layer starts or
     // stops its timer accordingly.
     std::function<void()> geaendert;
@@ -22,7 +22,7 @@ public:
 
     // Holds the clock off for its lifetime; nests.
     class Aussetzer {
-    public:
+      public:
         explicit Aussetzer(Uhr& u) : uhr_(&u) { uhr_->aussetzen(+1); }
         ~Aussetzer() {
             if (uhr_) uhr_->aussetzen(-1);
@@ -32,13 +32,13 @@ public:
         Aussetzer& operator=(const Aussetzer&) = delete;
         Aussetzer& operator=(Aussetzer&&) = delete;
 
-    private:
+      private:
         Uhr* uhr_;
     };
     [[nodiscard]] Aussetzer aussetzen() { return Aussetzer(*this); }
     bool ausgesetzt() const { return aussetzer_ > 0; }
 
-private:
+  private:
     void setze(bool gewollt, int ms) {
         const bool vorher = laeuft();
         const int altesIntervall = intervall_;

@@ -9,7 +9,7 @@ namespace kabrolux {
 
 // The computer's clocks, injected so tests can replay a game exactly.
 class Zeitquelle {
-public:
+  public:
     virtual ~Zeitquelle() = default;
     // Milliseconds since midnight of the current UTC day (0 .. 86399999).
     virtual uint32_t utcMillisekundenDesTages() = 0;
@@ -19,7 +19,7 @@ public:
 
 // Reads the real clocks.
 class Systemzeit : public Zeitquelle {
-public:
+  public:
     uint32_t utcMillisekundenDesTages() override;
     DatumZeit lokaleZeit() override;
 };
@@ -27,7 +27,7 @@ public:
 // 32-bit linear congruential generator: seed := seed * 134775813 + 1 (mod 2^32),
 // Random(n) := (seed * n) div 2^32.
 class Zufall {
-public:
+  public:
     uint32_t seed = 0;
 
     // A whole number 0 .. n-1. n <= 0 still advances the generator and yields 0, the result

@@ -17,7 +17,8 @@ void raeumeZeile(Auftrag& a) {
 }
 
 void leereTabelle(Auftragstabelle& t) {
-    for (Auftrag& a : t) a = Auftrag{};
+    for (Auftrag& a : t)
+        a = Auftrag{};
 }
 
 std::string nummernText(int32_t nummer) {

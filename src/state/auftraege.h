@@ -14,21 +14,14 @@ namespace kabrolux {
 int freieZeile(const Auftragstabelle& t);
 
 // A row that has never held an order since the new game ends the used region.
-inline bool nieBenutzt(const Auftrag& a) { return a.belegt == 0 && a.abschluss == 0; }
+inline bool nieBenutzt(const Auftrag& a) {
+    return a.belegt == 0 && a.abschluss == 0;
+}
 
 // Visits rows 1, 2, ... and stops after the first never-used row (which is visited too);
 // never past row 999. Returns the last row visited.
-template <class F>
-int durchlaufeBenutzte(Auftragstabelle& t, F&& f) {
-    int r = 1;
-    for (;; ++r) {
-        f(r, t[r]);
-        if (nieBenutzt(t[r]) || r == kAuftragsZeilen) break;
-    }
-    return r;
-}
-template <class F>
-int durchlaufeBenutzte(const Auftragstabelle& t, F&& f) {
+template <class Tabelle, class F>
+int durchlaufeBenutzte(Tabelle& t, F&& f) {
     int r = 1;
     for (;; ++r) {
         f(r, t[r]);

@@ -75,6 +75,8 @@ std::string zeitText(DatumZeit t) {
     return p;
 }
 
-std::string uhrText(DatumZeit t) { return datumText(t) + "  " + zeitText(t) + " Uhr"; }
+std::string uhrText(DatumZeit t) {
+    return datumText(t) + "  " + zeitText(t) + " Uhr";
+}
 
 }  // namespace kabrolux

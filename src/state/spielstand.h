@@ -17,7 +17,7 @@ constexpr int kAktien = 6;
 // The pickup time holds either the integer 0 (never used or cleared) or a date-time; the save
 // file stores which of the two it is.
 class Abholzeit {
-public:
+  public:
     Abholzeit() = default;
     static Abholzeit ganzzahl(int32_t v) { return Abholzeit(v); }
     static Abholzeit zeit(DatumZeit t) { return Abholzeit(t); }
@@ -28,7 +28,7 @@ public:
     int32_t alsGanzzahl() const { return istZeit() ? 0 : std::get<int32_t>(wert_); }
     bool operator==(const Abholzeit&) const = default;
 
-private:
+  private:
     explicit Abholzeit(int32_t v) : wert_(v) {}
     explicit Abholzeit(double t) : wert_(t) {}
     std::variant<int32_t, double> wert_{0};

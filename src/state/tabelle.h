@@ -9,7 +9,7 @@ namespace kabrolux {
 
 template <class T, int N>
 class Tabelle {
-public:
+  public:
     static constexpr int groesse = N;
 
     // Every access is checked: a number from a damaged file or a stale list line must never
@@ -25,7 +25,7 @@ public:
 
     bool operator==(const Tabelle&) const = default;
 
-private:
+  private:
     static std::size_t index(int nr) {
         if (!gueltig(nr)) throw std::out_of_range("Tabellennummer ausserhalb der Tabelle");
         return static_cast<std::size_t>(nr - 1);

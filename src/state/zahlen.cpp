@@ -27,7 +27,9 @@ int32_t Round(double x) {
     return saettigen(std::nearbyint(x));
 }
 
-int32_t Trunc(double x) { return saettigen(std::trunc(x)); }
+int32_t Trunc(double x) {
+    return saettigen(std::trunc(x));
+}
 
 int32_t plusUmlauf(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
@@ -47,7 +49,8 @@ std::string zahlText(double x) {
     auto e = s.find('e');
     int exponent = std::stoi(s.substr(e + 1));
     std::string ziffern = s.substr(0, 1) + s.substr(2, e - 2);
-    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+    while (ziffern.size() > 1 && ziffern.back() == '0')
+        ziffern.pop_back();
 
     std::string text;
     // Decimal exponent of the form 0.ddd x 10^stellen, as the general format counts it.
@@ -69,8 +72,12 @@ std::string zahlText(double x) {
     return text;
 }
 
-std::string zahlText(int32_t x) { return std::to_string(x); }
-std::string zahlText(int64_t x) { return std::to_string(x); }
+std::string zahlText(int32_t x) {
+    return std::to_string(x);
+}
+std::string zahlText(int64_t x) {
+    return std::to_string(x);
+}
 
 std::string zweistellig(int32_t x) {
     std::string s = std::to_string(x);
@@ -80,12 +87,16 @@ std::string zweistellig(int32_t x) {
 namespace {
 
 std::string_view ohneLeerzeichen(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     return t;
 }
 
-bool ziffer(char c) { return c >= '0' && c <= '9'; }
+bool ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string fehlertext(std::string_view text, const char* art) {
     std::string f(1, '\'');
@@ -105,11 +116,13 @@ FloatLesen liesFloat(std::string_view text) {
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) c += t[i++];
     int mantisse = 0;
-    while (i < t.size() && ziffer(t[i])) c += t[i++], ++mantisse;
+    while (i < t.size() && ziffer(t[i]))
+        c += t[i++], ++mantisse;
     if (i < t.size() && t[i] == ',') {
         c += '.';
         ++i;
-        while (i < t.size() && ziffer(t[i])) c += t[i++], ++mantisse;
+        while (i < t.size() && ziffer(t[i]))
+            c += t[i++], ++mantisse;
     }
     if (mantisse == 0) return r;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
@@ -117,7 +130,8 @@ FloatLesen liesFloat(std::string_view text) {
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) c += t[i++];
         int exp = 0;
-        while (i < t.size() && ziffer(t[i])) c += t[i++], ++exp;
+        while (i < t.size() && ziffer(t[i]))
+            c += t[i++], ++exp;
         if (exp == 0) return r;
     }
     if (i != t.size()) return r;

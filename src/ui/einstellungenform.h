@@ -11,7 +11,7 @@ namespace kabrolux::ui {
 
 class Teinstellungenform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit Teinstellungenform(Programm& p);
 
     QLabel *Label1, *Label2;
@@ -22,7 +22,7 @@ public:
     // The start capital of the marked button, tested 30.000 to 60.000; 0 if none is marked.
     int startkapital() const;
 
-private:
+  private:
     void geschwindigkeit(int ms);
 };
 

@@ -31,6 +31,11 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
     return l;
 }
 
+void setzeText(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->adjustSize();
+}
+
 void graueListe(QListWidget* liste) {
     QPalette p = liste->palette();
     p.setColor(QPalette::Base, kGrau);

@@ -19,13 +19,19 @@ inline const QColor kRot{0xFF, 0x00, 0x00};
 inline const QColor kGrau{0x80, 0x80, 0x80};
 inline const QColor kSilber{0xC0, 0xC0, 0xC0};
 
-inline QString q(const std::string& s) { return QString::fromStdString(s); }
-inline std::string s(const QString& t) { return t.toStdString(); }
+inline QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string s(const QString& t) {
+    return t.toStdString();
+}
 
 // Black window with the given default text colour.
 void schwarzesFenster(QWidget* w, const QColor& text);
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte = 8);
+// A label's new text, sized to fit.
+void setzeText(QLabel* l, const QString& text);
 // Grey list with silver text, as all the game's lists look.
 void graueListe(QListWidget* liste);
 // Progress bars clamp their position to the range, whatever the value.

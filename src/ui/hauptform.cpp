@@ -4,14 +4,14 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
-#include "economy/autohaendlerform.h"
-#include "ui/farben.h"
-#include "ui/einstellungenform.h"
-#include "ui/jpegbild.h"
-#include "economy/personalform.h"
 #include "desk/posteingangform.h"
-#include "ui/programm.h"
 #include "desk/taxisendenform.h"
+#include "economy/autohaendlerform.h"
+#include "economy/personalform.h"
+#include "ui/einstellungenform.h"
+#include "ui/farben.h"
+#include "ui/jpegbild.h"
+#include "ui/programm.h"
 #include "ui/weitereformen.h"
 
 namespace kabrolux::ui {
@@ -95,9 +95,9 @@ THauptform::THauptform(Programm& p) : p_(p) {
         int y;
         const char* text;
         QRgb farbe;
-    } skala[] = {{40, "- Fantastisch", 0x00FF00}, {80, "- Spitze", 0x53FF53},
-                 {120, "- Sehr gut", 0x00FF80},   {160, "- Gut", 0xAEFFAE},
-                 {200, "- Normal", 0xFEECC0},     {240, "- Schlecht", 0xFF9B9B},
+    } skala[] = {{40, "- Fantastisch", 0x00FF00},    {80, "- Spitze", 0x53FF53},
+                 {120, "- Sehr gut", 0x00FF80},      {160, "- Gut", 0xAEFFAE},
+                 {200, "- Normal", 0xFEECC0},        {240, "- Schlecht", 0xFF9B9B},
                  {280, "- Sehr schlecht", 0xFF4F4F}, {320, "- Oh mein Gott", 0xFF0000}};
     for (const auto& s : skala)
         beschriftung(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
@@ -117,16 +117,15 @@ THauptform::THauptform(Programm& p) : p_(p) {
     spielendebutton = knopf(QStringLiteral("Spielende"), 428, 274, 168);
 
     // Before a game only these four are offered.
-    for (TDFWSelButton* b : {taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
-                             personalbutton, statistikbutton, posteingangbutton, bankbutton,
-                             speichernbutton})
+    for (TDFWSelButton* b :
+         {taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton, personalbutton,
+          statistikbutton, posteingangbutton, bankbutton, speichernbutton})
         b->hide();
 
     connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
             &THauptform::Spiel_startenbuttonClick);
     connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);
-    connect(taxi_sendenbutton, &TDFWSelButton::OnClick, this,
-            &THauptform::Taxi_sendenbuttonClick);
+    connect(taxi_sendenbutton, &TDFWSelButton::OnClick, this, &THauptform::Taxi_sendenbuttonClick);
     connect(autohaendlerbutton, &TDFWSelButton::OnClick, this,
             &THauptform::AutohaendlerbuttonClick);
     connect(personalbutton, &TDFWSelButton::OnClick, this, &THauptform::PersonalbuttonClick);
@@ -143,8 +142,8 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { p_.spiel.Timer1Timer(); });
 
-    for (QListWidget* l : {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox,
-                           auftraegeamerledigenlistbox})
+    for (QListWidget* l :
+         {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox, auftraegeamerledigenlistbox})
         l->installEventFilter(this);
 }
 
@@ -172,11 +171,11 @@ void THauptform::FormPaint() {
     const Hauptlisten l = p_.spiel.hauptlisten();
     auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
         w->clear();
-        for (const std::string& z : zeilen) w->addItem(q(z));
+        for (const std::string& z : zeilen)
+            w->addItem(q(z));
     };
     if (p_.spiel.stand.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten);
-    Label4->setText(q(p_.spiel.geldText()));
-    Label4->adjustSize();
+    setzeText(Label4, q(p_.spiel.geldText()));
     fuellen(verfuegbaretaxenlistbox, l.taxen);
     fuellen(verfuegbarefahrerlistbox, l.fahrer);
 }
@@ -192,14 +191,16 @@ void THauptform::Spiel_startenbuttonClick() {
                              s(p_.preiseform->kilometerpreisText())))
         return;
     Spiel_startenbutton->hide();
-    for (TDFWSelButton* b : {autohaendlerbutton, personalbutton, posteingangbutton,
-                             taxi_sendenbutton, bankbutton, preisebutton, Werbungbutton,
-                             statistikbutton, speichernbutton})
+    for (TDFWSelButton* b :
+         {autohaendlerbutton, personalbutton, posteingangbutton, taxi_sendenbutton, bankbutton,
+          preisebutton, Werbungbutton, statistikbutton, speichernbutton})
         b->show();
     FormPaint();
 }
 
-void THauptform::SpielendebuttonClick() { close(); }
+void THauptform::SpielendebuttonClick() {
+    close();
+}
 
 void THauptform::closeEvent(QCloseEvent* e) {
     // Closing the main window ends the program, without a question and without saving.
@@ -222,7 +223,9 @@ void THauptform::PersonalbuttonClick() {
     hide();
 }
 
-void THauptform::FormKeyPress(char taste) { p_.spiel.tasteGedrueckt(taste); }
+void THauptform::FormKeyPress(char taste) {
+    p_.spiel.tasteGedrueckt(taste);
+}
 
 void THauptform::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();

@@ -17,7 +17,7 @@ class Programm;
 
 class THauptform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit THauptform(Programm& p);
 
     QLabel* Image1;
@@ -26,8 +26,8 @@ public:
     QProgressBar *ProgressBar1, *ProgressBar2, *ProgressBar3, *ProgressBar4;
     QGroupBox* GroupBox1;
     TDFWSelButton *Spiel_startenbutton, *taxi_sendenbutton, *Werbungbutton, *autohaendlerbutton,
-        *preisebutton, *personalbutton, *statistikbutton, *posteingangbutton,
-        *einstellungenbutton, *bankbutton, *ladenbutton, *speichernbutton, *spielendebutton;
+        *preisebutton, *personalbutton, *statistikbutton, *posteingangbutton, *einstellungenbutton,
+        *bankbutton, *ladenbutton, *speichernbutton, *spielendebutton;
     QTimer Timer1;
 
     // Rebuilds the three lists and the money label.
@@ -41,13 +41,13 @@ public:
     // Keeps the timer in step with the clock's wish and suspension.
     void uhrAbgleichen();
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     TDFWSelButton* knopf(const QString& text, int x, int y, int breite);
     Programm& p_;
 };

@@ -10,10 +10,10 @@ class Programm;
 
 class Nebenform : public QWidget {
     Q_OBJECT
-public:
+  public:
     Nebenform(Programm& p, const char* klasse, const QString& titel);
 
-protected:
+  protected:
     // Runs however the window is closed; returning false keeps it open.
     virtual bool FormClose() { return true; }
     void closeEvent(QCloseEvent* e) override;

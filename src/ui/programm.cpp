@@ -46,16 +46,13 @@ void QtAnzeige::meldung(const std::string& text) {
 }
 
 void QtAnzeige::geldAnzeigen(const std::string& text) {
-    p_.hauptform->Label4->setText(q(text));
-    p_.hauptform->Label4->adjustSize();
+    setzeText(p_.hauptform->Label4, q(text));
 }
 
 void QtAnzeige::uhrAnzeigen(const std::string& text) {
     const QString t = q(text);
-    p_.hauptform->Label2->setText(t);
-    p_.hauptform->Label2->adjustSize();
-    p_.einstellungenform->Label1->setText(t);
-    p_.einstellungenform->Label1->adjustSize();
+    setzeText(p_.hauptform->Label2, t);
+    setzeText(p_.einstellungenform->Label1, t);
     p_.posteingangform->Label2->setText(t);
     p_.taxi_sendenform->Label4->setText(t);
 }
@@ -63,25 +60,36 @@ void QtAnzeige::uhrAnzeigen(const std::string& text) {
 void QtAnzeige::balkenAnzeigen(Balken b, int32_t wert) {
     THauptform& h = *p_.hauptform;
     switch (b) {
-        case Balken::image: setzeBalken(h.ProgressBar1, wert); break;
-        case Balken::bekanntheit: setzeBalken(h.ProgressBar2, wert); break;
-        case Balken::attraktivitaet: setzeBalken(h.ProgressBar3, wert); break;
-        case Balken::untergrund: setzeBalken(h.ProgressBar4, wert); break;
+        case Balken::image:
+            setzeBalken(h.ProgressBar1, wert);
+            break;
+        case Balken::bekanntheit:
+            setzeBalken(h.ProgressBar2, wert);
+            break;
+        case Balken::attraktivitaet:
+            setzeBalken(h.ProgressBar3, wert);
+            break;
+        case Balken::untergrund:
+            setzeBalken(h.ProgressBar4, wert);
+            break;
     }
 }
 
 void QtAnzeige::auftragsHinweis(const std::string& text) {
-    p_.hauptform->Label3->setText(q(text));
-    p_.hauptform->Label3->adjustSize();
+    setzeText(p_.hauptform->Label3, q(text));
 }
 
 void QtAnzeige::neueAuftragsZeile(const std::string& zeile) {
     if (p_.posteingangform->isVisible()) p_.posteingangform->zeileAnhaengen(q(zeile));
 }
 
-void QtAnzeige::hauptformAuffrischen() { p_.hauptform->FormPaint(); }
+void QtAnzeige::hauptformAuffrischen() {
+    p_.hauptform->FormPaint();
+}
 
-void QtAnzeige::sendenAuffrischen() { p_.taxi_sendenform->auffrischen(); }
+void QtAnzeige::sendenAuffrischen() {
+    p_.taxi_sendenform->auffrischen();
+}
 
 void QtAnzeige::posteingangAuffrischen() {
     if (p_.posteingangform->isVisible()) p_.posteingangform->FormPaint();
@@ -93,7 +101,9 @@ void QtAnzeige::preiseAnzeigen(const std::string& kilometerpreis, const std::str
 
 void QtAnzeige::bankAuffrischen() {}
 
-void QtAnzeige::ereignisseVerarbeiten() { QCoreApplication::processEvents(); }
+void QtAnzeige::ereignisseVerarbeiten() {
+    QCoreApplication::processEvents();
+}
 
 // --- Programm
 
@@ -121,6 +131,8 @@ void Programm::oeffne(QWidget* form) {
     hauptform->hide();
 }
 
-void Programm::zeigeHauptform() { hauptform->show(); }
+void Programm::zeigeHauptform() {
+    hauptform->show();
+}
 
 }  // namespace kabrolux::ui

@@ -26,7 +26,7 @@ class Programm;
 
 // The screens' side of the game's view interface.
 class QtAnzeige : public Anzeige {
-public:
+  public:
     explicit QtAnzeige(Programm& p) : p_(p) {}
     void meldung(const std::string& text) override;
     void geldAnzeigen(const std::string& text) override;
@@ -44,12 +44,12 @@ public:
     // Tests collect messages here instead of opening modal boxes.
     QStringList* meldungenSammeln = nullptr;
 
-private:
+  private:
     Programm& p_;
 };
 
 class Programm {
-public:
+  public:
     explicit Programm(Zeitquelle& zeit);
     ~Programm();
 

@@ -9,25 +9,25 @@ namespace kabrolux::ui {
 
 class Twerbungform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit Twerbungform(Programm& p);
 };
 
 class Tstatistikform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit Tstatistikform(Programm& p);
 };
 
 class Tbankform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit Tbankform(Programm& p);
 };
 
 class Tpreiseform : public Nebenform {
     Q_OBJECT
-public:
+  public:
     explicit Tpreiseform(Programm& p);
     // The texts the new game reads; the screen's fields start with these values.
     QString grundpreisText() const { return grundpreis_; }
@@ -37,7 +37,7 @@ public:
         grundpreis_ = grundpreis;
     }
 
-private:
+  private:
     QString grundpreis_, kilometerpreis_;
 };
 

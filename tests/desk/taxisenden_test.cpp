@@ -41,8 +41,7 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     ASSERT_EQ(l.auftraege.size(), 1u);
     EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
     EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
-    EXPECT_EQ(l.fahrer,
-              std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
+    EXPECT_EQ(l.fahrer, std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
     EXPECT_EQ(t.s.gewaehltestaxi, -1);
 }
 

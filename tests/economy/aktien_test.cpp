@@ -32,7 +32,8 @@ TEST(Aktien, ZinsenNurMitSchulden) {
     EXPECT_TRUE(t.anzeige.meldungen.empty());
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
     t.s.schulden = 10000;
-    for (int i = 0; i < 4; ++i) t.spiel.aktienkurseberechnen();
+    for (int i = 0; i < 4; ++i)
+        t.spiel.aktienkurseberechnen();
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
     EXPECT_EQ(t.anzeige.meldungen[0],
               "Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");

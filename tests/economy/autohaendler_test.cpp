@@ -35,7 +35,8 @@ TEST(Autohaendler, DreizehntesTaxi) {
     TestSpiel t;
     t.s.vermoegen = 1e7;
     t.s.aktuellesauto = 2;
-    for (int i = 0; i < 12; ++i) ASSERT_TRUE(t.spiel.autoKaufen());
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(t.spiel.autoKaufen());
     const auto vorher = t.s.taxen;
     EXPECT_FALSE(t.spiel.autoKaufen());
     EXPECT_EQ(t.anzeige.meldungen.back(), "Mehr als 12 Taxen zu besitzen sind nicht möglich.");

@@ -50,10 +50,10 @@ TEST(Attraktivitaet, AbzuegeFuerImageUndBekanntheit) {
         t.spiel.auftragerzeugen();
         return -t.s.attraktivitaet - 116;  // 25*3 + 1.2 + 40 = 116.2, minus a and b
     };
-    EXPECT_EQ(gauge(30, 0), -4);   // a = 4 (4.5 -> 4)
-    EXPECT_EQ(gauge(10, 0), -2);   // a = 2 (1.5 -> 2)
-    EXPECT_EQ(gauge(0, 10), 0);    // b = 0 (0.5 -> 0)
-    EXPECT_EQ(gauge(0, 30), -2);   // b = 2 (1.5 -> 2)
+    EXPECT_EQ(gauge(30, 0), -4);  // a = 4 (4.5 -> 4)
+    EXPECT_EQ(gauge(10, 0), -2);  // a = 2 (1.5 -> 2)
+    EXPECT_EQ(gauge(0, 10), 0);   // b = 0 (0.5 -> 0)
+    EXPECT_EQ(gauge(0, 30), -2);  // b = 2 (1.5 -> 2)
     EXPECT_EQ(gauge(0, 300), -15);
 }
 
@@ -118,8 +118,8 @@ TEST(Auftragserzeugung, VerbraucherschutzAbGrenzeGenau) {
         double km, grund;
         bool strafe;
     };
-    for (Fall f : {Fall{11, 3, true}, Fall{1.2, 31, true}, Fall{10.99, 3, false},
-                   Fall{1.2, 30.99, false}}) {
+    for (Fall f :
+         {Fall{11, 3, true}, Fall{1.2, 31, true}, Fall{10.99, 3, false}, Fall{1.2, 30.99, false}}) {
         TestSpiel t;
         t.s.kilometerpreis = f.km;
         t.s.grundpreis = f.grund;

@@ -166,7 +166,8 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
         EXPECT_EQ(t.s.fahrer[k].restminuten, 2) << k;
     }
     // with 20 rows in use each slot is counted at the visit of its row
-    for (int r = 1; r <= 20; ++r) unterwegs(t, r, r, 100, 5);
+    for (int r = 1; r <= 20; ++r)
+        unterwegs(t, r, r, 100, 5);
     t.spiel.fahrtenfortschreiben();
     t.spiel.fahrtenfortschreiben();
     for (int k = 1; k <= kSlots; ++k) {
@@ -181,7 +182,8 @@ TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
     t.s.taxen[9] = Taxi{1, 20000, 0, 1, 25, 1, 9};
     t.s.fahrer[4] = Fahrer{1, 97, 1, 25, 1, 4, 2};
     unterwegs(t, 1, 1, 25, 5);
-    for (int i = 0; i < 24; ++i) t.spiel.fahrtenfortschreiben();
+    for (int i = 0; i < 24; ++i)
+        t.spiel.fahrtenfortschreiben();
     EXPECT_EQ(t.s.erledigteauftraege, 0);
     EXPECT_EQ(t.s.taxen[9].unterwegs, 1);
     t.spiel.fahrtenfortschreiben();
@@ -192,7 +194,8 @@ TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
 
 TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
     TestSpiel t;
-    for (int r = 1; r <= kAuftragsZeilen; ++r) unterwegs(t, r, r, 1000, 5);
+    for (int r = 1; r <= kAuftragsZeilen; ++r)
+        unterwegs(t, r, r, 1000, 5);
     t.spiel.fahrtenfortschreiben();
     t.spiel.verfallpruefen();
     EXPECT_EQ(t.s.auftraege[999].restminuten, 999);

@@ -15,7 +15,8 @@ struct Zeitplan : ::testing::Test {
     TestSpiel t;
     void SetUp() override {
         t.s.grundpreis = 1000;  // no order is ever due: n is huge and the roll rarely 0
-        for (int k = 1; k <= 3; ++k) t.s.fahrer[k] = Fahrer{1, 100, 0, 0, k, k, 2};
+        for (int k = 1; k <= 3; ++k)
+            t.s.fahrer[k] = Fahrer{1, 100, 0, 0, k, k, 2};
         t.s.fahrer[4] = Fahrer{2, 999, 0, 0, 4, 4, 2};  // not 1: skipped
     }
     void ticke(int stunde, int minute) {
@@ -112,8 +113,8 @@ TEST(Takt, KeinTaktImTaktUndPauseBleibtPause) {
     t.anzeige.beiMeldung = [&] {
         EXPECT_FALSE(t.spiel.uhr.laeuft());
         imTakt = t.s.spielzeit;
-        t.spiel.Timer1Timer();         // a timer event while the message is open
-        t.spiel.tasteGedrueckt('0');   // the player pauses meanwhile
+        t.spiel.Timer1Timer();        // a timer event while the message is open
+        t.spiel.tasteGedrueckt('0');  // the player pauses meanwhile
     };
     t.spiel.Timer1Timer();
     EXPECT_DOUBLE_EQ(t.s.spielzeit, imTakt);  // no second minute passed

@@ -8,7 +8,8 @@ TEST(Zufall, ReferenzfolgeAbSeedNull) {
     Zufall z;
     z.seed = 0;
     const int erwartet[] = {0, 3, 86, 20, 27};
-    for (int e : erwartet) EXPECT_EQ(z.Random(100), e);
+    for (int e : erwartet)
+        EXPECT_EQ(z.Random(100), e);
 }
 
 TEST(Zufall, LinearKongruenterSchritt) {
@@ -24,7 +25,8 @@ TEST(Zufall, NullUndNegativeBereiche) {
     const uint32_t vorher = z.seed;
     EXPECT_EQ(z.Random(0), 0);
     EXPECT_NE(z.seed, vorher);  // the generator still advances
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(z.Random(-5), 0);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(z.Random(-5), 0);
     for (int i = 0; i < 1000; ++i) {
         const int32_t r = z.Random(7);
         EXPECT_GE(r, 0);
@@ -35,7 +37,7 @@ TEST(Zufall, NullUndNegativeBereiche) {
 }
 
 class FesteUhrzeit : public Zeitquelle {
-public:
+  public:
     uint32_t utcMillisekundenDesTages() override { return 3723004; }
     DatumZeit lokaleZeit() override { return 0; }
 };

@@ -72,7 +72,8 @@ TEST(Tabelle, RaeumenUndLeerenUnterscheidenSich) {
     EXPECT_EQ(t[5].abholzeit.alsGanzzahl(), 0);
 
     leereTabelle(t);
-    for (const Auftrag& a : t) EXPECT_EQ(a, Auftrag{});
+    for (const Auftrag& a : t)
+        EXPECT_EQ(a, Auftrag{});
     EXPECT_EQ(t[5].kennziffer, 0);
     EXPECT_EQ(t[5].abschluss, 0);
 }
@@ -99,7 +100,8 @@ TEST(Tabelle, ScanLaeuftUeberGeraeumteZeilenUndEndetDahinter) {
 
 TEST(Tabelle, VolleTabelle) {
     Auftragstabelle t;
-    for (int r = 1; r <= kAuftragsZeilen; ++r) t[r] = beispiel(r);
+    for (int r = 1; r <= kAuftragsZeilen; ++r)
+        t[r] = beispiel(r);
     EXPECT_EQ(freieZeile(t), 0);
     int letzte = 0, anzahl = 0;
     durchlaufeBenutzte(t, [&](int r, Auftrag&) {

@@ -28,7 +28,8 @@ TEST(Datum, TexteDerUhr) {
 
 TEST(Datum, MinutenSummierenSichAufMitternacht) {
     DatumZeit t = datumZeit(2026, 12, 7, 10, 0, 0, 0);
-    for (int i = 0; i < 1440; ++i) t += kMinute;
+    for (int i = 0; i < 1440; ++i)
+        t += kMinute;
     const Zerlegt z = zerlege(t);
     EXPECT_EQ(z.tag, 8);
     EXPECT_EQ(z.stunde, 10);
@@ -36,7 +37,8 @@ TEST(Datum, MinutenSummierenSichAufMitternacht) {
     EXPECT_EQ(z.sekunde, 0);
 
     DatumZeit m = datumZeit(2026, 12, 31, 0, 0);
-    for (int i = 0; i < 1440; ++i) m += kMinute;
+    for (int i = 0; i < 1440; ++i)
+        m += kMinute;
     EXPECT_EQ(uhrText(m), "01.01.2027  00:00 Uhr");
 }
 

@@ -22,6 +22,79 @@ bool schreibe(const QString& pfad, const QByteArray& inhalt) {
     return f.write(inhalt) == inhalt.size();
 }
 
+// The pictures drawn at build time; the build tells us where it put them.
+#ifdef KABROLUX_BILDER_ORDNER
+QString erzeugt(const QString& name) {
+    return QStringLiteral(KABROLUX_BILDER_ORDNER "/") + name;
+}
+#define ERZEUGTE_BILDER_NOETIG() \
+    do {                         \
+    } while (false)
+#else
+QString erzeugt(const QString& name) {
+    return name;
+}
+#define ERZEUGTE_BILDER_NOETIG() QSKIP("built without the generated pictures")
+#endif
+
+QImage ladePflicht(const QString& name) {
+    QString fehler;
+    QImage bild = ladeJpeg(erzeugt(name), &fehler);
+    if (bild.isNull()) qWarning("%s", qPrintable(fehler));
+    return bild;
+}
+
+// Start-of-frame marker of a JPEG: 0xC0 for baseline, 0xC2 for progressive.
+int rahmenArt(const QByteArray& d) {
+    if (d.size() < 4 || quint8(d[0]) != 0xFF || quint8(d[1]) != 0xD8) return -1;
+    qsizetype i = 2;
+    while (i + 4 <= d.size()) {
+        if (quint8(d[i]) != 0xFF) return -1;
+        const int art = quint8(d[i + 1]);
+        if (art >= 0xC0 && art <= 0xCF && art != 0xC4 && art != 0xC8 && art != 0xCC) return art;
+        if (art == 0xDA) return -1;
+        i += 2 + (quint8(d[i + 2]) << 8 | quint8(d[i + 3]));
+    }
+    return -1;
+}
+
+// Taxi ivory, shaded or lit; the yellow cast keeps plaster and paving out.
+bool elfenbein(QRgb c) {
+    return farbeNahe(c, qRgb(230, 220, 180), 35) && qGreen(c) - qBlue(c) > 25;
+}
+
+int abstand(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// The pixel beside the temple that differs most from both backdrop and skin.
+QRgb haarfarbe(const QImage& bild) {
+    const QRgb grund = bild.pixel(4, 100);
+    const QRgb haut = bild.pixel(121, 122);
+    QRgb beste = 0;
+    int besterAbstand = -1;
+    for (int y = 60; y <= 110; ++y) {
+        const QRgb c = bild.pixel(121 - 48, y);
+        const int d = std::min(abstand(c, grund), abstand(c, haut));
+        if (d > besterAbstand) {
+            besterAbstand = d;
+            beste = c;
+        }
+    }
+    return beste;
+}
+
+bool schildGelb(QRgb c) {
+    return qRed(c) > 215 && qGreen(c) > 165 && qBlue(c) < 110;
+}
+
+// Grey hair has little colour in it and is not dark.
+bool grau(QRgb c) {
+    const QColor f = QColor::fromRgb(c);
+    return f.hsvSaturation() < 70 && f.value() > 120;
+}
+
 }  // namespace
 
 class TestJpegBild : public QObject {
@@ -120,6 +193,130 @@ class TestJpegBild : public QObject {
         const QString pfad = verzeichnis.filePath(QStringLiteral("muell.jpg"));
         QVERIFY(schreibe(pfad, QByteArray(100, '\x7f')));
         QVERIFY(ladeJpeg(pfad, nullptr).isNull());
+    }
+
+    void alleBilderSindDaUndPassendGross() {
+        ERZEUGTE_BILDER_NOETIG();
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(ladePflicht(QStringLiteral("taxis/%1.jpg").arg(i)).size(), QSize(450, 306));
+        }
+        for (int i = 1; i <= 12; ++i) {
+            QCOMPARE(ladePflicht(QStringLiteral("personal/%1.jpg").arg(i)).size(), QSize(242, 258));
+        }
+        QCOMPARE(ladePflicht(QStringLiteral("titel.jpg")).size(), QSize(400, 300));
+    }
+
+    void bilderSindBaselineJpeg() {
+        ERZEUGTE_BILDER_NOETIG();
+        QStringList namen{QStringLiteral("titel.jpg"), QStringLiteral("taxis/1.jpg"),
+                          QStringLiteral("personal/12.jpg")};
+        for (const QString& name : namen) {
+            QFile f(erzeugt(name));
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(name));
+            QCOMPARE(rahmenArt(f.readAll()), 0xC0);
+        }
+    }
+
+    void taxisSindElfenbeinMitGelbemDachschild() {
+        ERZEUGTE_BILDER_NOETIG();
+        for (int i = 1; i <= 4; ++i) {
+            const QImage bild = ladePflicht(QStringLiteral("taxis/%1.jpg").arg(i));
+            QVERIFY(!bild.isNull());
+            int gelb = 0;
+            for (int y = 0; y < bild.height(); ++y) {
+                for (int x = 0; x < bild.width(); ++x)
+                    gelb += schildGelb(bild.pixel(x, y)) ? 1 : 0;
+            }
+            QVERIFY2(gelb > 250, qPrintable(QString::number(i)));
+            // The doors, in front of the pavement.
+            int lack = 0;
+            for (int y = 216; y < 223; ++y) {
+                for (int x = 0; x < bild.width(); ++x)
+                    lack += elfenbein(bild.pixel(x, y)) ? 1 : 0;
+            }
+            QVERIFY2(lack > 7 * 200, qPrintable(QString::number(i)));
+        }
+    }
+
+    void groessereModelleSindLaenger() {
+        ERZEUGTE_BILDER_NOETIG();
+        int vorher = 0;
+        for (int i = 1; i <= 4; ++i) {
+            const QImage bild = ladePflicht(QStringLiteral("taxis/%1.jpg").arg(i));
+            QVERIFY(!bild.isNull());
+            // Measured along the doors, below the windows and above the wheels.
+            int links = bild.width();
+            int rechts = -1;
+            for (int y = 216; y < 223; ++y) {
+                for (int x = 0; x < bild.width(); ++x) {
+                    if (!elfenbein(bild.pixel(x, y))) continue;
+                    links = std::min(links, x);
+                    rechts = std::max(rechts, x);
+                }
+            }
+            const int laenge = rechts - links;
+            QVERIFY2(
+                laenge > vorher + 15,
+                qPrintable(QStringLiteral("Modell %1: %2 nach %3").arg(i).arg(laenge).arg(vorher)));
+            vorher = laenge;
+        }
+    }
+
+    void portraitsSindVerschieden() {
+        ERZEUGTE_BILDER_NOETIG();
+        std::vector<QImage> bilder;
+        for (int i = 1; i <= 12; ++i) {
+            bilder.push_back(ladePflicht(QStringLiteral("personal/%1.jpg").arg(i)));
+            QVERIFY(!bilder.back().isNull());
+        }
+        for (size_t a = 0; a < bilder.size(); ++a) {
+            for (size_t b = a + 1; b < bilder.size(); ++b) {
+                qint64 summe = 0;
+                for (int y = 0; y < 258; y += 2) {
+                    for (int x = 0; x < 242; x += 2) {
+                        const QRgb p = bilder[a].pixel(x, y);
+                        const QRgb q = bilder[b].pixel(x, y);
+                        summe += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                                 std::abs(qBlue(p) - qBlue(q));
+                    }
+                }
+                const double mittel = double(summe) / (121.0 * 129.0 * 3.0);
+                QVERIFY2(mittel > 8.0,
+                         qPrintable(QStringLiteral("%1 und %2").arg(a + 1).arg(b + 1)));
+            }
+        }
+    }
+
+    void aeltereHabenGrauesHaar() {
+        ERZEUGTE_BILDER_NOETIG();
+        // Every style, even a bald crown, keeps some hair at the temples.
+        auto schlaefe = [](int nummer) {
+            const QImage bild = ladePflicht(QStringLiteral("personal/%1.jpg").arg(nummer));
+            return bild.isNull() ? QRgb(0) : haarfarbe(bild);
+        };
+        for (int alt : {3, 5, 9, 12})
+            QVERIFY2(grau(schlaefe(alt)), qPrintable(QString::number(alt)));
+        for (int jung : {1, 4, 7, 8, 10, 11}) {
+            QVERIFY2(!grau(schlaefe(jung)), qPrintable(QString::number(jung)));
+        }
+    }
+
+    void titelIstNachtMitGoldenemNamen() {
+        ERZEUGTE_BILDER_NOETIG();
+        const QImage bild = ladePflicht(QStringLiteral("titel.jpg"));
+        QVERIFY(!bild.isNull());
+        // Edges melt into the black window around it.
+        for (const QPoint ecke : {QPoint(1, 1), QPoint(398, 1), QPoint(1, 298), QPoint(398, 298)}) {
+            QVERIFY(QColor::fromRgb(bild.pixel(ecke)).value() < 24);
+        }
+        int gold = 0;
+        for (int y = 20; y < 110; ++y) {
+            for (int x = 0; x < 400; ++x)
+                gold += schildGelb(bild.pixel(x, y)) ? 1 : 0;
+        }
+        QVERIFY2(gold > 2000, qPrintable(QString::number(gold)));
+        // The sky behind the name is dark.
+        QVERIFY(QColor::fromRgb(bild.pixel(200, 20)).value() < 60);
     }
 
     void bilderOrdnerEndetMitSchraegstrich() {

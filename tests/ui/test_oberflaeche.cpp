@@ -47,7 +47,7 @@ class TestOberflaeche : public QObject {
     std::unique_ptr<Programm> p;
     QStringList meldungen;
 
-private slots:
+  private slots:
     void init() {
         zeit = std::make_unique<test::FesteZeit>();
         p = std::make_unique<Programm>(*zeit);
@@ -61,10 +61,11 @@ private slots:
         THauptform& h = *p->hauptform;
         QCOMPARE(h.windowTitle(), QStringLiteral("Kabrolux Version 1.5"));
         QCOMPARE(h.objectName(), QStringLiteral("THauptform"));
-        for (auto* b : {h.Spiel_startenbutton, h.einstellungenbutton, h.ladenbutton,
-                        h.spielendebutton})
+        for (auto* b :
+             {h.Spiel_startenbutton, h.einstellungenbutton, h.ladenbutton, h.spielendebutton})
             QVERIFY(!b->isHidden());
-        for (auto* b : nachSpiel(h)) QVERIFY(b->isHidden());
+        for (auto* b : nachSpiel(h))
+            QVERIFY(b->isHidden());
         QVERIFY(!h.Timer1.isActive());
         QVERIFY(p->taxi_sendenform->isHidden());
         QCOMPARE(p->taxi_sendenform->windowTitle(), QStringLiteral("Taxi entsenden"));
@@ -72,7 +73,8 @@ private slots:
 
         QTest::mouseClick(h.Spiel_startenbutton, Qt::LeftButton);
         QVERIFY(h.Spiel_startenbutton->isHidden());
-        for (auto* b : nachSpiel(h)) QVERIFY(!b->isHidden());
+        for (auto* b : nachSpiel(h))
+            QVERIFY(!b->isHidden());
         QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 50000 €"));
         QVERIFY(h.Timer1.isActive());
         QCOMPARE(h.Timer1.interval(), 1000);
@@ -197,14 +199,14 @@ private slots:
         QCOMPARE(a.Label5->text(), QStringLiteral("Preis: 20000 €"));
         a.Button2->click();
         QCOMPARE(p->spiel.stand.aktuellesauto, 1);
-        for (int i = 0; i < 4; ++i) a.Button1->click();
+        for (int i = 0; i < 4; ++i)
+            a.Button1->click();
         QCOMPARE(a.Label1->text(), QStringLiteral("Taxi Variante 4"));
         a.Button3->click();
         QCOMPARE(a.Label6->text(), QStringLiteral("Vermögen: 0 €"));
         QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 0 €"));
         a.close();
-        QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(),
-                 QStringLiteral("01: Taxi Variante 4"));
+        QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(), QStringLiteral("01: Taxi Variante 4"));
 
         h.personalbutton->click();
         TPersonalform& f = *p->personalform;
@@ -242,7 +244,8 @@ private slots:
             st.taxen[k] = Taxi{1, 20000 + 10000 * k, 0, k == 1, k == 1 ? 40 : 0, k + 1, k};
             st.fahrer[k] = Fahrer{1, 97, k == 1, k == 1 ? 40 : 0, 3 * k, k, 2};
         }
-        for (int r = 1; r <= 6; ++r) auftrag(st, r, r, r % 2 == 0);
+        for (int r = 1; r <= 6; ++r)
+            auftrag(st, r, r, r % 2 == 0);
         st.auftraege[3].sonderauftrag = 1;
         st.auftraege[3].einnahmen = 5432;
         st.auftraege[1].unterwegs = 1;
