@@ -1,5 +1,6 @@
 // The screens as a player uses them, on the offscreen platform.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QtTest>
 
@@ -225,6 +226,27 @@ class TestOberflaeche : public QObject {
                  QStringLiteral("Der entlassene Fahrer bekommt heute sein letztes Gehalt "
                                 "ausgezahlt."));
         QVERIFY(!f.Button3->isHidden());
+    }
+
+    void posteingangMitVollerTabelle() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        for (int r = 1; r <= kAuftragsZeilen; ++r) auftrag(p->spiel.stand, r, r, r % 3 == 0);
+        QElapsedTimer uhr;
+        uhr.start();
+        h.posteingangbutton->click();
+        const qint64 ms = uhr.elapsed();
+        TPosteingangform& f = *p->posteingangform;
+        QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
+        QVERIFY(f.CheckListBox1->item(998)->text().startsWith(QStringLiteral("Auftrag 000999:")));
+        QCOMPARE(f.CheckListBox1->item(998)->checkState(), Qt::Checked);
+        QCOMPARE(f.CheckListBox1->item(997)->checkState(), Qt::Unchecked);
+        qInfo("inbox with 999 orders shown in %lld ms", ms);
+        // the table is full: the next due order is dropped, the list stays as it is
+        zeit->ms = 0;  // the first draw after this reseed is 0: an order is due
+        p->spiel.auftragerzeugen();
+        QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
+        QCOMPARE(p->spiel.stand.auftragsnummer, 1);
     }
 
     // With KABROLUX_FOTOS set to a folder, saves pictures of the screens there.
