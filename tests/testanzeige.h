@@ -27,6 +27,7 @@ class Aufzeichnung : public Anzeige {
     int hauptform = 0, senden = 0, posteingang = 0, bank = 0, verarbeiten = 0;
     std::function<void()> beiMeldung;  // runs while a message is "open"
     std::function<void()> beiVerarbeiten;
+    std::function<void()> beiHauptform;
 
     void meldung(const std::string& t) override {
         meldungen.push_back(t);
@@ -41,7 +42,10 @@ class Aufzeichnung : public Anzeige {
     void balkenAnzeigen(Balken b, int32_t w) override { balken.emplace_back(b, w); }
     void auftragsHinweis(const std::string& t) override { hinweise.push_back(t); }
     void neueAuftragsZeile(const std::string& z) override { neueZeilen.push_back(z); }
-    void hauptformAuffrischen() override { ++hauptform; }
+    void hauptformAuffrischen() override {
+        ++hauptform;
+        if (beiHauptform) beiHauptform();
+    }
     void sendenAuffrischen() override { ++senden; }
     void posteingangAuffrischen() override { ++posteingang; }
     void preiseAnzeigen(const std::string& km, const std::string& grund) override {

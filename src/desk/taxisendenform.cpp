@@ -81,7 +81,9 @@ void TTaxi_sendenform::auffrischen() {
         w->clear();
         for (const std::string& z : zeilen)
             w->addItem(q(z));
-        w->setCurrentRow(-1);
+        // Setting "no current line" explicitly keeps the view from making the first line
+        // current when it gets the keyboard focus: only the player chooses.
+        w->setCurrentIndex(QModelIndex());
     };
     fuellen(ListBox1, listen_.auftraege);
     fuellen(ListBox2, listen_.taxen);

@@ -21,7 +21,7 @@ TAutohaendlerform::TAutohaendlerform(Programm& p)
     Label3 = beschriftung(this, QString(), 256, 60, kGelb);
     Label4 = beschriftung(this, QString(), 256, 80, kGelb);
     Label5 = beschriftung(this, QString(), 256, 104, kGelb, 10);
-    Label6 = beschriftung(this, QString(), 256, 140, kLimone, 10);
+    Label6 = beschriftung(this, QString(), 256, 140, kGelb, 10);
     Label7 = new QLabel(
         QStringLiteral("Hoher Komfort im Taxi schlägt sich auf Ihren Imagegewinn nieder.."), this);
     Label7->setGeometry(16, 184, 448, 20);
@@ -44,7 +44,7 @@ bool TAutohaendlerform::Bilder(int n) {
     setzeText(Label3, QString::fromUtf8(m->dritter));
     setzeText(Label4, QString::fromUtf8(m->vierter));
     setzeText(Label5,
-          QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) + QStringLiteral(" €"));
+              QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) + QStringLiteral(" €"));
     QString fehler;
     const QImage bild = ladeJpeg(bilderOrdner() + QStringLiteral("taxis/%1.jpg").arg(n), &fehler);
     if (bild.isNull()) {

@@ -20,7 +20,7 @@ TPersonalform::TPersonalform(Programm& p)
     Label2 = beschriftung(this, QString(), 152, 40, kGelb);
     Label3 = beschriftung(this, QString(), 152, 60, kGelb);
     Label4 = beschriftung(this, QString(), 152, 80, kGelb);
-    Label5 = beschriftung(this, QString(), 152, 100, kLimone, 10);
+    Label5 = beschriftung(this, QString(), 152, 100, kGelb, 10);
     Label6 = new QLabel(QStringLiteral("Je höher die Erfahrung eines Fahrers ist, umso weniger "
                                        "Unfälle baut er."),
                         this);
@@ -41,15 +41,15 @@ TPersonalform::TPersonalform(Programm& p)
     connect(Button4, &QPushButton::clicked, this, &TPersonalform::Button4Click);
 }
 
-void TPersonalform::fahreranzeigen(int n) {
+bool TPersonalform::fahreranzeigen(int n) {
     const Katalogeintrag* k = kandidat(n);
-    if (!k) return;
+    if (!k) return false;
     setzeText(Label1, QString::fromUtf8(k->name));
     setzeText(Label2, QString::fromUtf8(k->zweiter));
     setzeText(Label3, QString::fromUtf8(k->dritter));
     setzeText(Label4, QString::fromUtf8(k->vierter));
-    setzeText(Label5,
-          QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) + QStringLiteral(" €/Tag."));
+    setzeText(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) +
+                          QStringLiteral(" €/Tag."));
     const bool eingestellt = programm.spiel.stand.eingestellt[n] == 1;
     Button3->setVisible(!eingestellt);
     Button4->setVisible(eingestellt);
@@ -60,15 +60,17 @@ void TPersonalform::fahreranzeigen(int n) {
                  &fehler);
     if (bild.isNull()) {
         programm.anzeige.meldung(s(fehler));
-        return;
+        return false;
     }
     Image1->setPixmap(QPixmap::fromImage(bild));
+    return true;
 }
 
-void TPersonalform::oeffnen() {
+bool TPersonalform::oeffnen() {
     programm.spiel.stand.aktuellerfahrer = 1;
-    fahreranzeigen(1);
+    if (!fahreranzeigen(1)) return false;
     show();
+    return true;
 }
 
 void TPersonalform::Button1Click() {

@@ -17,9 +17,11 @@ class TPersonalform : public Nebenform {
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QPushButton *Button1, *Button2, *Button3, *Button4;
 
-    // PersonalbuttonClick: candidate 1, then show the screen.
-    void oeffnen();
-    void fahreranzeigen(int n);
+    // PersonalbuttonClick: candidate 1, then show the screen; false (screen stays closed) when
+    // the picture could not be read.
+    bool oeffnen();
+    // Shows candidate n; false with the decoder's message when the picture cannot be read.
+    bool fahreranzeigen(int n);
     void Button1Click();
     void Button2Click();
     void Button3Click();

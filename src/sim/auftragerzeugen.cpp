@@ -38,6 +38,7 @@ void Spiel::auftragerzeugen() {
             "werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf die "
             "Standardwerte gesetzt.");
         s.vermoegen -= 1000;
+        anzeige().geldAnzeigen(geldText());
         s.grundpreis = 3;
         s.kilometerpreis = 1.2;
         anzeige().preiseAnzeigen(zahlText(s.kilometerpreis), zahlText(s.grundpreis));

@@ -67,7 +67,7 @@ void Spiel::fahrtenfortschreiben() {
         } else if (a.unfallwurf != 0 && a.sonderauftrag >= 2) {
             s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
             s.vermoegen += a.einnahmen;
-            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round(s.vermoegen)) + " €");
+            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
             anzeige().meldung(
                 "Sonderauftrag " + nr + " hat ihnen " + zahlText(a.einnahmen) +
                 " € eingebracht. Sie wurde bei der Ausführung nicht erwischt. Ihr Ansehen im "
@@ -81,11 +81,11 @@ void Spiel::fahrtenfortschreiben() {
             anzeige().meldung("Sonderauftrag " + nr +
                               " ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine "
                               "Strafe von " +
-                              zahlText(Round(strafe)) + " €.");
+                              zahlText(Round64(strafe)) + " €.");
             s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, -5), 0, 20);
             anzeige().balkenAnzeigen(Balken::untergrund, 5 * s.untergrundansehen);
             s.vermoegen -= strafe;
-            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round(s.vermoegen)) + " €");
+            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
         } else {
             const int32_t schaden = zufall.Random(4000) + 100;
             anzeige().meldung("Ihr Taxi, das den Auftrag " + nr +
@@ -98,6 +98,7 @@ void Spiel::fahrtenfortschreiben() {
         }
         raeumeZeile(a);
         anzeige().hauptformAuffrischen();
+        anzeige().posteingangAuffrischen();
         anzeige().ereignisseVerarbeiten();
         sendenAuffrischen();
         anzeige().ereignisseVerarbeiten();

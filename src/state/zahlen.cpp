@@ -27,6 +27,14 @@ int32_t Round(double x) {
     return saettigen(std::nearbyint(x));
 }
 
+int64_t Round64(double x) {
+    const double r = std::nearbyint(x);
+    if (std::isnan(r)) return 0;
+    if (r <= -9.2e18) return std::numeric_limits<int64_t>::min();
+    if (r >= 9.2e18) return std::numeric_limits<int64_t>::max();
+    return static_cast<int64_t>(r);
+}
+
 int32_t Trunc(double x) {
     return saettigen(std::trunc(x));
 }

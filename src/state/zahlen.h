@@ -11,6 +11,8 @@ namespace kabrolux {
 // Nearest whole number, halves to the even neighbour; saturates at the int32 range
 // (NaN gives 0) so a huge typed price can never make the conversion undefined.
 int32_t Round(double x);
+// Round for texts of amounts that may leave the int32 range; saturates at int64.
+int64_t Round64(double x);
 // Cuts toward zero; saturates like Round.
 int32_t Trunc(double x);
 

@@ -129,6 +129,14 @@ void TDFWSelButton::paintEvent(QPaintEvent*) {
         p.fillRect(QRect(i, i, 1, fh), m_colorBorder);
         p.fillRect(QRect(i + fw - 1, i, 1, fh), m_colorBorder);
     }
+
+    // Keyboard users need to see where Tab has gone; a dotted ring inside the frame shows it.
+    if (hasFocus() && w > 8 && h > 8) {
+        QPen punkte(m_captionColor, 1, Qt::DotLine);
+        p.setPen(punkte);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(3, 3, w - 7, h - 7));
+    }
 }
 
 void TDFWSelButton::enterEvent(QEnterEvent* event) {

@@ -34,8 +34,8 @@ class TDFWSelButton : public QAbstractButton {
 
     explicit TDFWSelButton(QWidget* parent = nullptr);
 
-    // Turns b into a main screen navigation button. It starts switched off; the
-    // main screen switches it on once a game is running.
+    // Turns b into a main screen navigation button. It starts switched off; the main
+    // screen switches on each button it places, so that a press reaches its handler.
     static void alsHauptmenueKnopf(TDFWSelButton* b);
 
     // The caption lives in QAbstractButton::text so accessibility reads it.

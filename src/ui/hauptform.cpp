@@ -219,8 +219,7 @@ void THauptform::AutohaendlerbuttonClick() {
 }
 
 void THauptform::PersonalbuttonClick() {
-    p_.personalform->oeffnen();
-    hide();
+    if (p_.personalform->oeffnen()) hide();
 }
 
 void THauptform::FormKeyPress(char taste) {

@@ -117,6 +117,9 @@ QImage ladeJpeg(const QString& pfad, QString* fehler) {
 }
 
 QString bilderOrdner() {
+    // KABROLUX_BILDER points at a folder of one's own pictures (same layout).
+    const QString eigene = qEnvironmentVariable("KABROLUX_BILDER");
+    if (!eigene.isEmpty()) return QDir::cleanPath(eigene) + QLatin1Char('/');
     const QString programm = QCoreApplication::applicationDirPath();
     if (QFileInfo(programm + QStringLiteral("/taxis")).isDir()) return programm + QLatin1Char('/');
     return QDir::cleanPath(programm + QStringLiteral("/../share/kabrolux")) + QLatin1Char('/');

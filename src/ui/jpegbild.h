@@ -7,5 +7,6 @@
 QImage ladeJpeg(const QString& pfad, QString* fehler);
 
 // Folder holding taxis/, personal/ and titel.jpg, with a trailing '/': next to the
-// program in a build tree, else <program folder>/../share/kabrolux when installed.
+// program in a build tree, else <program folder>/../share/kabrolux when installed;
+// the environment variable KABROLUX_BILDER overrides both.
 QString bilderOrdner();

@@ -7,7 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kabrolux"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kabrolux"));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     kabrolux::Systemzeit zeit;

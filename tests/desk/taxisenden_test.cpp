@@ -109,10 +109,16 @@ TEST_F(Senden, VerspaeteteFahrtWirdNull) {
 TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
     t.s.taxen[1].modell = 1;
     t.s.auftraege[1].sonderauftrag = 1;
+    // the fourth draw, Random(4), gives 3: the special order will succeed (4)
+    t.zeit.ms = suchMs([](Zufall& z) {
+        z.Random(30);
+        z.Random(1);
+        z.Random(90);
+        return z.Random(4) == 3;
+    });
     t.spiel.taxiSenden(waehleAlles());
     EXPECT_EQ(t.s.auftraege[1].imagebonus, 0);
-    EXPECT_GE(t.s.auftraege[1].sonderauftrag, 1);
-    EXPECT_LE(t.s.auftraege[1].sonderauftrag, 4);
+    EXPECT_EQ(t.s.auftraege[1].sonderauftrag, 4);
 }
 
 TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
@@ -143,11 +149,16 @@ TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
 }
 
-TEST_F(Senden, UhrBleibtWieSieWar) {
-    t.spiel.uhr.ausschalten();
-    t.spiel.taxiSenden(waehleAlles());
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
+TEST_F(Senden, UhrStehtWaehrendDesSendensUndBleibtWieSieWar) {
+    bool liefWaehrenddessen = true;
+    t.anzeige.beiHauptform = [&] { liefWaehrenddessen = t.spiel.uhr.laeuft(); };
     t.spiel.uhr.einschalten();
-    t.spiel.taxiSenden(t.spiel.sendenAufbauen());
+    t.spiel.taxiSenden(waehleAlles());
+    EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+    EXPECT_FALSE(liefWaehrenddessen);
     EXPECT_TRUE(t.spiel.uhr.laeuft());
+
+    t.spiel.uhr.ausschalten();
+    t.spiel.taxiSenden(t.spiel.sendenAufbauen());
+    EXPECT_FALSE(t.spiel.uhr.laeuft());
 }

@@ -38,11 +38,15 @@ TEST(Autohaendler, DreizehntesTaxi) {
     for (int i = 0; i < 12; ++i)
         ASSERT_TRUE(t.spiel.autoKaufen());
     const auto vorher = t.s.taxen;
+    bool liefWaehrendDerMeldung = true;
+    t.anzeige.beiMeldung = [&] { liefWaehrendDerMeldung = t.spiel.uhr.laeuft(); };
     EXPECT_FALSE(t.spiel.autoKaufen());
     EXPECT_EQ(t.anzeige.meldungen.back(), "Mehr als 12 Taxen zu besitzen sind nicht möglich.");
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 1e7 - 12 * 30000);
     EXPECT_EQ(t.s.taxinummer, 13);
     EXPECT_TRUE(t.s.taxen == vorher);
+    EXPECT_FALSE(liefWaehrendDerMeldung);
+    EXPECT_TRUE(t.spiel.uhr.laeuft());
 }
 
 TEST(Autohaendler, UhrBleibtGestoppt) {

@@ -133,6 +133,7 @@ TEST(Auftragserzeugung, VerbraucherschutzAbGrenzeGenau) {
                       "Sie werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf "
                       "die Standardwerte gesetzt.");
             EXPECT_DOUBLE_EQ(t.s.vermoegen, 49000);
+            EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49000 €");
             EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
             EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
             EXPECT_EQ(t.anzeige.ereignisse.back(), "preise:1,2/3");
@@ -212,6 +213,7 @@ TEST(Auftragserzeugung, RiesigePreiseLaufenNichtUeber) {
     t.s.grundpreis = 1e300;
     t.s.kilometerpreis = -1e300;
     t.spiel.auftragerzeugen();
+    EXPECT_EQ(t.s.attraktivitaet, std::numeric_limits<int32_t>::min());
     t.s.grundpreis = 1e20;
     t.s.kilometerpreis = 1e20;
     t.spiel.auftragerzeugen();

@@ -73,6 +73,7 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
     EXPECT_EQ(t.anzeige.senden, 1);
+    EXPECT_EQ(t.anzeige.posteingang, 1);  // an open inbox drops the settled line
     EXPECT_EQ(t.anzeige.verarbeiten, 2);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
 }
@@ -115,6 +116,13 @@ TEST(Fahrten, SonderauftragErwischt) {
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 5000 €");
     EXPECT_EQ(t.s.untergrundansehen, 0);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
+
+    TestSpiel gross;
+    gross.s.vermoegen = 9e9;
+    unterwegs(gross, 1, 9, 1, 3, 1);
+    gross.spiel.fahrtenfortschreiben();
+    EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
+    EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
 
     TestSpiel m;
     m.s.vermoegen = -1000;

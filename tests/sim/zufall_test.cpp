@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include "sim/zufall.h"
 
 using namespace kabrolux;
@@ -49,8 +51,13 @@ TEST(Zufall, NeuSaeenAusDerUtcTageszeit) {
     EXPECT_EQ(z.seed, 3723004u);  // 01:02:03.004
 }
 
-TEST(Zufall, SystemzeitLiegtImTag) {
+TEST(Zufall, SystemzeitIstDieLokaleZeitVonHeute) {
     Systemzeit s;
-    EXPECT_LT(s.utcMillisekundenDesTages(), 86'400'000u);
-    EXPECT_GT(s.lokaleZeit(), 40000.0);  // after 2009
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm lokal{};
+    localtime_r(&jetzt, &lokal);
+    const Zerlegt z = zerlege(s.lokaleZeit());
+    EXPECT_EQ(z.jahr, lokal.tm_year + 1900);
+    EXPECT_EQ(z.monat, lokal.tm_mon + 1);
+    EXPECT_EQ(z.tag, lokal.tm_mday);
 }

@@ -25,6 +25,8 @@ TEST(Runden, SaettigtStattUeberzulaufen) {
     EXPECT_EQ(Trunc(3e10), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(Trunc(-3e10), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(Round(2147483647.4), 2147483647);
+    EXPECT_EQ(Round64(4500000000.5), 4500000000);
+    EXPECT_EQ(Round64(-1e300), std::numeric_limits<int64_t>::min());
 }
 
 TEST(Abschneiden, RichtungNull) {

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "desk/posteingangform.h"
@@ -149,6 +150,7 @@ class TestOberflaeche : public QObject {
         auftrag(st, 1, 3, true);
         st.taxen[1] = Taxi{1, 20000, 0, 0, 0, 2, 1};
         st.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, 2};
+        st.fahrer[2] = Fahrer{1, 97, 0, 0, 2, 2, 4};
         h.taxi_sendenbutton->click();
         TTaxi_sendenform& f = *p->taxi_sendenform;
         QVERIFY(f.isVisible());
@@ -171,18 +173,25 @@ class TestOberflaeche : public QObject {
                               QStringLiteral("Wählen Sie den Fahrer aus, der den Auftrag "
                                              "erledigen soll.")}));
 
-        // keyboard choice counts like a click
-        f.ListBox3->setFocus();
+        // focus alone chooses nothing; the keyboard chooses like the mouse
+        f.auffrischen();
+        QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(f.ListBox3, &fokus);
+        QCOMPARE(st.gewaehlterfahrer, -1);
+        f.ListBox1->setCurrentRow(0);
+        f.ListBox2->setCurrentRow(0);
         QTest::keyClick(f.ListBox3, Qt::Key_Down);
-        QCOMPARE(st.gewaehlterfahrer, 0);
+        QTest::keyClick(f.ListBox3, Qt::Key_Down);
+        QCOMPARE(st.gewaehlterfahrer, 1);
         f.Button1->click();
+        QCOMPARE(st.fahrer[2].unterwegs, 1);
         QCOMPARE(st.auftraege[1].unterwegs, 1);
         QCOMPARE(st.gewaehlterauftrag, -1);
         QCOMPARE(st.gewaehltestaxi, -1);
         QCOMPARE(st.gewaehlterfahrer, -1);
         QCOMPARE(f.ListBox1->count(), 0);
         QCOMPARE(f.ListBox2->count(), 0);
-        QCOMPARE(f.ListBox3->count(), 0);
+        QCOMPARE(f.ListBox3->count(), 1);
         QCOMPARE(h.auftraegeamerledigenlistbox->count(), 1);
         f.repaint();  // a plain repaint rebuilds nothing
         QCOMPARE(st.gewaehlterauftrag, -1);
@@ -231,7 +240,8 @@ class TestOberflaeche : public QObject {
     void posteingangMitVollerTabelle() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        for (int r = 1; r <= kAuftragsZeilen; ++r) auftrag(p->spiel.stand, r, r, r % 3 == 0);
+        for (int r = 1; r <= kAuftragsZeilen; ++r)
+            auftrag(p->spiel.stand, r, r, r % 3 == 0);
         QElapsedTimer uhr;
         uhr.start();
         h.posteingangbutton->click();
@@ -247,6 +257,29 @@ class TestOberflaeche : public QObject {
         p->spiel.auftragerzeugen();
         QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
         QCOMPARE(p->spiel.stand.auftragsnummer, 1);
+    }
+
+    void unlesbaresBildMeldetDenDecoder() {
+        QTemporaryDir ordner;
+        QDir(ordner.path()).mkpath(QStringLiteral("taxis"));
+        QDir(ordner.path()).mkpath(QStringLiteral("personal"));
+        QFile kaputt(ordner.path() + QStringLiteral("/taxis/1.jpg"));
+        QVERIFY(kaputt.open(QIODevice::WriteOnly));
+        kaputt.write("kein Bild");
+        kaputt.close();
+        qputenv("KABROLUX_BILDER", ordner.path().toUtf8());
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        h.autohaendlerbutton->click();
+        h.personalbutton->click();
+        qunsetenv("KABROLUX_BILDER");
+        QVERIFY(p->autohaendlerform->isHidden());
+        QVERIFY(p->personalform->isHidden());
+        QVERIFY(!h.isHidden());
+        QCOMPARE(meldungen.size(), 2);
+        QVERIFY2(meldungen[0].startsWith(QStringLiteral("Not a JPEG file")),
+                 qPrintable(meldungen[0]));
+        QVERIFY(meldungen[1].contains(QStringLiteral("personal/1.jpg")));
     }
 
     // With KABROLUX_FOTOS set to a folder, saves pictures of the screens there.
