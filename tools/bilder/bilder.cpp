@@ -19,6 +19,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 #include <jpeglib.h>
@@ -125,8 +126,8 @@ struct Ecke {
     double radius;
 };
 
-// Closed outline whose corners are rounded with quadratic curves. Car bodies and
-// clothes look machined rather than cut from paper this way.
+// Closed outline whose corners are rounded with quadratic curves, so a car body
+// looks pressed from sheet metal rather than cut from paper.
 QPainterPath rundePfad(const std::vector<Ecke>& ecken) {
     QPainterPath pfad;
     const size_t n = ecken.size();
@@ -324,7 +325,7 @@ void zeichneRad(QPainter& p, const Modell& m, double x, bool nacht) {
             // Plain steel wheel: a small cap with a ring of holes.
             p.setBrush(QColor(90, 92, 96));
             for (int i = 0; i < 6; ++i) {
-                const double w = i * M_PI / 3.0;
+                const double w = i * std::numbers::pi / 3.0;
                 p.drawEllipse(mitte + QPointF(std::cos(w), std::sin(w)) * rf * 0.7, 2.2, 2.2);
             }
             p.setBrush(metall);
@@ -335,7 +336,7 @@ void zeichneRad(QPainter& p, const Modell& m, double x, bool nacht) {
         case 1: {
             p.setBrush(QColor(70, 72, 76));
             for (int i = 0; i < 10; ++i) {
-                const double w = i * M_PI / 5.0;
+                const double w = i * std::numbers::pi / 5.0;
                 const QPointF innen = mitte + QPointF(std::cos(w), std::sin(w)) * rf * 0.48;
                 const QPointF aussen = mitte + QPointF(std::cos(w), std::sin(w)) * rf * 0.86;
                 p.setPen(QPen(QColor(70, 72, 76), 2.6, Qt::SolidLine, Qt::RoundCap));
@@ -352,15 +353,15 @@ void zeichneRad(QPainter& p, const Modell& m, double x, bool nacht) {
             const double breite = m.felge == 2 ? 0.42 : 0.2;
             p.setBrush(QColor(40, 42, 46));
             for (int i = 0; i < speichen; ++i) {
-                const double w0 = (i + breite) * 2.0 * M_PI / speichen;
-                const double w1 = (i + 1.0 - breite) * 2.0 * M_PI / speichen;
+                const double w0 = (i + breite) * 2.0 * std::numbers::pi / speichen;
+                const double w1 = (i + 1.0 - breite) * 2.0 * std::numbers::pi / speichen;
                 QPainterPath loch;
                 const double ri = rf * 0.38;
                 const double ra = rf * 0.86;
                 loch.moveTo(mitte + QPointF(std::cos(w0), std::sin(w0)) * ri);
                 loch.lineTo(mitte + QPointF(std::cos(w0), std::sin(w0)) * ra);
                 loch.arcTo(QRectF(mitte.x() - ra, mitte.y() - ra, 2 * ra, 2 * ra),
-                           -w0 * 180.0 / M_PI, -(w1 - w0) * 180.0 / M_PI);
+                           -w0 * 180.0 / std::numbers::pi, -(w1 - w0) * 180.0 / std::numbers::pi);
                 loch.lineTo(mitte + QPointF(std::cos(w1), std::sin(w1)) * ri);
                 loch.closeSubpath();
                 p.drawPath(loch);
@@ -490,9 +491,9 @@ void zeichneTaxi(QPainter& p, const Modell& m, bool nacht) {
         fuge.cubicTo(auf(x + 1, 50), auf(x - 1, 30), auf(x + 2, m.bodenfrei));
         p.drawPath(fuge);
     }
-    p.setPen(Qt::NoPen);
+    p.setPen(m.chrom ? QPen(QColor(120, 114, 96), 0.8) : QPen(Qt::NoPen));
     for (double x : m.griffe) {
-        p.setBrush(m.chrom ? QColor(210, 212, 216) : QColor(45, 45, 48));
+        p.setBrush(m.chrom ? QColor(230, 232, 236) : QColor(45, 45, 48));
         p.drawRoundedRect(QRectF(auf(x, m.guertel - 11), QSizeF(16, 4)), 2, 2);
     }
 
@@ -582,7 +583,7 @@ void zeichneStrasseTag(QPainter& p, const QSize& groesse, quint32 saat) {
         const int puffs = 5;
         for (int k = 0; k < puffs; ++k) {
             const double t = (k + 0.5) / puffs;
-            const double r = 9 + std::sin(t * M_PI) * (10 + zufall.bounded(6));
+            const double r = 9 + std::sin(t * std::numbers::pi) * (10 + zufall.bounded(6));
             QPainterPath puff;
             puff.addEllipse(QPointF(cx - breite / 2 + t * breite, basis - r * 0.7), r, r);
             wolke = wolke.united(puff);
@@ -667,6 +668,7 @@ QImage taxiBild(int nummer) {
     const Modell m = modell(nummer);
     p.translate((bild.width() - m.laenge) / 2.0, 272);
     zeichneTaxi(p, m, false);
+    p.end();
     return bild;
 }
 
@@ -691,82 +693,187 @@ enum class Bart { Keiner, Vollbart, Kurzbart, Schnurrbart };
 enum class Kleidung { Polo, Sakko, Strickjacke, Kapuze, Karohemd, Shirt, Bluse, Pullover, Blazer };
 enum class Brille { Keine, Eckig, Rund, Schmal };
 
+// One driver candidate. Only what sets a person apart needs to be given.
 struct Person {
-    bool frau;
-    int alter;
+    bool frau = false;
+    int alter = 30;
     QColor haut;
     QColor haar;
     QColor augen;
-    Frisur frisur;
-    Bart bart;
-    Kleidung kleidung;
+    Frisur frisur = Frisur::Seitenscheitel;
+    Bart bart = Bart::Keiner;
+    Kleidung kleidung = Kleidung::Polo;
     QColor stoff;
-    QColor unterteil;  // shirt or blouse under a jacket
-    Brille brille;
-    QColor gestell;
+    QColor unterteil{};  // shirt or blouse under a jacket, if any
+    Brille brille = Brille::Keine;
+    QColor gestell{};
     QColor hintergrund;
-    bool ohrringe;
-    bool kette;
-    bool sommersprossen;
-    bool krawatte;
-    double breiter;  // wider face
-    double eckiger;  // wider jaw
+    bool ohrringe = false;
+    bool kette = false;
+    bool sommersprossen = false;
+    bool krawatte = false;
+    double breiter = 0;  // wider face
+    double eckiger = 0;  // wider jaw
 };
 
 const std::vector<Person>& personen() {
     static const std::vector<Person> liste = {
-        // Thomas Becker, 28
-        {false, 28, QColor(238, 200, 172), QColor(104, 70, 44), QColor(70, 110, 160),
-         Frisur::Seitenscheitel, Bart::Keiner, Kleidung::Polo, QColor(44, 92, 162), QColor(),
-         Brille::Keine, QColor(), QColor(196, 214, 228), false, false, false, false, 0, 0},
-        // Michael Schneider, 43
-        {false, 43, QColor(232, 192, 162), QColor(156, 124, 82), QColor(90, 110, 90),
-         Frisur::KurzGrau, Bart::Schnurrbart, Kleidung::Sakko, QColor(104, 108, 116),
-         QColor(240, 242, 246), Brille::Eckig, QColor(30, 30, 34), QColor(222, 214, 196), false,
-         false, false, true, 2, 2},
-        // Werner Hoffmann, 58
-        {false, 58, QColor(230, 186, 156), QColor(168, 166, 162), QColor(90, 110, 130),
-         Frisur::Licht, Bart::Vollbart, Kleidung::Strickjacke, QColor(122, 84, 58),
-         QColor(226, 218, 196), Brille::Keine, QColor(), QColor(200, 218, 204), false, false, false,
-         false, 3, 3},
-        // Jan Fischer, 23
-        {false, 23, QColor(178, 124, 88), QColor(34, 28, 26), QColor(70, 44, 28),
-         Frisur::Strubbelig, Bart::Keiner, Kleidung::Kapuze, QColor(62, 132, 92), QColor(),
-         Brille::Keine, QColor(), QColor(232, 210, 172), false, false, false, false, -2, -2},
-        // Klaus Richter, 59
-        {false, 59, QColor(236, 184, 158), QColor(206, 204, 200), QColor(80, 100, 130),
-         Frisur::Haarkranz, Bart::Schnurrbart, Kleidung::Sakko, QColor(38, 52, 88),
-         QColor(188, 212, 236), Brille::Rund, QColor(150, 130, 90), QColor(214, 206, 224), false,
-         false, false, false, 4, 4},
-        // Stefan Wagner, 45
-        {false, 45, QColor(220, 168, 128), QColor(66, 48, 34), QColor(88, 62, 40), Frisur::KurzGrau,
-         Bart::Kurzbart, Kleidung::Karohemd, QColor(168, 48, 44), QColor(), Brille::Keine, QColor(),
-         QColor(190, 206, 220), false, false, false, false, 1, 3},
-        // Sabine Müller, 30
-        {true, 30, QColor(244, 208, 186), QColor(222, 186, 112), QColor(64, 120, 140),
-         Frisur::LangGlatt, Bart::Keiner, Kleidung::Shirt, QColor(192, 44, 62), QColor(),
-         Brille::Keine, QColor(), QColor(206, 222, 236), false, false, false, false, 0, 0},
-        // Claudia Schmidt, 38
-        {true, 38, QColor(240, 200, 174), QColor(112, 66, 40), QColor(86, 60, 40), Frisur::Bob,
-         Bart::Keiner, Kleidung::Bluse, QColor(38, 130, 138), QColor(), Brille::Eckig,
-         QColor(150, 40, 44), QColor(236, 222, 200), false, false, false, false, 1, 1},
-        // Monika Weber, 50
-        {true, 50, QColor(238, 198, 172), QColor(168, 156, 140), QColor(90, 120, 110),
-         Frisur::KurzFrau, Bart::Keiner, Kleidung::Strickjacke, QColor(122, 72, 132),
-         QColor(232, 226, 236), Brille::Keine, QColor(), QColor(210, 226, 206), true, false, false,
-         false, 2, 2},
-        // Lena Schulz, 20
-        {true, 20, QColor(248, 220, 198), QColor(172, 82, 40), QColor(80, 130, 80), Frisur::Zopf,
-         Bart::Keiner, Kleidung::Pullover, QColor(222, 170, 58), QColor(), Brille::Keine, QColor(),
-         QColor(198, 214, 232), false, false, true, false, -2, -1},
-        // Andrea Koch, 40
-        {true, 40, QColor(204, 154, 114), QColor(30, 24, 24), QColor(60, 38, 24), Frisur::Locken,
-         Bart::Keiner, Kleidung::Blazer, QColor(36, 46, 82), QColor(246, 244, 240), Brille::Keine,
-         QColor(), QColor(234, 218, 206), true, false, false, false, 0, 1},
-        // Renate Bauer, 52
-        {true, 52, QColor(240, 204, 184), QColor(192, 190, 186), QColor(90, 110, 140), Frisur::Dutt,
-         Bart::Keiner, Kleidung::Blazer, QColor(72, 112, 84), QColor(236, 230, 214), Brille::Schmal,
-         QColor(176, 146, 80), QColor(222, 214, 230), false, true, false, false, 2, 2},
+        // 1 Thomas Becker, 28
+        {.alter = 28,
+         .haut = QColor(238, 200, 172),
+         .haar = QColor(104, 70, 44),
+         .augen = QColor(70, 110, 160),
+         .frisur = Frisur::Seitenscheitel,
+         .kleidung = Kleidung::Polo,
+         .stoff = QColor(44, 92, 162),
+         .hintergrund = QColor(196, 214, 228)},
+        // 2 Michael Schneider, 43
+        {.alter = 43,
+         .haut = QColor(232, 192, 162),
+         .haar = QColor(156, 124, 82),
+         .augen = QColor(90, 110, 90),
+         .frisur = Frisur::KurzGrau,
+         .bart = Bart::Schnurrbart,
+         .kleidung = Kleidung::Sakko,
+         .stoff = QColor(104, 108, 116),
+         .unterteil = QColor(240, 242, 246),
+         .brille = Brille::Eckig,
+         .gestell = QColor(30, 30, 34),
+         .hintergrund = QColor(222, 214, 196),
+         .krawatte = true,
+         .breiter = 2,
+         .eckiger = 2},
+        // 3 Werner Hoffmann, 58
+        {.alter = 58,
+         .haut = QColor(230, 186, 156),
+         .haar = QColor(168, 166, 162),
+         .augen = QColor(90, 110, 130),
+         .frisur = Frisur::Licht,
+         .bart = Bart::Vollbart,
+         .kleidung = Kleidung::Strickjacke,
+         .stoff = QColor(122, 84, 58),
+         .unterteil = QColor(226, 218, 196),
+         .hintergrund = QColor(200, 218, 204),
+         .breiter = 3,
+         .eckiger = 3},
+        // 4 Jan Fischer, 23
+        {.alter = 23,
+         .haut = QColor(178, 124, 88),
+         .haar = QColor(34, 28, 26),
+         .augen = QColor(70, 44, 28),
+         .frisur = Frisur::Strubbelig,
+         .kleidung = Kleidung::Kapuze,
+         .stoff = QColor(62, 132, 92),
+         .hintergrund = QColor(232, 210, 172),
+         .breiter = -2,
+         .eckiger = -2},
+        // 5 Klaus Richter, 59
+        {.alter = 59,
+         .haut = QColor(236, 184, 158),
+         .haar = QColor(206, 204, 200),
+         .augen = QColor(80, 100, 130),
+         .frisur = Frisur::Haarkranz,
+         .bart = Bart::Schnurrbart,
+         .kleidung = Kleidung::Sakko,
+         .stoff = QColor(38, 52, 88),
+         .unterteil = QColor(188, 212, 236),
+         .brille = Brille::Rund,
+         .gestell = QColor(150, 130, 90),
+         .hintergrund = QColor(214, 206, 224),
+         .breiter = 4,
+         .eckiger = 4},
+        // 6 Stefan Wagner, 45
+        {.alter = 45,
+         .haut = QColor(220, 168, 128),
+         .haar = QColor(66, 48, 34),
+         .augen = QColor(88, 62, 40),
+         .frisur = Frisur::KurzGrau,
+         .bart = Bart::Kurzbart,
+         .kleidung = Kleidung::Karohemd,
+         .stoff = QColor(168, 48, 44),
+         .hintergrund = QColor(190, 206, 220),
+         .breiter = 1,
+         .eckiger = 3},
+        // 7 Sabine Müller, 30
+        {.frau = true,
+         .alter = 30,
+         .haut = QColor(244, 208, 186),
+         .haar = QColor(222, 186, 112),
+         .augen = QColor(64, 120, 140),
+         .frisur = Frisur::LangGlatt,
+         .kleidung = Kleidung::Shirt,
+         .stoff = QColor(192, 44, 62),
+         .hintergrund = QColor(206, 222, 236)},
+        // 8 Claudia Schmidt, 38
+        {.frau = true,
+         .alter = 38,
+         .haut = QColor(240, 200, 174),
+         .haar = QColor(112, 66, 40),
+         .augen = QColor(86, 60, 40),
+         .frisur = Frisur::Bob,
+         .kleidung = Kleidung::Bluse,
+         .stoff = QColor(38, 130, 138),
+         .brille = Brille::Eckig,
+         .gestell = QColor(150, 40, 44),
+         .hintergrund = QColor(236, 222, 200),
+         .breiter = 1,
+         .eckiger = 1},
+        // 9 Monika Weber, 50
+        {.frau = true,
+         .alter = 50,
+         .haut = QColor(238, 198, 172),
+         .haar = QColor(168, 156, 140),
+         .augen = QColor(90, 120, 110),
+         .frisur = Frisur::KurzFrau,
+         .kleidung = Kleidung::Strickjacke,
+         .stoff = QColor(122, 72, 132),
+         .unterteil = QColor(232, 226, 236),
+         .hintergrund = QColor(210, 226, 206),
+         .ohrringe = true,
+         .breiter = 2,
+         .eckiger = 2},
+        // 10 Lena Schulz, 20
+        {.frau = true,
+         .alter = 20,
+         .haut = QColor(248, 220, 198),
+         .haar = QColor(172, 82, 40),
+         .augen = QColor(80, 130, 80),
+         .frisur = Frisur::Zopf,
+         .kleidung = Kleidung::Pullover,
+         .stoff = QColor(222, 170, 58),
+         .hintergrund = QColor(198, 214, 232),
+         .sommersprossen = true,
+         .breiter = -2,
+         .eckiger = -1},
+        // 11 Andrea Koch, 40
+        {.frau = true,
+         .alter = 40,
+         .haut = QColor(204, 154, 114),
+         .haar = QColor(30, 24, 24),
+         .augen = QColor(60, 38, 24),
+         .frisur = Frisur::Locken,
+         .kleidung = Kleidung::Blazer,
+         .stoff = QColor(36, 46, 82),
+         .unterteil = QColor(246, 244, 240),
+         .hintergrund = QColor(234, 218, 206),
+         .ohrringe = true,
+         .eckiger = 1},
+        // 12 Renate Bauer, 52
+        {.frau = true,
+         .alter = 52,
+         .haut = QColor(240, 204, 184),
+         .haar = QColor(192, 190, 186),
+         .augen = QColor(90, 110, 140),
+         .frisur = Frisur::Dutt,
+         .kleidung = Kleidung::Blazer,
+         .stoff = QColor(72, 112, 84),
+         .unterteil = QColor(236, 230, 214),
+         .brille = Brille::Schmal,
+         .gestell = QColor(176, 146, 80),
+         .hintergrund = QColor(222, 214, 230),
+         .kette = true,
+         .breiter = 2,
+         .eckiger = 2},
     };
     return liste;
 }
@@ -846,7 +953,7 @@ void fuelleHaar(QPainter& p, const QPainterPath& pfad, const QColor& haar, const
 // One pointed lock of hair, from its root in the given direction (degrees,
 // 0 = right, 90 = down).
 QPainterPath locke(QPointF ansatz, double winkel, double laenge, double breite) {
-    const double w = winkel * M_PI / 180.0;
+    const double w = winkel * std::numbers::pi / 180.0;
     const QPointF r(std::cos(w), std::sin(w));
     const QPointF q(-r.y(), r.x());
     const QPointF spitze = ansatz + r * laenge;
@@ -1764,6 +1871,7 @@ QImage portrait(int nummer) {
             p.drawEllipse(QPointF(k.cx + seite * (k.breite - 1), 138), 4, 5);
         }
     }
+    p.end();
     return bild;
 }
 
@@ -1976,6 +2084,7 @@ QImage titelBild() {
     seiten.setColorAt(0.93, QColor(0, 0, 0, 0));
     seiten.setColorAt(1.0, QColor(0, 0, 0, 255));
     p.fillRect(QRectF(0, 0, breite, hoehe), seiten);
+    p.end();
     return bild;
 }
 
