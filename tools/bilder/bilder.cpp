@@ -2125,5 +2125,15 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+
+    // The desktop icon: the lit taxi of the title picture, square.
+    const QImage titel = titelBild();
+    const QImage symbol = titel.copy(QRect(80, 150, 280, 280).intersected(titel.rect()))
+                              .scaled(128, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!symbol.save(ziel.filePath(QStringLiteral("kabrolux.png")), "PNG")) {
+        std::fprintf(stderr, "kabrolux_bilder: Kann %s nicht schreiben\n",
+                     qPrintable(ziel.filePath(QStringLiteral("kabrolux.png"))));
+        return 1;
+    }
     return 0;
 }
