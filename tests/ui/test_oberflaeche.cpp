@@ -135,12 +135,21 @@ class TestOberflaeche : public QObject {
         QCOMPARE(f.CheckListBox1->item(1)->checkState(), Qt::Checked);
         QCOMPARE(p->spiel.stand.angenommeneauftraege, 1);
 
+        // the space bar ticks the current line like the mouse does
+        f.CheckListBox1->setCurrentRow(0);
+        QTest::keyClick(f.CheckListBox1, Qt::Key_Space);
+        QCOMPARE(f.CheckListBox1->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(p->spiel.stand.auftraege[1].angenommen, 1);
+        QCOMPARE(p->spiel.stand.angenommeneauftraege, 2);
+        f.CheckListBox1->item(0)->setCheckState(Qt::Unchecked);
+        QCOMPARE(f.CheckListBox1->item(0)->checkState(), Qt::Checked);
+
         f.close();
         QVERIFY(!h.isHidden());
         QCOMPARE(h.Label3->text(), QString());
         h.posteingangbutton->click();
         QCOMPARE(f.CheckListBox1->item(1)->checkState(), Qt::Checked);
-        QCOMPARE(f.CheckListBox1->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(f.CheckListBox1->item(0)->checkState(), Qt::Checked);
     }
 
     void sendenMeldungenUndAuswahl() {
