@@ -4,6 +4,18 @@
 
 namespace kabrolux {
 
+bool Spiel::autoVor() {
+    if (stand.aktuellesauto >= 4) return false;
+    stand.aktuellesauto = stand.aktuellesauto < 1 ? 1 : stand.aktuellesauto + 1;
+    return true;
+}
+
+bool Spiel::autoZurueck() {
+    if (stand.aktuellesauto <= 1) return false;
+    stand.aktuellesauto = stand.aktuellesauto > 4 ? 4 : stand.aktuellesauto - 1;
+    return true;
+}
+
 bool Spiel::autoKaufen() {
     auto halt = uhr.aussetzen();
     Spielstand& s = stand;

@@ -64,13 +64,11 @@ bool TAutohaendlerform::oeffnen() {
 }
 
 void TAutohaendlerform::Button1Click() {
-    int& n = programm.spiel.stand.aktuellesauto;
-    if (n < 4) Bilder(++n);
+    if (programm.spiel.autoVor()) Bilder(programm.spiel.stand.aktuellesauto);
 }
 
 void TAutohaendlerform::Button2Click() {
-    int& n = programm.spiel.stand.aktuellesauto;
-    if (n > 1) Bilder(--n);
+    if (programm.spiel.autoZurueck()) Bilder(programm.spiel.stand.aktuellesauto);
 }
 
 void TAutohaendlerform::Button3Click() {

@@ -4,6 +4,18 @@
 
 namespace kabrolux {
 
+bool Spiel::fahrerVor() {
+    if (stand.aktuellerfahrer >= 12) return false;
+    stand.aktuellerfahrer = stand.aktuellerfahrer < 1 ? 1 : stand.aktuellerfahrer + 1;
+    return true;
+}
+
+bool Spiel::fahrerZurueck() {
+    if (stand.aktuellerfahrer <= 1) return false;
+    stand.aktuellerfahrer = stand.aktuellerfahrer > 12 ? 12 : stand.aktuellerfahrer - 1;
+    return true;
+}
+
 void Spiel::fahrerEinstellen() {
     auto halt = uhr.aussetzen();
     Spielstand& s = stand;

@@ -74,13 +74,11 @@ bool TPersonalform::oeffnen() {
 }
 
 void TPersonalform::Button1Click() {
-    int& n = programm.spiel.stand.aktuellerfahrer;
-    if (n > 1) fahreranzeigen(--n);
+    if (programm.spiel.fahrerZurueck()) fahreranzeigen(programm.spiel.stand.aktuellerfahrer);
 }
 
 void TPersonalform::Button2Click() {
-    int& n = programm.spiel.stand.aktuellerfahrer;
-    if (n < 12) fahreranzeigen(++n);
+    if (programm.spiel.fahrerVor()) fahreranzeigen(programm.spiel.stand.aktuellerfahrer);
 }
 
 void TPersonalform::Button3Click() {

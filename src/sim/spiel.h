@@ -83,9 +83,14 @@ class Spiel {
     void taxiSenden(const SendenListen& listen);
 
     // --- car dealer
+    // Paging through the catalogue; false at its end, where nothing changes.
+    bool autoVor();
+    bool autoZurueck();
     bool autoKaufen();
 
     // --- personnel
+    bool fahrerVor();
+    bool fahrerZurueck();
     void fahrerEinstellen();
     // Returns true if the driver was dismissed.
     bool fahrerEntlassen();

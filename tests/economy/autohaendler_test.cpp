@@ -20,6 +20,20 @@ TEST(Autohaendler, KaufUndNummern) {
     EXPECT_EQ(t.s.taxinummer, 4);
 }
 
+TEST(Autohaendler, BlaetternBleibtImKatalog) {
+    TestSpiel t;
+    t.s.aktuellesauto = 1;
+    EXPECT_FALSE(t.spiel.autoZurueck());
+    EXPECT_EQ(t.s.aktuellesauto, 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(t.spiel.autoVor());
+    EXPECT_FALSE(t.spiel.autoVor());
+    EXPECT_EQ(t.s.aktuellesauto, 4);
+    t.s.aktuellesauto = 77;  // a damaged value comes back into the catalogue
+    EXPECT_TRUE(t.spiel.autoZurueck());
+    EXPECT_EQ(t.s.aktuellesauto, 4);
+}
+
 TEST(Autohaendler, GeldGenauGleichPreis) {
     TestSpiel t;
     t.s.vermoegen = 20000;

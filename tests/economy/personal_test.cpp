@@ -60,6 +60,20 @@ TEST(Personal, NichtWaehrendEinerFahrt) {
     EXPECT_TRUE(t.spiel.fahrerEntlassen());
 }
 
+TEST(Personal, BlaetternBleibtImKatalog) {
+    TestSpiel t;
+    t.s.aktuellerfahrer = 12;
+    EXPECT_FALSE(t.spiel.fahrerVor());
+    EXPECT_EQ(t.s.aktuellerfahrer, 12);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_TRUE(t.spiel.fahrerZurueck());
+    EXPECT_FALSE(t.spiel.fahrerZurueck());
+    EXPECT_EQ(t.s.aktuellerfahrer, 1);
+    t.s.aktuellerfahrer = -3;
+    EXPECT_TRUE(t.spiel.fahrerVor());
+    EXPECT_EQ(t.s.aktuellerfahrer, 1);
+}
+
 TEST(Personal, GehaltGleichErfahrungsformel) {
     TestSpiel t;
     for (int k = 1; k <= 12; ++k) {
