@@ -5,15 +5,11 @@
 namespace kabrolux {
 
 bool Spiel::autoVor() {
-    if (stand.aktuellesauto >= 4) return false;
-    stand.aktuellesauto = stand.aktuellesauto < 1 ? 1 : stand.aktuellesauto + 1;
-    return true;
+    return blaettern(stand.aktuellesauto, +1, 4);
 }
 
 bool Spiel::autoZurueck() {
-    if (stand.aktuellesauto <= 1) return false;
-    stand.aktuellesauto = stand.aktuellesauto > 4 ? 4 : stand.aktuellesauto - 1;
-    return true;
+    return blaettern(stand.aktuellesauto, -1, 4);
 }
 
 bool Spiel::autoKaufen() {

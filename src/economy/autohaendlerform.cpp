@@ -1,10 +1,7 @@
 #include "economy/autohaendlerform.h"
 
-#include <QPixmap>
-
 #include "economy/kataloge.h"
 #include "ui/farben.h"
-#include "ui/jpegbild.h"
 #include "ui/programm.h"
 
 namespace kabrolux::ui {
@@ -45,14 +42,7 @@ bool TAutohaendlerform::Bilder(int n) {
     setzeText(Label4, QString::fromUtf8(m->vierter));
     setzeText(Label5,
               QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) + QStringLiteral(" €"));
-    QString fehler;
-    const QImage bild = ladeJpeg(bilderOrdner() + QStringLiteral("taxis/%1.jpg").arg(n), &fehler);
-    if (bild.isNull()) {
-        programm.anzeige.meldung(s(fehler));
-        return false;
-    }
-    Image1->setPixmap(QPixmap::fromImage(bild));
-    return true;
+    return bildZeigen(Image1, QStringLiteral("taxis/%1.jpg").arg(n));
 }
 
 bool TAutohaendlerform::oeffnen() {

@@ -5,15 +5,11 @@
 namespace kabrolux {
 
 bool Spiel::fahrerVor() {
-    if (stand.aktuellerfahrer >= 12) return false;
-    stand.aktuellerfahrer = stand.aktuellerfahrer < 1 ? 1 : stand.aktuellerfahrer + 1;
-    return true;
+    return blaettern(stand.aktuellerfahrer, +1, 12);
 }
 
 bool Spiel::fahrerZurueck() {
-    if (stand.aktuellerfahrer <= 1) return false;
-    stand.aktuellerfahrer = stand.aktuellerfahrer > 12 ? 12 : stand.aktuellerfahrer - 1;
-    return true;
+    return blaettern(stand.aktuellerfahrer, -1, 12);
 }
 
 void Spiel::fahrerEinstellen() {

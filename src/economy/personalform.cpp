@@ -1,10 +1,7 @@
 #include "economy/personalform.h"
 
-#include <QPixmap>
-
 #include "economy/kataloge.h"
 #include "ui/farben.h"
-#include "ui/jpegbild.h"
 #include "ui/programm.h"
 
 namespace kabrolux::ui {
@@ -53,17 +50,8 @@ bool TPersonalform::fahreranzeigen(int n) {
     const bool eingestellt = programm.spiel.stand.eingestellt[n] == 1;
     Button3->setVisible(!eingestellt);
     Button4->setVisible(eingestellt);
-    QString fehler;
-    const QImage bild =
-        ladeJpeg(bilderOrdner() +
-                     QStringLiteral("personal/%1.jpg").arg(programm.spiel.stand.aktuellerfahrer),
-                 &fehler);
-    if (bild.isNull()) {
-        programm.anzeige.meldung(s(fehler));
-        return false;
-    }
-    Image1->setPixmap(QPixmap::fromImage(bild));
-    return true;
+    return bildZeigen(Image1,
+                      QStringLiteral("personal/%1.jpg").arg(programm.spiel.stand.aktuellerfahrer));
 }
 
 bool TPersonalform::oeffnen() {

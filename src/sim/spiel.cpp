@@ -141,6 +141,13 @@ void Spiel::geschwindigkeitGewaehlt(int ms, bool spielGestartet) {
     if (spielGestartet) uhr.einschalten();
 }
 
+bool Spiel::blaettern(int32_t& nr, int schritt, int hoechste) {
+    const int32_t ziel = nr + schritt;
+    if ((schritt > 0 && nr >= hoechste) || (schritt < 0 && nr <= 1)) return false;
+    nr = ziel < 1 ? 1 : (ziel > hoechste ? hoechste : ziel);
+    return true;
+}
+
 Hauptlisten Spiel::hauptlisten() const {
     Hauptlisten l;
     if (stand.spiellaeuft == 1) {

@@ -99,6 +99,9 @@ class Spiel {
     Zeitquelle& zeit() { return zeit_; }
 
   private:
+    // One step through a catalogue of 1..hoechste; false at its end. A damaged value comes
+    // back to the nearest end.
+    static bool blaettern(int32_t& nr, int schritt, int hoechste);
     void geldMelden() { anzeige_.geldAnzeigen(geldText()); }
 
     Zeitquelle& zeit_;

@@ -33,6 +33,17 @@ QProgressBar* balken(QWidget* eltern, int x, int y, int b, int h, int von, int b
     return p;
 }
 
+// The three scale texts under a 281-pixel bar: left end, middle, right end.
+void skala(QWidget* eltern, int x, const QString& links, const QString& mitte,
+           const QString& rechts) {
+    constexpr int breite = 281, y = 439;
+    beschriftung(eltern, links, x, y, kGelb);
+    QLabel* m = beschriftung(eltern, mitte, 0, y, kGelb);
+    m->move(x + breite / 2 - m->width() / 2, y);
+    QLabel* r = beschriftung(eltern, rechts, 0, y, kGelb);
+    r->move(x + breite - r->width(), y);
+}
+
 QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
     auto* l = new QListWidget(eltern);
     graueListe(l);
@@ -66,19 +77,11 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Label7 = beschriftung(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
     ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
     ProgressBar1->setValue(0);
-    beschriftung(this, QStringLiteral("-100"), 16, 439, kGelb);
-    auto* mitte = beschriftung(this, QStringLiteral("0"), 0, 439, kGelb);
-    mitte->move(16 + 281 / 2 - mitte->width() / 2, 439);
-    auto* rechts = beschriftung(this, QStringLiteral("100"), 0, 439, kGelb);
-    rechts->move(16 + 281 - rechts->width(), 439);
+    skala(this, 16, QStringLiteral("-100"), QStringLiteral("0"), QStringLiteral("100"));
 
     Label8 = beschriftung(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
     ProgressBar2 = balken(this, 320, 420, 281, 16, 0, 300);
-    beschriftung(this, QStringLiteral("0"), 320, 439, kGelb);
-    auto* mitte2 = beschriftung(this, QStringLiteral("150"), 0, 439, kGelb);
-    mitte2->move(320 + 281 / 2 - mitte2->width() / 2, 439);
-    auto* rechts2 = beschriftung(this, QStringLiteral("300"), 0, 439, kGelb);
-    rechts2->move(320 + 281 - rechts2->width(), 439);
+    skala(this, 320, QStringLiteral("0"), QStringLiteral("150"), QStringLiteral("300"));
 
     beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
     auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);

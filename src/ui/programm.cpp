@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPixmap>
 
 #include "desk/posteingangform.h"
 #include "desk/taxisendenform.h"
@@ -11,6 +12,7 @@
 #include "ui/einstellungenform.h"
 #include "ui/farben.h"
 #include "ui/hauptform.h"
+#include "ui/jpegbild.h"
 #include "ui/weitereformen.h"
 
 namespace kabrolux::ui {
@@ -20,6 +22,17 @@ namespace kabrolux::ui {
 Nebenform::Nebenform(Programm& p, const char* klasse, const QString& titel) : programm(p) {
     setObjectName(QString::fromLatin1(klasse));
     setWindowTitle(titel);
+}
+
+bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {
+    QString fehler;
+    const QImage bild = ladeJpeg(bilderOrdner() + datei, &fehler);
+    if (bild.isNull()) {
+        programm.anzeige.meldung(s(fehler));
+        return false;
+    }
+    ziel->setPixmap(QPixmap::fromImage(bild));
+    return true;
 }
 
 void Nebenform::closeEvent(QCloseEvent* e) {
