@@ -1,3 +1,5 @@
+#include "desk/posteingang.h"
+
 #include "sim/spiel.h"
 #include "state/auftraege.h"
 #include "state/zahlen.h"
@@ -16,24 +18,30 @@ void zeilenMitNummer(Auftragstabelle& t, int32_t n, F&& f) {
 
 }  // namespace
 
-std::vector<PosteingangZeile> Spiel::posteingangAufbauen() const {
+std::vector<PosteingangZeile> posteingangZeilen(const Spielstand& s) {
     std::vector<PosteingangZeile> zeilen;
-    for (const Auftrag& a : stand.auftraege) {
+    for (const Auftrag& a : s.auftraege) {
         if (a.belegt == 1 && a.restminuten == 0 && (a.sonderauftrag == 0 || a.sonderauftrag == 1))
             zeilen.push_back({auftragsText(a), false});
     }
     for (PosteingangZeile& z : zeilen) {
         const auto n = nummerAusAuftragszeile(z.text);
         if (!n) continue;
-        durchlaufeBenutzte(stand.auftraege, [&](int, const Auftrag& a) {
+        durchlaufeBenutzte(s.auftraege, [&](int, const Auftrag& a) {
             if (a.nummer == *n && a.angenommen == 1) z.haken = true;
         });
     }
     return zeilen;
 }
 
-void Spiel::posteingangHaken(std::vector<PosteingangZeile>& zeilen, int k) {
-    auto halt = uhr.aussetzen();
+std::vector<PosteingangZeile> posteingangAufbauen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    return posteingangZeilen(spiel.stand());
+}
+
+void posteingangHaken(Spiel& spiel, std::vector<PosteingangZeile>& zeilen, int k) {
+    auto halt = spiel.uhr().aussetzen();
+    Spielstand& stand = spiel.stand();
     if (k < 0 || k >= static_cast<int>(zeilen.size())) return;
     // Acceptance is final: a removed tick comes back at once and counts nothing.
     if (zeilen[k].haken)

@@ -1,23 +1,40 @@
-#include "economy/kataloge.h"
+#include "desk/taxisenden.h"
+
+#include "sim/fahrten.h"
 #include "sim/spiel.h"
 #include "state/auftraege.h"
+#include "state/kataloge.h"
+#include "state/texte.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
 
-SendenListen Spiel::sendenAufbauen() {
-    auto halt = uhr.aussetzen();
-    stand.gewaehlterauftrag = -1;
-    stand.gewaehltestaxi = -1;
-    stand.gewaehlterfahrer = -1;
+SendenListen sendenAufbauen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    const Spielstand& stand = spiel.stand();
+    spiel.stand().gewaehlterauftrag = -1;
+    spiel.stand().gewaehltestaxi = -1;
+    spiel.stand().gewaehlterfahrer = -1;
     SendenListen l;
     for (const Auftrag& a : stand.auftraege) {
         if (a.angenommen == 1 && a.unterwegs == 0 && (a.sonderauftrag == 0 || a.sonderauftrag == 1))
             l.auftraege.push_back(auftragsText(a));
     }
-    l.taxen = freieTaxenZeilen();
-    l.fahrer = freieFahrerZeilen();
+    l.taxen = freieTaxenZeilen(stand);
+    l.fahrer = freieFahrerZeilen(stand);
     return l;
+}
+
+void auftragGewaehlt(Spiel& spiel, int zeile) {
+    spiel.stand().gewaehlterauftrag = zeile;
+}
+
+void taxiGewaehlt(Spiel& spiel, int zeile) {
+    spiel.stand().gewaehltestaxi = zeile;
+}
+
+void fahrerGewaehlt(Spiel& spiel, int zeile) {
+    spiel.stand().gewaehlterfahrer = zeile;
 }
 
 namespace {
@@ -28,19 +45,20 @@ const std::string* gewaehlt(const std::vector<std::string>& liste, int32_t index
 
 }  // namespace
 
-void Spiel::taxiSenden(const SendenListen& listen) {
-    auto halt = uhr.aussetzen();
-    Spielstand& s = stand;
+void taxiSenden(Spiel& spiel, const SendenListen& listen) {
+    auto halt = spiel.uhr().aussetzen();
+    Spielstand& s = spiel.stand();
+    Zufall& zufall = spiel.zufall();
     if (s.gewaehlterauftrag == -1) {
-        anzeige().meldung("Wählen Sie den zu erledigende Auftrag aus.");
+        spiel.anzeige().meldung("Wählen Sie den zu erledigende Auftrag aus.");
         return;
     }
     if (s.gewaehltestaxi == -1) {
-        anzeige().meldung("Wählen Sie das Taxi aus, das den Auftrag erledigen soll.");
+        spiel.anzeige().meldung("Wählen Sie das Taxi aus, das den Auftrag erledigen soll.");
         return;
     }
     if (s.gewaehlterfahrer == -1) {
-        anzeige().meldung("Wählen Sie den Fahrer aus, der den Auftrag erledigen soll.");
+        spiel.anzeige().meldung("Wählen Sie den Fahrer aus, der den Auftrag erledigen soll.");
         return;
     }
 
@@ -63,7 +81,7 @@ void Spiel::taxiSenden(const SendenListen& listen) {
         for (int i = 1; i <= kSlots && t == 0; ++i)
             if (s.taxen[i].nummer == *taxiNr) t = i;
     if (r == 0 || d == 0 || t == 0) {
-        sendenAuffrischen();
+        auswahlZuruecksetzen(spiel);
         return;
     }
 
@@ -71,7 +89,7 @@ void Spiel::taxiSenden(const SendenListen& listen) {
     Fahrer& f = s.fahrer[d];
     Taxi& taxi = s.taxen[t];
     f.unterwegs = 1;
-    zufall.neuSaeen(zeit());
+    spiel.neuSaeen();
     const double minuten = (a.abholzeit.alsZeit() - s.spielzeit) / (1.0 / 1440.0) +
                            zufall.Random(30) + static_cast<double>(a.fahrzeit);
     int32_t m = Trunc(minuten);
@@ -90,8 +108,8 @@ void Spiel::taxiSenden(const SendenListen& listen) {
     a.unfallwurf = zufall.Random64(static_cast<int64_t>(f.erfahrung) * 10 + 30);
     if (a.sonderauftrag == 1) a.sonderauftrag = zufall.Random(4) + 1;
 
-    anzeige().hauptformAuffrischen();
-    sendenAuffrischen();
+    spiel.anzeige().auftraegeGeaendert();
+    auswahlZuruecksetzen(spiel);
 }
 
 }  // namespace kabrolux

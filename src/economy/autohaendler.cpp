@@ -1,20 +1,26 @@
-#include "economy/kataloge.h"
+#include "economy/autohaendler.h"
+
 #include "sim/spiel.h"
+#include "state/kataloge.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
 
-bool Spiel::autoVor() {
-    return blaettern(stand.aktuellesauto, +1, 4);
+void autohaendlerOeffnen(Spiel& spiel) {
+    spiel.stand().aktuellesauto = 1;
 }
 
-bool Spiel::autoZurueck() {
-    return blaettern(stand.aktuellesauto, -1, 4);
+bool autoVor(Spiel& spiel) {
+    return blaettern(spiel.stand().aktuellesauto, +1, 4);
 }
 
-bool Spiel::autoKaufen() {
-    auto halt = uhr.aussetzen();
-    Spielstand& s = stand;
+bool autoZurueck(Spiel& spiel) {
+    return blaettern(spiel.stand().aktuellesauto, -1, 4);
+}
+
+bool autoKaufen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    Spielstand& s = spiel.stand();
     const Katalogeintrag* modell = automodell(s.aktuellesauto);
     if (!modell) return false;
     const int32_t preis = preisVon(*modell);
@@ -24,13 +30,13 @@ bool Spiel::autoKaufen() {
     for (int k = 1; k <= kSlots && slot == 0; ++k)
         if (s.taxen[k].belegt == 0) slot = k;
     if (slot == 0) {
-        anzeige().meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        spiel.anzeige().meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
         return false;
     }
     s.taxen[slot] = Taxi{1, preis, 0, 0, 0, s.aktuellesauto, s.taxinummer};
     s.taxinummer = plusUmlauf(s.taxinummer, 1);
     s.vermoegen -= preis;
-    geldMelden();
+    spiel.geldMelden();
     return true;
 }
 

@@ -1,20 +1,30 @@
-#include "economy/kataloge.h"
+#include "economy/personal.h"
+
 #include "sim/spiel.h"
+#include "state/kataloge.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
 
-bool Spiel::fahrerVor() {
-    return blaettern(stand.aktuellerfahrer, +1, 12);
+void personalOeffnen(Spiel& spiel) {
+    spiel.stand().aktuellerfahrer = 1;
 }
 
-bool Spiel::fahrerZurueck() {
-    return blaettern(stand.aktuellerfahrer, -1, 12);
+bool fahrerVor(Spiel& spiel) {
+    return blaettern(spiel.stand().aktuellerfahrer, +1, 12);
 }
 
-void Spiel::fahrerEinstellen() {
-    auto halt = uhr.aussetzen();
-    Spielstand& s = stand;
+bool fahrerZurueck(Spiel& spiel) {
+    return blaettern(spiel.stand().aktuellerfahrer, -1, 12);
+}
+
+bool kandidatEingestellt(const Spiel& spiel, int n) {
+    return kandidat(n) && spiel.stand().eingestellt[n] == 1;
+}
+
+void fahrerEinstellen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    Spielstand& s = spiel.stand();
     const Katalogeintrag* k = kandidat(s.aktuellerfahrer);
     if (!k) return;
     int slot = 0;
@@ -28,9 +38,9 @@ void Spiel::fahrerEinstellen() {
     s.eingestellt[s.aktuellerfahrer] = 1;
 }
 
-bool Spiel::fahrerEntlassen() {
-    auto halt = uhr.aussetzen();
-    Spielstand& s = stand;
+bool fahrerEntlassen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    Spielstand& s = spiel.stand();
     if (!kandidat(s.aktuellerfahrer)) return false;
     int slot = 0;
     for (int i = 1; i <= kSlots && slot == 0; ++i)
@@ -39,7 +49,7 @@ bool Spiel::fahrerEntlassen() {
     s.fahrer[slot].belegt = 0;
     s.eingestellt[s.aktuellerfahrer] = 0;
     s.vermoegen -= s.fahrer[slot].gehalt;
-    anzeige().meldung("Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
+    spiel.anzeige().meldung("Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
     return true;
 }
 

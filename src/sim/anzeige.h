@@ -1,5 +1,7 @@
 #pragma once
-// How the game tells its screens what happened. The Qt layer implements it; tests record it.
+// How the game tells its screens what happened. Each event is named after what happened in the
+// game, not after a screen, so a new screen subscribes without changing this interface. Calls
+// are synchronous: a message inside the tick blocks the tick until the player confirms it.
 
 #include <cstdint>
 #include <string>
@@ -16,30 +18,29 @@ enum class Balken {
 class Anzeige {
   public:
     virtual ~Anzeige() = default;
+
     // A modal message with one confirming button; returns when the player confirmed it.
     virtual void meldung(const std::string& text) = 0;
-    // The main screen's money label, full text.
-    virtual void geldAnzeigen(const std::string& text) = 0;
-    // The four clock labels.
-    virtual void uhrAnzeigen(const std::string& text) = 0;
-    virtual void balkenAnzeigen(Balken b, int32_t wert) = 0;
-    // The main screen's new-order notice.
-    virtual void auftragsHinweis(const std::string& text) = 0;
-    // A new order's line, for the inbox list if the inbox is shown.
-    virtual void neueAuftragsZeile(const std::string& zeile) = 0;
-    // Orders, taxis or drivers changed: the main screen rebuilds its lists.
-    virtual void hauptformAuffrischen() = 0;
-    // The dispatch screen rebuilds its lists (its selections are already reset).
-    virtual void sendenAuffrischen() = 0;
-    // The inbox rebuilds its list.
-    virtual void posteingangAuffrischen() = 0;
-    // The prices screen's fields, after the consumer-protection fine reset the prices.
-    virtual void preiseAnzeigen(const std::string& kilometerpreis,
-                                const std::string& grundpreis) = 0;
-    // The bank screen's share labels changed.
-    virtual void bankAuffrischen() = 0;
     // Let pending input run (the player may act in the middle of a tick).
     virtual void ereignisseVerarbeiten() = 0;
+
+    // The money changed; the text is the main screen's money label as it must read now.
+    virtual void geldGeaendert(const std::string& text) = 0;
+    // A game minute passed; the clock labels' text.
+    virtual void uhrGeaendert(const std::string& text) = 0;
+    // One of the four indicators changed.
+    virtual void balkenGeaendert(Balken b, int32_t wert) = 0;
+    // A new order arrived: the main screen's notice and the order's inbox line.
+    virtual void auftragEingegangen(const std::string& hinweis, const std::string& zeile) = 0;
+    // Orders, taxis or drivers changed: lists that show them are out of date.
+    virtual void auftraegeGeaendert() = 0;
+    // The dispatch selections were reset; its lists are to be rebuilt.
+    virtual void auswahlZurueckgesetzt() = 0;
+    // The prices were reset (consumer-protection fine) or loaded; their texts.
+    virtual void preiseGesetzt(const std::string& kilometerpreis,
+                               const std::string& grundpreis) = 0;
+    // Share prices, holdings or their history texts changed.
+    virtual void kurseGeaendert() = 0;
 };
 
 }  // namespace kabrolux

@@ -1,13 +1,16 @@
-#include "economy/kataloge.h"
+#include "sim/auftragerzeugen.h"
+
 #include "sim/spiel.h"
 #include "state/auftraege.h"
+#include "state/kataloge.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
 
-void Spiel::auftragerzeugen() {
-    Spielstand& s = stand;
-    zufall.neuSaeen(zeit());
+void auftragerzeugen(Spiel& spiel) {
+    Spielstand& s = spiel.stand();
+    Zufall& zufall = spiel.zufall();
+    spiel.neuSaeen();
     const int32_t a = Round(15.0 * s.image / 100.0);
     const int32_t b = Round(15.0 * s.bekanntheit / 300.0);
 
@@ -18,7 +21,7 @@ void Spiel::auftragerzeugen() {
     // Negating the rounded value equals rounding the negated sum (halves to even is
     // symmetric), and cannot overflow.
     s.attraktivitaet = Round(-(25.0 * s.grundpreis + s.kilometerpreis + 40.0 - a - b));
-    anzeige().balkenAnzeigen(Balken::attraktivitaet, s.attraktivitaet);
+    spiel.anzeige().balkenGeaendert(Balken::attraktivitaet, s.attraktivitaet);
     if (r != 0) return;
 
     const bool sonder = zufall.Random64(24 - static_cast<int64_t>(s.untergrundansehen)) == 0;
@@ -33,15 +36,15 @@ void Spiel::auftragerzeugen() {
         einnahmen = Round(km * s.kilometerpreis + s.grundpreis);
 
     if (s.kilometerpreis >= 11 || s.grundpreis >= 31) {
-        anzeige().meldung(
+        spiel.anzeige().meldung(
             "Sie sind der Verbraucherzentrale wegen ihrer erhöhten Preise aufgefallen. Sie "
             "werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf die "
             "Standardwerte gesetzt.");
         s.vermoegen -= 1000;
-        anzeige().geldAnzeigen(geldText());
+        spiel.geldMelden();
         s.grundpreis = 3;
         s.kilometerpreis = 1.2;
-        anzeige().preiseAnzeigen(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
+        spiel.anzeige().preiseGesetzt(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
         return;
     }
 
@@ -54,8 +57,6 @@ void Spiel::auftragerzeugen() {
     const int zeile = freieZeile(s.auftraege);
     if (zeile == 0) return;
 
-    anzeige().auftragsHinweis(sonder ? "Neuer Sonderauftrag im Posteingang"
-                                     : "Neuer Auftrag im Posteingang");
     Auftrag& neu = s.auftraege[zeile];
     neu = Auftrag{};
     neu.belegt = 1;
@@ -70,7 +71,9 @@ void Spiel::auftragerzeugen() {
     neu.kilometer = km;
     neu.sonderauftrag = sonder ? 1 : 0;
     neu.kennziffer = zufall.Random(4);
-    anzeige().neueAuftragsZeile(auftragsText(neu));
+    spiel.anzeige().auftragEingegangen(
+        sonder ? "Neuer Sonderauftrag im Posteingang" : "Neuer Auftrag im Posteingang",
+        auftragsText(neu));
 }
 
 }  // namespace kabrolux

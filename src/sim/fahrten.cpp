@@ -1,3 +1,5 @@
+#include "sim/fahrten.h"
+
 #include "sim/spiel.h"
 #include "state/auftraege.h"
 #include "state/zahlen.h"
@@ -12,33 +14,34 @@ int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) {
 
 }  // namespace
 
-void Spiel::loescheauftrag(int n) {
-    raeumeZeile(stand.auftraege[n]);
-    anzeige().hauptformAuffrischen();
+void loescheauftrag(Spiel& spiel, int n) {
+    raeumeZeile(spiel.stand().auftraege[n]);
+    spiel.anzeige().auftraegeGeaendert();
 }
 
-void Spiel::sendenAuffrischen() {
-    stand.gewaehlterauftrag = -1;
-    stand.gewaehltestaxi = -1;
-    stand.gewaehlterfahrer = -1;
-    anzeige().sendenAuffrischen();
+void auswahlZuruecksetzen(Spiel& spiel) {
+    Spielstand& s = spiel.stand();
+    s.gewaehlterauftrag = -1;
+    s.gewaehltestaxi = -1;
+    s.gewaehlterfahrer = -1;
+    spiel.anzeige().auswahlZurueckgesetzt();
 }
 
-void Spiel::verfallpruefen() {
-    Spielstand& s = stand;
+void verfallpruefen(Spiel& spiel) {
+    Spielstand& s = spiel.stand();
     durchlaufeBenutzte(s.auftraege, [&](int r, Auftrag& a) {
         if (a.belegt != 1 || a.restminuten != 0 || a.unterwegs != 0) return;
         if (!(a.abholzeit.alsZeit() + 18 * kMinute < s.spielzeit)) return;
         if (a.angenommen == 1) s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);
-        loescheauftrag(r);
-        sendenAuffrischen();
-        anzeige().posteingangAuffrischen();
-        anzeige().balkenAnzeigen(Balken::image, s.image);
+        loescheauftrag(spiel, r);
+        auswahlZuruecksetzen(spiel);
+        spiel.anzeige().balkenGeaendert(Balken::image, s.image);
     });
 }
 
-void Spiel::fahrtenfortschreiben() {
-    Spielstand& s = stand;
+void fahrtenfortschreiben(Spiel& spiel) {
+    Spielstand& s = spiel.stand();
+    Anzeige& anzeige = spiel.anzeige();
     auto slotZaehlen = [&](int k) {
         Taxi& t = s.taxen[k];
         Fahrer& f = s.fahrer[k];
@@ -59,49 +62,48 @@ void Spiel::fahrtenfortschreiben() {
         if (a.unfallwurf != 0 && a.sonderauftrag == 0) {
             s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
             s.vermoegen += a.einnahmen;
-            anzeige().geldAnzeigen(geldText());
-            anzeige().meldung("Auftrag " + nr + " hat ihnen " + zahlText(a.einnahmen) +
-                              " € eingebracht.");
+            spiel.geldMelden();
+            anzeige.meldung("Auftrag " + nr + " hat ihnen " + zahlText(a.einnahmen) +
+                            " € eingebracht.");
             s.image = begrenzt(plusUmlauf(s.image, a.imagebonus), -100, 100);
-            anzeige().balkenAnzeigen(Balken::image, s.image);
+            anzeige.balkenGeaendert(Balken::image, s.image);
         } else if (a.unfallwurf != 0 && a.sonderauftrag >= 2) {
             s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
             s.vermoegen += a.einnahmen;
-            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
-            anzeige().meldung(
+            anzeige.geldGeaendert("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
+            anzeige.meldung(
                 "Sonderauftrag " + nr + " hat ihnen " + zahlText(a.einnahmen) +
                 " € eingebracht. Sie wurde bei der Ausführung nicht erwischt. Ihr Ansehen im "
                 "Untergrundmilieu steigt. Vielleicht bekommen Sie nun öfters solche "
                 "Aufträge...");
             s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, 1), 0, 20);
-            anzeige().balkenAnzeigen(Balken::untergrund, 5 * s.untergrundansehen);
+            anzeige.balkenGeaendert(Balken::untergrund, 5 * s.untergrundansehen);
         } else if (a.unfallwurf != 0) {  // caught
             s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
             const double strafe = s.vermoegen * 50 / 100;
-            anzeige().meldung("Sonderauftrag " + nr +
-                              " ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine "
-                              "Strafe von " +
-                              zahlText(Round64(strafe)) + " €.");
+            anzeige.meldung("Sonderauftrag " + nr +
+                            " ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine "
+                            "Strafe von " +
+                            zahlText(Round64(strafe)) + " €.");
             s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, -5), 0, 20);
-            anzeige().balkenAnzeigen(Balken::untergrund, 5 * s.untergrundansehen);
+            anzeige.balkenGeaendert(Balken::untergrund, 5 * s.untergrundansehen);
             s.vermoegen -= strafe;
-            anzeige().geldAnzeigen("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
+            anzeige.geldGeaendert("Vermögen: " + zahlText(Round64(s.vermoegen)) + " €");
         } else {
-            const int32_t schaden = zufall.Random(4000) + 100;
-            anzeige().meldung("Ihr Taxi, das den Auftrag " + nr +
-                              " erledigte hatte einen Unfall. Der Schaden beträgt " +
-                              zahlText(schaden) + " €.");
+            const int32_t schaden = spiel.zufall().Random(4000) + 100;
+            anzeige.meldung("Ihr Taxi, das den Auftrag " + nr +
+                            " erledigte hatte einen Unfall. Der Schaden beträgt " +
+                            zahlText(schaden) + " €.");
             s.vermoegen -= schaden;
-            anzeige().geldAnzeigen(geldText());
+            spiel.geldMelden();
             s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);
-            anzeige().balkenAnzeigen(Balken::image, s.image);
+            anzeige.balkenGeaendert(Balken::image, s.image);
         }
         raeumeZeile(a);
-        anzeige().hauptformAuffrischen();
-        anzeige().posteingangAuffrischen();
-        anzeige().ereignisseVerarbeiten();
-        sendenAuffrischen();
-        anzeige().ereignisseVerarbeiten();
+        anzeige.auftraegeGeaendert();
+        anzeige.ereignisseVerarbeiten();
+        auswahlZuruecksetzen(spiel);
+        anzeige.ereignisseVerarbeiten();
     });
 
     // Slots whose row lies beyond the end of the scan still count down once per tick.

@@ -1,8 +1,8 @@
 #include "ui/einstellungenform.h"
 
-#include "ui/farben.h"
-#include "ui/hauptform.h"
-#include "ui/programm.h"
+#include "sim/takt.h"
+#include "ui/basis/farben.h"
+#include "ui/basis/qtanzeige.h"
 
 namespace kabrolux::ui {
 
@@ -22,8 +22,8 @@ QGroupBox* rahmen(QWidget* eltern, const QString& text, int x, int y) {
 
 }  // namespace
 
-Teinstellungenform::Teinstellungenform(Programm& p)
-    : Nebenform(p, "Teinstellungenform", QStringLiteral("Einstellungen")) {
+Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
+    : Nebenform(s, a, "einstellungenform", QStringLiteral("Einstellungen")) {
     schwarzesFenster(this, kLimone);
     setFixedSize(333, 222);
     Label1 = beschriftung(this, QString(), 8, 8, kGelb);
@@ -59,11 +59,13 @@ Teinstellungenform::Teinstellungenform(Programm& p)
     connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });
     connect(RadioButton9, &QRadioButton::clicked, this, [this] { geschwindigkeit(2000); });
     connect(RadioButton4, &QRadioButton::clicked, this, [this] { geschwindigkeit(0); });
+    connect(&anzeige.ereignisse(), &Spielereignisse::uhrGeaendert, this,
+            [this](const QString& t) { setzeText(Label1, t); });
 }
 
 void Teinstellungenform::geschwindigkeit(int ms) {
-    // isHidden, not isVisible: the main screen itself is hidden while this one is open.
-    programm.spiel.geschwindigkeitGewaehlt(ms, programm.hauptform->Spiel_startenbutton->isHidden());
+    // Before a game has started the speed is only remembered for it.
+    geschwindigkeitGewaehlt(spiel, ms);
 }
 
 int Teinstellungenform::startkapital() const {

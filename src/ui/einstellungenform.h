@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "ui/nebenform.h"
+#include "ui/basis/nebenform.h"
 
 namespace kabrolux::ui {
 
 class Teinstellungenform : public Nebenform {
     Q_OBJECT
   public:
-    explicit Teinstellungenform(Programm& p);
+    Teinstellungenform(Spiel& spiel, QtAnzeige& anzeige);
 
     QLabel *Label1, *Label2;
     QGroupBox *GroupBox1, *GroupBox2;

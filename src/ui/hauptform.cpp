@@ -4,15 +4,23 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
-#include "desk/posteingangform.h"
-#include "desk/taxisendenform.h"
-#include "economy/autohaendlerform.h"
-#include "economy/personalform.h"
+#include "desk/form/posteingangform.h"
+#include "desk/form/statistikform.h"
+#include "desk/form/taxisendenform.h"
+#include "economy/form/autohaendlerform.h"
+#include "economy/form/bankform.h"
+#include "economy/form/personalform.h"
+#include "economy/form/preiseform.h"
+#include "economy/form/werbungform.h"
+#include "sim/fahrten.h"
+#include "sim/neuesspiel.h"
+#include "sim/spiel.h"
+#include "sim/takt.h"
+#include "state/texte.h"
+#include "ui/basis/farben.h"
+#include "ui/basis/jpegbild.h"
 #include "ui/einstellungenform.h"
-#include "ui/farben.h"
-#include "ui/jpegbild.h"
 #include "ui/programm.h"
-#include "ui/weitereformen.h"
 
 namespace kabrolux::ui {
 
@@ -54,7 +62,7 @@ QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
 }  // namespace
 
 THauptform::THauptform(Programm& p) : p_(p) {
-    setObjectName(QStringLiteral("THauptform"));
+    setObjectName(QStringLiteral("Hauptform"));
     setWindowTitle(QStringLiteral("Kabrolux Version 1.5"));
     schwarzesFenster(this, kGelb);
     setFixedSize(759, 537);
@@ -143,7 +151,17 @@ THauptform::THauptform(Programm& p) : p_(p) {
     oeffnen(einstellungenbutton, &Programm::einstellungenform);
 
     Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, [this] { p_.spiel.Timer1Timer(); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(p_.spiel); });
+
+    Spielereignisse* e = &p_.anzeige.ereignisse();
+    connect(e, &Spielereignisse::geldGeaendert, this,
+            [this](const QString& t) { setzeText(Label4, t); });
+    connect(e, &Spielereignisse::uhrGeaendert, this,
+            [this](const QString& t) { setzeText(Label2, t); });
+    connect(e, &Spielereignisse::balkenGeaendert, this, &THauptform::balkenSetzen);
+    connect(e, &Spielereignisse::auftragEingegangen, this,
+            [this](const QString& hinweis, const QString&) { setzeText(Label3, hinweis); });
+    connect(e, &Spielereignisse::auftraegeGeaendert, this, &THauptform::FormPaint);
 
     for (QListWidget* l :
          {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox, auftraegeamerledigenlistbox})
@@ -159,8 +177,25 @@ TDFWSelButton* THauptform::knopf(const QString& text, int x, int y, int breite) 
     return b;
 }
 
+void THauptform::balkenSetzen(Balken b, int wert) {
+    switch (b) {
+        case Balken::image:
+            setzeBalken(ProgressBar1, wert);
+            break;
+        case Balken::bekanntheit:
+            setzeBalken(ProgressBar2, wert);
+            break;
+        case Balken::attraktivitaet:
+            setzeBalken(ProgressBar3, wert);
+            break;
+        case Balken::untergrund:
+            setzeBalken(ProgressBar4, wert);
+            break;
+    }
+}
+
 void THauptform::uhrAbgleichen() {
-    const Uhr& u = p_.spiel.uhr;
+    const Uhr& u = p_.spiel.uhr();
     if (!u.laeuft()) {
         Timer1.stop();
     } else if (!Timer1.isActive() || Timer1.interval() != u.intervall()) {
@@ -170,15 +205,16 @@ void THauptform::uhrAbgleichen() {
 }
 
 void THauptform::FormPaint() {
-    auto halt = p_.spiel.uhr.aussetzen();
-    const Hauptlisten l = p_.spiel.hauptlisten();
+    auto halt = p_.spiel.uhr().aussetzen();
+    const Spielstand& s = p_.spiel.stand();
+    const Hauptlisten l = hauptlisten(s);
     auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
         w->clear();
         for (const std::string& z : zeilen)
             w->addItem(q(z));
     };
-    if (p_.spiel.stand.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten);
-    setzeText(Label4, q(p_.spiel.geldText()));
+    if (s.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten);
+    setzeText(Label4, q(geldText(s.vermoegen)));
     fuellen(verfuegbaretaxenlistbox, l.taxen);
     fuellen(verfuegbarefahrerlistbox, l.fahrer);
 }
@@ -189,9 +225,8 @@ void THauptform::showEvent(QShowEvent* e) {
 }
 
 void THauptform::Spiel_startenbuttonClick() {
-    if (!p_.spiel.neuesSpiel(p_.einstellungenform->startkapital(),
-                             s(p_.preiseform->grundpreisText()),
-                             s(p_.preiseform->kilometerpreisText())))
+    if (!neuesSpiel(p_.spiel, p_.einstellungenform->startkapital(),
+                    s(p_.preiseform->grundpreisText()), s(p_.preiseform->kilometerpreisText())))
         return;
     Spiel_startenbutton->hide();
     for (TDFWSelButton* b :
@@ -213,7 +248,7 @@ void THauptform::closeEvent(QCloseEvent* e) {
 
 void THauptform::Taxi_sendenbuttonClick() {
     p_.taxi_sendenform->show();
-    p_.spiel.sendenAuffrischen();
+    auswahlZuruecksetzen(p_.spiel);
     hide();
 }
 
@@ -226,7 +261,7 @@ void THauptform::PersonalbuttonClick() {
 }
 
 void THauptform::FormKeyPress(char taste) {
-    p_.spiel.tasteGedrueckt(taste);
+    tasteGedrueckt(p_.spiel, taste);
 }
 
 void THauptform::keyPressEvent(QKeyEvent* e) {

@@ -9,7 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/dfwselbutton.h"
+#include "sim/anzeige.h"
+#include "ui/basis/dfwselbutton.h"
 
 namespace kabrolux::ui {
 
@@ -40,6 +41,7 @@ class THauptform : public QWidget {
     void FormKeyPress(char taste);
     // Keeps the timer in step with the clock's wish and suspension.
     void uhrAbgleichen();
+    void balkenSetzen(Balken b, int wert);
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -2,8 +2,8 @@
 #include <QIcon>
 
 #include "sim/zufall.h"
+#include "ui/basis/jpegbild.h"
 #include "ui/hauptform.h"
-#include "ui/jpegbild.h"
 #include "ui/programm.h"
 
 int main(int argc, char* argv[]) {

@@ -1,17 +1,18 @@
 #pragma once
 // The running program: the game and its ten screens, created once at start.
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <memory>
 
-#include "sim/anzeige.h"
-#include "sim/spiel.h"
 #include "sim/zufall.h"
+#include "ui/basis/qtanzeige.h"
+
+namespace kabrolux {
+class Spiel;
+}
 
 namespace kabrolux::ui {
 
+class Nebenform;
 class THauptform;
 class TAutohaendlerform;
 class TPersonalform;
@@ -22,31 +23,6 @@ class Tbankform;
 class Tpreiseform;
 class Teinstellungenform;
 class TTaxi_sendenform;
-class Programm;
-
-// The screens' side of the game's view interface.
-class QtAnzeige : public Anzeige {
-  public:
-    explicit QtAnzeige(Programm& p) : p_(p) {}
-    void meldung(const std::string& text) override;
-    void geldAnzeigen(const std::string& text) override;
-    void uhrAnzeigen(const std::string& text) override;
-    void balkenAnzeigen(Balken b, int32_t wert) override;
-    void auftragsHinweis(const std::string& text) override;
-    void neueAuftragsZeile(const std::string& zeile) override;
-    void hauptformAuffrischen() override;
-    void sendenAuffrischen() override;
-    void posteingangAuffrischen() override;
-    void preiseAnzeigen(const std::string& kilometerpreis, const std::string& grundpreis) override;
-    void bankAuffrischen() override;
-    void ereignisseVerarbeiten() override;
-
-    // Tests collect messages here instead of opening modal boxes.
-    QStringList* meldungenSammeln = nullptr;
-
-  private:
-    Programm& p_;
-};
 
 class Programm {
   public:
@@ -55,7 +31,12 @@ class Programm {
 
     Zeitquelle& zeit;
     QtAnzeige anzeige;
-    Spiel spiel;
+
+  private:
+    std::unique_ptr<Spiel> spielBesitz_;
+
+  public:
+    Spiel& spiel;
 
     // Screens in the order they are created; the main screen comes first.
     std::unique_ptr<THauptform> hauptform;
@@ -70,8 +51,11 @@ class Programm {
     std::unique_ptr<TTaxi_sendenform> taxi_sendenform;
 
     // Opens a screen from the main screen: show it, then hide the main screen.
-    void oeffne(QWidget* form);
+    void oeffne(Nebenform* form);
     void zeigeHauptform();
+
+  private:
+    void verbinden(Nebenform* form);
 };
 
 }  // namespace kabrolux::ui

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "desk/posteingang.h"
 #include "state/auftraege.h"
 #include "testanzeige.h"
 
@@ -22,7 +23,7 @@ void auftrag(TestSpiel& t, int r, int32_t nummer, int32_t sonder = 0) {
 
 TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
     TestSpiel t;
-    EXPECT_TRUE(t.spiel.posteingangAufbauen().empty());
+    EXPECT_TRUE(posteingangAufbauen(t.spiel).empty());
     auftrag(t, 1, 7);
     auftrag(t, 2, 8, 1);
     auftrag(t, 3, 9, 3);  // a special order after dispatch is not listed
@@ -30,7 +31,7 @@ TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
     t.s.auftraege[4].restminuten = 5;  // a taxi is on the way
     auftrag(t, 5, 11);
     t.s.auftraege[5].angenommen = 1;
-    const auto z = t.spiel.posteingangAufbauen();
+    const auto z = posteingangAufbauen(t.spiel);
     ASSERT_EQ(z.size(), 3u);
     EXPECT_EQ(z[0].text.substr(0, 14), "Auftrag 000007");
     EXPECT_FALSE(z[0].haken);
@@ -43,37 +44,37 @@ TEST(Posteingang, AnnehmenIstEndgueltigUndZaehltEinmal) {
     TestSpiel t;
     auftrag(t, 1, 7);
     auftrag(t, 2, 8);
-    auto z = t.spiel.posteingangAufbauen();
+    auto z = posteingangAufbauen(t.spiel);
     z[1].haken = true;
-    t.spiel.posteingangHaken(z, 1);
+    posteingangHaken(t.spiel, z, 1);
     EXPECT_EQ(t.s.auftraege[2].angenommen, 1);
     EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
     EXPECT_EQ(t.s.angenommeneauftraege, 1);
 
     for (int i = 0; i < 3; ++i) {
         z[1].haken = false;  // the player removes the tick
-        t.spiel.posteingangHaken(z, 1);
+        posteingangHaken(t.spiel, z, 1);
         EXPECT_TRUE(z[1].haken);
     }
     EXPECT_EQ(t.s.auftraege[2].angenommen, 1);
     EXPECT_EQ(t.s.angenommeneauftraege, 1);
 
     // a rebuild (closing and reopening) shows the tick again
-    EXPECT_TRUE(t.spiel.posteingangAufbauen()[1].haken);
+    EXPECT_TRUE(posteingangAufbauen(t.spiel)[1].haken);
 }
 
 TEST(Posteingang, HakenPausiertDieUhrUndStelltSieWiederHer) {
     TestSpiel t;
     auftrag(t, 1, 7);
-    auto z = t.spiel.posteingangAufbauen();
+    auto z = posteingangAufbauen(t.spiel);
     z[0].haken = true;
-    t.spiel.uhr.ausschalten();
-    t.spiel.posteingangHaken(z, 0);
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    t.spiel.uhr.einschalten();
-    t.spiel.posteingangHaken(z, 0);
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
-    t.spiel.posteingangHaken(z, 5);  // no such line: nothing happens
+    t.uhr.ausschalten();
+    posteingangHaken(t.spiel, z, 0);
+    EXPECT_FALSE(t.uhr.laeuft());
+    t.uhr.einschalten();
+    posteingangHaken(t.spiel, z, 0);
+    EXPECT_TRUE(t.uhr.laeuft());
+    posteingangHaken(t.spiel, z, 5);  // no such line: nothing happens
     EXPECT_EQ(t.s.angenommeneauftraege, 2);
 }
 
@@ -81,6 +82,6 @@ TEST(Posteingang, ZeileOhnePassendenAuftragAendertNichts) {
     TestSpiel t;
     auftrag(t, 1, 7);
     std::vector<PosteingangZeile> z{{"Auftrag 000099: weg", true}};
-    t.spiel.posteingangHaken(z, 0);
+    posteingangHaken(t.spiel, z, 0);
     EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "desk/taxisenden.h"
 #include "state/auftraege.h"
 #include "testanzeige.h"
 
@@ -22,7 +23,7 @@ struct Senden : ::testing::Test {
         t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 2, 6};
     }
     SendenListen waehleAlles() {
-        SendenListen l = t.spiel.sendenAufbauen();
+        SendenListen l = sendenAufbauen(t.spiel);
         t.s.gewaehlterauftrag = 0;
         t.s.gewaehltestaxi = 0;
         t.s.gewaehlterfahrer = 0;
@@ -37,7 +38,7 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     t.s.auftraege[2].nummer = 6;
     t.s.auftraege[2].angenommen = 0;
     t.s.gewaehltestaxi = 3;
-    const SendenListen l = t.spiel.sendenAufbauen();
+    const SendenListen l = sendenAufbauen(t.spiel);
     ASSERT_EQ(l.auftraege.size(), 1u);
     EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
     EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
@@ -46,14 +47,14 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
 }
 
 TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
-    const SendenListen l = t.spiel.sendenAufbauen();
-    t.spiel.taxiSenden(l);
+    const SendenListen l = sendenAufbauen(t.spiel);
+    taxiSenden(t.spiel, l);
     t.s.gewaehlterauftrag = 0;
     t.s.gewaehlterfahrer = 0;
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     t.s.gewaehltestaxi = 0;
     t.s.gewaehlterfahrer = -1;
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     EXPECT_EQ(t.anzeige.meldungen,
               (std::vector<std::string>{"Wählen Sie den zu erledigende Auftrag aus.",
                                         "Wählen Sie das Taxi aus, das den Auftrag erledigen soll.",
@@ -71,7 +72,7 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     const int32_t bonus = z.Random(4);
     const int32_t wurf = z.Random(90);
     const SendenListen l = waehleAlles();
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     const Auftrag& a = t.s.auftraege[1];
     EXPECT_EQ(a.restminuten, 77);
     EXPECT_EQ(t.s.taxen[1].restminuten, 77);
@@ -86,13 +87,13 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
     EXPECT_EQ(t.s.gewaehltestaxi, -1);
     EXPECT_EQ(t.s.gewaehlterfahrer, -1);
-    EXPECT_GE(t.anzeige.hauptform, 1);
-    const SendenListen danach = t.spiel.sendenAufbauen();
+    EXPECT_GE(t.anzeige.auftraege, 1);
+    const SendenListen danach = sendenAufbauen(t.spiel);
     EXPECT_TRUE(danach.auftraege.empty());
     EXPECT_TRUE(danach.taxen.empty());
     EXPECT_TRUE(danach.fahrer.empty());
     // a second press right after shows the order message
-    t.spiel.taxiSenden(danach);
+    taxiSenden(t.spiel, danach);
     EXPECT_EQ(t.anzeige.meldungen.back(), "Wählen Sie den zu erledigende Auftrag aus.");
 }
 
@@ -100,7 +101,7 @@ TEST_F(Senden, VerspaeteteFahrtWirdNull) {
     t.s.auftraege[1].fahrzeit = 3;
     t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 2; });
-    t.spiel.taxiSenden(waehleAlles());
+    taxiSenden(t.spiel, waehleAlles());
     EXPECT_EQ(t.s.auftraege[1].restminuten, 0);
     EXPECT_EQ(t.s.taxen[1].restminuten, 0);
     EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
@@ -116,7 +117,7 @@ TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
         z.Random(90);
         return z.Random(4) == 3;
     });
-    t.spiel.taxiSenden(waehleAlles());
+    taxiSenden(t.spiel, waehleAlles());
     EXPECT_EQ(t.s.auftraege[1].imagebonus, 0);
     EXPECT_EQ(t.s.auftraege[1].sonderauftrag, 4);
 }
@@ -128,7 +129,7 @@ TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
     ASSERT_EQ(l.fahrer.size(), 2u);
     EXPECT_EQ(l.fahrer[1].substr(0, 5), "100: ");
     t.s.gewaehlterfahrer = 1;
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.fahrer[2].unterwegs, 1);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
 }
@@ -136,29 +137,29 @@ TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
 TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
     SendenListen l = waehleAlles();
     t.s.auftraege[1].nummer = 77;  // the order went away underneath the list
-    const int vorher = t.anzeige.senden;
-    t.spiel.taxiSenden(l);
+    const int vorher = t.anzeige.auswahl;
+    taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
-    EXPECT_EQ(t.anzeige.senden, vorher + 1);
+    EXPECT_EQ(t.anzeige.auswahl, vorher + 1);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
 
     l = waehleAlles();
     t.s.gewaehltestaxi = 5;  // past the end of the list
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
 }
 
 TEST_F(Senden, UhrStehtWaehrendDesSendensUndBleibtWieSieWar) {
     bool liefWaehrenddessen = true;
-    t.anzeige.beiHauptform = [&] { liefWaehrenddessen = t.spiel.uhr.laeuft(); };
-    t.spiel.uhr.einschalten();
-    t.spiel.taxiSenden(waehleAlles());
+    t.anzeige.beiAuftraegen = [&] { liefWaehrenddessen = t.uhr.laeuft(); };
+    t.uhr.einschalten();
+    taxiSenden(t.spiel, waehleAlles());
     EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
     EXPECT_FALSE(liefWaehrenddessen);
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_TRUE(t.uhr.laeuft());
 
-    t.spiel.uhr.ausschalten();
-    t.spiel.taxiSenden(t.spiel.sendenAufbauen());
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
+    t.uhr.ausschalten();
+    taxiSenden(t.spiel, sendenAufbauen(t.spiel));
+    EXPECT_FALSE(t.uhr.laeuft());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "economy/autohaendler.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -9,12 +10,12 @@ TEST(Autohaendler, KaufUndNummern) {
     TestSpiel t;
     t.s.vermoegen = 200000;
     t.s.aktuellesauto = 4;
-    EXPECT_TRUE(t.spiel.autoKaufen());
+    EXPECT_TRUE(autoKaufen(t.spiel));
     EXPECT_EQ(t.s.taxen[1], (Taxi{1, 50000, 0, 0, 0, 4, 1}));
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 150000 €");
     t.s.aktuellesauto = 1;
-    t.spiel.autoKaufen();
-    t.spiel.autoKaufen();
+    autoKaufen(t.spiel);
+    autoKaufen(t.spiel);
     EXPECT_EQ(t.s.taxen[2].nummer, 2);
     EXPECT_EQ(t.s.taxen[3].nummer, 3);
     EXPECT_EQ(t.s.taxinummer, 4);
@@ -23,14 +24,14 @@ TEST(Autohaendler, KaufUndNummern) {
 TEST(Autohaendler, BlaetternBleibtImKatalog) {
     TestSpiel t;
     t.s.aktuellesauto = 1;
-    EXPECT_FALSE(t.spiel.autoZurueck());
+    EXPECT_FALSE(autoZurueck(t.spiel));
     EXPECT_EQ(t.s.aktuellesauto, 1);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(t.spiel.autoVor());
-    EXPECT_FALSE(t.spiel.autoVor());
+        EXPECT_TRUE(autoVor(t.spiel));
+    EXPECT_FALSE(autoVor(t.spiel));
     EXPECT_EQ(t.s.aktuellesauto, 4);
     t.s.aktuellesauto = 77;  // a damaged value comes back into the catalogue
-    EXPECT_TRUE(t.spiel.autoZurueck());
+    EXPECT_TRUE(autoZurueck(t.spiel));
     EXPECT_EQ(t.s.aktuellesauto, 4);
 }
 
@@ -38,9 +39,9 @@ TEST(Autohaendler, GeldGenauGleichPreis) {
     TestSpiel t;
     t.s.vermoegen = 20000;
     t.s.aktuellesauto = 1;
-    EXPECT_TRUE(t.spiel.autoKaufen());
+    EXPECT_TRUE(autoKaufen(t.spiel));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
-    EXPECT_FALSE(t.spiel.autoKaufen());  // silent refusal
+    EXPECT_FALSE(autoKaufen(t.spiel));  // silent refusal
     EXPECT_TRUE(t.anzeige.meldungen.empty());
     EXPECT_EQ(t.s.taxinummer, 2);
 }
@@ -50,28 +51,28 @@ TEST(Autohaendler, DreizehntesTaxi) {
     t.s.vermoegen = 1e7;
     t.s.aktuellesauto = 2;
     for (int i = 0; i < 12; ++i)
-        ASSERT_TRUE(t.spiel.autoKaufen());
+        ASSERT_TRUE(autoKaufen(t.spiel));
     const auto vorher = t.s.taxen;
     bool liefWaehrendDerMeldung = true;
-    t.anzeige.beiMeldung = [&] { liefWaehrendDerMeldung = t.spiel.uhr.laeuft(); };
-    EXPECT_FALSE(t.spiel.autoKaufen());
+    t.anzeige.beiMeldung = [&] { liefWaehrendDerMeldung = t.uhr.laeuft(); };
+    EXPECT_FALSE(autoKaufen(t.spiel));
     EXPECT_EQ(t.anzeige.meldungen.back(), "Mehr als 12 Taxen zu besitzen sind nicht möglich.");
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 1e7 - 12 * 30000);
     EXPECT_EQ(t.s.taxinummer, 13);
     EXPECT_TRUE(t.s.taxen == vorher);
     EXPECT_FALSE(liefWaehrendDerMeldung);
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_TRUE(t.uhr.laeuft());
 }
 
 TEST(Autohaendler, UhrBleibtGestoppt) {
     TestSpiel t;
     t.s.aktuellesauto = 1;
-    t.spiel.uhr.ausschalten();
-    t.spiel.autoKaufen();
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    t.spiel.uhr.einschalten();
-    t.spiel.autoKaufen();
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    t.uhr.ausschalten();
+    autoKaufen(t.spiel);
+    EXPECT_FALSE(t.uhr.laeuft());
+    t.uhr.einschalten();
+    autoKaufen(t.spiel);
+    EXPECT_TRUE(t.uhr.laeuft());
     t.s.aktuellesauto = 9;  // damaged value: nothing is bought
-    EXPECT_FALSE(t.spiel.autoKaufen());
+    EXPECT_FALSE(autoKaufen(t.spiel));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "economy/personal.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -9,7 +10,7 @@ namespace {
 
 void einstellen(TestSpiel& t, int kandidat) {
     t.s.aktuellerfahrer = kandidat;
-    t.spiel.fahrerEinstellen();
+    fahrerEinstellen(t.spiel);
 }
 
 }  // namespace
@@ -28,7 +29,7 @@ TEST(Personal, EntlassenUndWiederEinstellen) {
     einstellen(t, 2);
     einstellen(t, 3);
     t.s.aktuellerfahrer = 2;
-    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
     einstellen(t, 5);
     EXPECT_EQ(t.s.fahrer[2].kandidat, 5);
     EXPECT_EQ(t.s.fahrer[2].nummer, 4);
@@ -39,13 +40,13 @@ TEST(Personal, EntlassenKostetEinGehalt) {
     TestSpiel t;
     t.s.vermoegen = 1000;
     einstellen(t, 4);
-    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 919);
     EXPECT_EQ(t.anzeige.meldungen.back(),
               "Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
     // a second dismissal later works as well
     einstellen(t, 7);
-    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 822);
 }
 
@@ -53,24 +54,24 @@ TEST(Personal, NichtWaehrendEinerFahrt) {
     TestSpiel t;
     einstellen(t, 6);
     t.s.fahrer[1].unterwegs = 1;
-    EXPECT_FALSE(t.spiel.fahrerEntlassen());
+    EXPECT_FALSE(fahrerEntlassen(t.spiel));
     EXPECT_EQ(t.s.fahrer[1].belegt, 1);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
     t.s.fahrer[1].unterwegs = 0;
-    EXPECT_TRUE(t.spiel.fahrerEntlassen());
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
 }
 
 TEST(Personal, BlaetternBleibtImKatalog) {
     TestSpiel t;
     t.s.aktuellerfahrer = 12;
-    EXPECT_FALSE(t.spiel.fahrerVor());
+    EXPECT_FALSE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 12);
     for (int i = 0; i < 11; ++i)
-        EXPECT_TRUE(t.spiel.fahrerZurueck());
-    EXPECT_FALSE(t.spiel.fahrerZurueck());
+        EXPECT_TRUE(fahrerZurueck(t.spiel));
+    EXPECT_FALSE(fahrerZurueck(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 1);
     t.s.aktuellerfahrer = -3;
-    EXPECT_TRUE(t.spiel.fahrerVor());
+    EXPECT_TRUE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 1);
 }
 
@@ -78,7 +79,7 @@ TEST(Personal, GehaltGleichErfahrungsformel) {
     TestSpiel t;
     for (int k = 1; k <= 12; ++k) {
         t.s.aktuellerfahrer = k;
-        t.spiel.fahrerEinstellen();
+        fahrerEinstellen(t.spiel);
         const Fahrer& f = t.s.fahrer[k];
         EXPECT_EQ(f.gehalt, 65 + 16 * f.erfahrung) << k;
         EXPECT_GE(f.erfahrung, 1);

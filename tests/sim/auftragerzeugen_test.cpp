@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "economy/kataloge.h"
+#include "sim/auftragerzeugen.h"
 #include "state/auftraege.h"
+#include "state/kataloge.h"
 #include "state/zahlen.h"
 #include "testanzeige.h"
 
@@ -26,7 +27,7 @@ TEST(Attraktivitaet, AuswuerfelUndBalken) {
     t.s.bekanntheit = 300;
     // n = Round(131.2 - 15 - 15) = 101: the roll is drawn from 0..100
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(101) == 100; });
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.attraktivitaet, -86);
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::attraktivitaet), -86);
     EXPECT_EQ(t.s.auftragsnummer, 1);  // draw 100 is not due
@@ -36,7 +37,7 @@ TEST(Attraktivitaet, AuswuerfelUndBalken) {
     Zufall z;
     z.seed = t.zeit.ms;
     const int32_t r131 = z.Random(131);
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.attraktivitaet, -Round(75 + 1.2 + 40));
     EXPECT_EQ(t.s.auftragsnummer, r131 == 0 ? 2 : 1);
 }
@@ -47,7 +48,7 @@ TEST(Attraktivitaet, AbzuegeFuerImageUndBekanntheit) {
     auto gauge = [&](int image, int bekanntheit) {
         t.s.image = image;
         t.s.bekanntheit = bekanntheit;
-        t.spiel.auftragerzeugen();
+        auftragerzeugen(t.spiel);
         return -t.s.attraktivitaet - 116;  // 25*3 + 1.2 + 40 = 116.2, minus a and b
     };
     EXPECT_EQ(gauge(30, 0), -4);  // a = 4 (4.5 -> 4)
@@ -72,7 +73,7 @@ TEST(Auftragserzeugung, RegulaererAuftragMitBekanntenZiehungen) {
     const int kunde = z.Random(20) + 1;
     const int kennziffer = z.Random(4);
 
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     const Auftrag& a = t.s.auftraege[1];
     EXPECT_EQ(a.belegt, 1);
     EXPECT_EQ(a.nummer, 1);
@@ -104,7 +105,7 @@ TEST(Auftragserzeugung, SonderauftragBeiHohemUntergrundansehen) {
     z.Random(120);
     z.Random(30);
     const int gewinn = z.Random(5000) + 3000;
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     const Auftrag& a = t.s.auftraege[1];
     EXPECT_EQ(a.sonderauftrag, 1);
     EXPECT_EQ(a.einnahmen, gewinn);
@@ -125,7 +126,7 @@ TEST(Auftragserzeugung, VerbraucherschutzAbGrenzeGenau) {
         t.s.grundpreis = f.grund;
         const int32_t n = Round(30 * f.grund + f.km + 40);
         t.zeit.ms = faelligMs(n, 0, false);
-        t.spiel.auftragerzeugen();
+        auftragerzeugen(t.spiel);
         if (f.strafe) {
             ASSERT_EQ(t.anzeige.meldungen.size(), 1u);
             EXPECT_EQ(t.anzeige.meldungen[0],
@@ -157,7 +158,7 @@ TEST(Auftragserzeugung, TeuersteErlaubteFahrt) {
         z.Random(30);
         return z.Random(120) == 119;
     });
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].kilometer, 120);
     EXPECT_EQ(t.s.auftraege[1].einnahmen, 1350);
 }
@@ -171,7 +172,7 @@ TEST(Auftragserzeugung, GeraeumteZeileWirdWiederbenutzt) {
     raeumeZeile(t.s.auftraege[2]);
     raeumeZeile(t.s.auftraege[3]);
     t.zeit.ms = faelligMs(131, 0, false);
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.auftraege[2].belegt, 1);
     EXPECT_EQ(t.s.auftraege[2].nummer, 1);
     EXPECT_EQ(t.s.auftraege[3].belegt, 0);
@@ -188,7 +189,7 @@ TEST(Auftragserzeugung, VolleTabelleNimmtKeinenAuftrag) {
     const Auftragstabelle vorher = t.s.auftraege;
     t.s.auftragsnummer = 1000;
     t.zeit.ms = faelligMs(131, 0, false);
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.auftragsnummer, 1000);
     EXPECT_TRUE(t.s.auftraege == vorher);
     EXPECT_TRUE(t.anzeige.neueZeilen.empty());
@@ -201,7 +202,7 @@ TEST(Auftragserzeugung, NichtPositiverWurfbereichBringtJedeMinuteEinenAuftrag) {
     for (uint32_t ms : {1u, 777u, 43'200'000u}) {
         t.zeit.ms = ms;
         const int32_t vorher = t.s.auftragsnummer;
-        t.spiel.auftragerzeugen();
+        auftragerzeugen(t.spiel);
         EXPECT_EQ(t.s.auftragsnummer, vorher + 1);
     }
     // the gauge just saturates the bar's bottom end
@@ -212,10 +213,10 @@ TEST(Auftragserzeugung, RiesigePreiseLaufenNichtUeber) {
     TestSpiel t;
     t.s.grundpreis = 1e300;
     t.s.kilometerpreis = -1e300;
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.attraktivitaet, std::numeric_limits<int32_t>::min());
     t.s.grundpreis = 1e20;
     t.s.kilometerpreis = 1e20;
-    t.spiel.auftragerzeugen();
+    auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.attraktivitaet, std::numeric_limits<int32_t>::min());
 }

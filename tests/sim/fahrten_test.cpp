@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sim/fahrten.h"
 #include "state/auftraege.h"
 #include "testanzeige.h"
 
@@ -37,27 +38,26 @@ TEST(Verfall, AchtzehnMinutenNachAbholzeit) {
         a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 10, 0, 0));
         a.angenommen = r == 1 ? 1 : 0;
     }
-    t.spiel.verfallpruefen();
+    verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].belegt, 1);
     EXPECT_EQ(t.s.auftraege[2].belegt, 1);
 
     t.s.spielzeit += kMinute;  // 10:18:30
-    t.spiel.verfallpruefen();
+    verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
     EXPECT_EQ(t.s.auftraege[2].abschluss, 2);
     EXPECT_EQ(t.s.auftraege[1].kennziffer, 4);
     EXPECT_EQ(t.s.image, -10);  // only the accepted one costs image
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -10);
-    EXPECT_EQ(t.anzeige.senden, 2);
-    EXPECT_EQ(t.anzeige.posteingang, 2);
-    EXPECT_EQ(t.anzeige.hauptform, 2);
+    EXPECT_EQ(t.anzeige.auswahl, 2);
+    EXPECT_EQ(t.anzeige.auftraege, 2);
     EXPECT_TRUE(t.anzeige.meldungen.empty());
 }
 
 TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
     TestSpiel t;
     unterwegs(t, 1, 1, 500, 5).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
-    t.spiel.verfallpruefen();
+    verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].belegt, 1);
 }
 
@@ -66,14 +66,13 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     t.s.image = 98;
     Auftrag& a = unterwegs(t, 1, 42, 1, 5, 0, 250);
     a.imagebonus = 4;
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(0), "Auftrag 42 hat ihnen 250 € eingebracht.");
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 50250 €");
     EXPECT_EQ(t.s.image, 100);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
-    EXPECT_EQ(t.anzeige.senden, 1);
-    EXPECT_EQ(t.anzeige.posteingang, 1);  // an open inbox drops the settled line
+    EXPECT_EQ(t.anzeige.auswahl, 1);
     EXPECT_EQ(t.anzeige.verarbeiten, 2);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
 }
@@ -81,7 +80,7 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
 TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
     TestSpiel t;
     unterwegs(t, 1, 1, 0, 5);
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
 }
 
@@ -90,7 +89,7 @@ TEST(Fahrten, SonderauftragErfolgreich) {
     t.s.untergrundansehen = 20;
     t.s.vermoegen = 0.5;
     unterwegs(t, 1, 7, 1, 3, 3, 5000);
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(0),
               "Sonderauftrag 7 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung nicht "
               "erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen Sie nun "
@@ -108,7 +107,7 @@ TEST(Fahrten, SonderauftragErwischt) {
     t.s.vermoegen = 10001;
     t.s.untergrundansehen = 3;
     unterwegs(t, 1, 8, 1, 3, 1, 5000);
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(0),
               "Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine "
               "Strafe von 5000 €.");
@@ -120,14 +119,14 @@ TEST(Fahrten, SonderauftragErwischt) {
     TestSpiel gross;
     gross.s.vermoegen = 9e9;
     unterwegs(gross, 1, 9, 1, 3, 1);
-    gross.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(gross.spiel);
     EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
     EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
 
     TestSpiel m;
     m.s.vermoegen = -1000;
     unterwegs(m, 1, 9, 1, 3, 1);
-    m.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(m.spiel);
     EXPECT_NE(m.anzeige.meldungen.at(0).find("Strafe von -500 €."), std::string::npos);
     EXPECT_DOUBLE_EQ(m.s.vermoegen, -500);
 }
@@ -137,9 +136,9 @@ TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
     t.s.image = -95;
     t.s.untergrundansehen = 4;
     unterwegs(t, 1, 11, 1, 0, 1, 7000);
-    Zufall z = t.spiel.zufall;
+    Zufall z = t.zufall;
     const int32_t schaden = z.Random(4000) + 100;
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(0),
               "Ihr Taxi, das den Auftrag 11 erledigte hatte einen Unfall. Der Schaden beträgt " +
                   std::to_string(schaden) + " €.");
@@ -154,7 +153,7 @@ TEST(Fahrten, MeldungenInZeilenfolge) {
     unterwegs(t, 1, 1, 1, 5, 0, 10);
     unterwegs(t, 2, 2, 2, 5, 0, 20);
     unterwegs(t, 3, 3, 1, 5, 0, 30);
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     ASSERT_EQ(t.anzeige.meldungen.size(), 2u);
     EXPECT_EQ(t.anzeige.meldungen[0], "Auftrag 1 hat ihnen 10 € eingebracht.");
     EXPECT_EQ(t.anzeige.meldungen[1], "Auftrag 3 hat ihnen 30 € eingebracht.");
@@ -168,7 +167,7 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
         t.s.fahrer[k] = Fahrer{1, 97, 1, 3, 1, k, 2};
     }
     // the table is empty: the scan visits row 1 only, the other slots still count down
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     for (int k = 1; k <= kSlots; ++k) {
         EXPECT_EQ(t.s.taxen[k].restminuten, 2) << k;
         EXPECT_EQ(t.s.fahrer[k].restminuten, 2) << k;
@@ -176,8 +175,8 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
     // with 20 rows in use each slot is counted at the visit of its row
     for (int r = 1; r <= 20; ++r)
         unterwegs(t, r, r, 100, 5);
-    t.spiel.fahrtenfortschreiben();
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
+    fahrtenfortschreiben(t.spiel);
     for (int k = 1; k <= kSlots; ++k) {
         EXPECT_EQ(t.s.taxen[k].restminuten, 0) << k;
         EXPECT_EQ(t.s.taxen[k].unterwegs, 0) << k;
@@ -191,10 +190,10 @@ TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
     t.s.fahrer[4] = Fahrer{1, 97, 1, 25, 1, 4, 2};
     unterwegs(t, 1, 1, 25, 5);
     for (int i = 0; i < 24; ++i)
-        t.spiel.fahrtenfortschreiben();
+        fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.s.erledigteauftraege, 0);
     EXPECT_EQ(t.s.taxen[9].unterwegs, 1);
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(t.s.taxen[9].unterwegs, 0);
     EXPECT_EQ(t.s.fahrer[4].unterwegs, 0);
@@ -204,8 +203,8 @@ TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
     TestSpiel t;
     for (int r = 1; r <= kAuftragsZeilen; ++r)
         unterwegs(t, r, r, 1000, 5);
-    t.spiel.fahrtenfortschreiben();
-    t.spiel.verfallpruefen();
+    fahrtenfortschreiben(t.spiel);
+    verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[999].restminuten, 999);
 }
 
@@ -218,6 +217,6 @@ TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {
     t.anzeige.beiVerarbeiten = [&] {
         if (aufrufe++ == 0) t.s.auftraege[2].einnahmen = 99;
     };
-    t.spiel.fahrtenfortschreiben();
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(1), "Auftrag 2 hat ihnen 99 € eingebracht.");
 }

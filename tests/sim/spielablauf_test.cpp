@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "desk/posteingang.h"
+#include "desk/taxisenden.h"
+#include "economy/autohaendler.h"
+#include "economy/personal.h"
+#include "sim/takt.h"
 #include "state/auftraege.h"
+#include "state/texte.h"
 #include "state/zahlen.h"
 #include "testanzeige.h"
 
@@ -13,9 +19,9 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     t.s.spielzeit = datumZeit(2026, 12, 7, 10, 0, 0);
     t.s.vermoegen = 60000;
     t.s.aktuellesauto = 4;
-    ASSERT_TRUE(t.spiel.autoKaufen());
+    ASSERT_TRUE(autoKaufen(t.spiel));
     t.s.aktuellerfahrer = 3;  // experience 6
-    t.spiel.fahrerEinstellen();
+    fahrerEinstellen(t.spiel);
 
     // One tick: the decay and the order generation both reseed from this millisecond.
     t.zeit.ms = suchMs([](Zufall& z) {
@@ -33,17 +39,17 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     const int32_t fahrzeit = km + z.Random(30) - 5;
     const int32_t einnahmen = Round(km * 1.2 + 3);
 
-    t.spiel.Timer1Timer();
+    Timer1Timer(t.spiel);
     const Auftrag& a = t.s.auftraege[1];
     ASSERT_EQ(a.belegt, 1);
     EXPECT_EQ(a.einnahmen, einnahmen);
     EXPECT_EQ(t.anzeige.hinweise.back(), "Neuer Auftrag im Posteingang");
 
     // Accept it in the inbox.
-    auto zeilen = t.spiel.posteingangAufbauen();
+    auto zeilen = posteingangAufbauen(t.spiel);
     ASSERT_EQ(zeilen.size(), 1u);
     zeilen[0].haken = true;
-    t.spiel.posteingangHaken(zeilen, 0);
+    posteingangHaken(t.spiel, zeilen, 0);
     EXPECT_EQ(t.s.angenommeneauftraege, 1);
 
     // Send taxi 1 (model 4) with driver 1 (experience 6); the accident roll must not be 0.
@@ -60,11 +66,11 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     const double minuten = (a.abholzeit.alsZeit() - t.s.spielzeit) * 1440 + spaet + fahrzeit;
     const int32_t m = std::max(0, Trunc(minuten));
 
-    SendenListen l = t.spiel.sendenAufbauen();
+    SendenListen l = sendenAufbauen(t.spiel);
     t.s.gewaehlterauftrag = 0;
     t.s.gewaehltestaxi = 0;
     t.s.gewaehlterfahrer = 0;
-    t.spiel.taxiSenden(l);
+    taxiSenden(t.spiel, l);
     EXPECT_EQ(a.restminuten, m);
     EXPECT_EQ(a.imagebonus, bonus + zusatzbonus);
 
@@ -72,7 +78,7 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     t.zeit.ms = 43'200'000;
     int takte = 0;
     while (t.anzeige.meldungen.empty() && takte < 400) {
-        t.spiel.Timer1Timer();
+        Timer1Timer(t.spiel);
         ++takte;
     }
     EXPECT_EQ(takte, std::max(m, 1));
@@ -85,7 +91,7 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
-    EXPECT_EQ(t.spiel.freieTaxenZeilen(), std::vector<std::string>{"01: Taxi Variante 4"});
+    EXPECT_EQ(freieTaxenZeilen(t.s), std::vector<std::string>{"01: Taxi Variante 4"});
 }
 
 TEST(Spielablauf, HauptlistenZeigenLaufendeFahrten) {
@@ -101,7 +107,7 @@ TEST(Spielablauf, HauptlistenZeigenLaufendeFahrten) {
     t.s.taxen[1] = Taxi{1, 20000, 0, 1, 90, 1, 7};
     t.s.taxen[2] = Taxi{1, 20000, 0, 0, 0, 2, 7};
     t.s.taxen[3] = Taxi{1, 20000, 0, 0, 0, 3, 12};
-    const Hauptlisten l = t.spiel.hauptlisten();
+    const Hauptlisten l = hauptlisten(t.s);
     ASSERT_EQ(l.fahrten.size(), 1u);
     EXPECT_EQ(l.fahrten[0],
               "Auftrag 12 geht über 40 km und wird um 00:30 Uhr erledigt sein.Die Einnahmen "
@@ -110,5 +116,5 @@ TEST(Spielablauf, HauptlistenZeigenLaufendeFahrten) {
 
     TestSpiel vorher(false);
     vorher.s.auftraege[1] = a;
-    EXPECT_TRUE(vorher.spiel.hauptlisten().fahrten.empty());
+    EXPECT_TRUE(hauptlisten(vorher.s).fahrten.empty());
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/neuesspiel.h"
+#include "sim/takt.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -22,7 +24,7 @@ struct Zeitplan : ::testing::Test {
     void ticke(int stunde, int minute) {
         t.s.spielzeit = datumZeit(2026, 12, 7, stunde, minute) - kMinute;
         t.anzeige = Aufzeichnung{};
-        t.spiel.Timer1Timer();
+        Timer1Timer(t.spiel);
     }
 };
 
@@ -31,7 +33,7 @@ struct Zeitplan : ::testing::Test {
 TEST_F(Zeitplan, MitternachtKurseDannGehaelterDannGeld) {
     t.s.schulden = 10000;
     ticke(0, 0);
-    ASSERT_EQ(t.anzeige.bank, 1);
+    ASSERT_EQ(t.anzeige.kurse, 1);
     const auto& e = t.anzeige.ereignisse;
     auto zinsen = std::find(e.begin(), e.end(),
                             "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
@@ -46,21 +48,21 @@ TEST_F(Zeitplan, MitternachtKurseDannGehaelterDannGeld) {
 TEST_F(Zeitplan, VierteltagNurKurse) {
     for (int stunde : {6, 12, 18}) {
         ticke(stunde, 0);
-        EXPECT_EQ(t.anzeige.bank, 1) << stunde;
+        EXPECT_EQ(t.anzeige.kurse, 1) << stunde;
         EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000) << stunde;
     }
     ticke(0, 1);
-    EXPECT_EQ(t.anzeige.bank, 0);
+    EXPECT_EQ(t.anzeige.kurse, 0);
     EXPECT_TRUE(t.anzeige.geld.empty());
     ticke(7, 0);
-    EXPECT_EQ(t.anzeige.bank, 0);
+    EXPECT_EQ(t.anzeige.kurse, 0);
 }
 
 TEST_F(Zeitplan, UhrUm235930ErreichtMitternachtImErstenTakt) {
     t.s.spielzeit = datumZeit(2026, 12, 7, 23, 59, 30);
     t.anzeige = Aufzeichnung{};
-    t.spiel.Timer1Timer();
-    EXPECT_EQ(t.anzeige.bank, 1);
+    Timer1Timer(t.spiel);
+    EXPECT_EQ(t.anzeige.kurse, 1);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 300);
     EXPECT_EQ(t.anzeige.uhr.back(), "08.12.2026  00:00 Uhr");
 }
@@ -69,9 +71,9 @@ TEST_F(Zeitplan, TausendvierhundertvierzigTakteSindEinTag) {
     t.s.spielzeit = datumZeit(2026, 12, 7, 10, 0, 0, 0);
     int mitternacht = 0;
     for (int i = 0; i < 1440; ++i) {
-        const int vorher = t.anzeige.bank;
-        t.spiel.Timer1Timer();
-        if (t.anzeige.bank > vorher) ++mitternacht;
+        const int vorher = t.anzeige.kurse;
+        Timer1Timer(t.spiel);
+        if (t.anzeige.kurse > vorher) ++mitternacht;
     }
     EXPECT_EQ(mitternacht, 4);  // 12:00, 18:00, 00:00, 06:00
     EXPECT_EQ(t.anzeige.uhr.back(), "08.12.2026  10:00 Uhr");
@@ -91,15 +93,15 @@ TEST(Bekanntheit, VerfallMitBodenNull) {
     TestSpiel t;
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) == 0; });
     t.s.bekanntheit = 5;
-    t.spiel.bekanntheitVerfallen();
+    bekanntheitVerfallen(t.spiel);
     EXPECT_EQ(t.s.bekanntheit, 0);
     t.s.bekanntheit = 200;
-    t.spiel.bekanntheitVerfallen();
+    bekanntheitVerfallen(t.spiel);
     EXPECT_EQ(t.s.bekanntheit, 190);
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), 190);
 
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) != 0; });
-    t.spiel.bekanntheitVerfallen();
+    bekanntheitVerfallen(t.spiel);
     EXPECT_EQ(t.s.bekanntheit, 190);
 }
 
@@ -111,54 +113,54 @@ TEST(Takt, KeinTaktImTaktUndPauseBleibtPause) {
     t.s.schulden = 10000;  // the interest message opens inside the tick
     DatumZeit imTakt = 0;
     t.anzeige.beiMeldung = [&] {
-        EXPECT_FALSE(t.spiel.uhr.laeuft());
+        EXPECT_FALSE(t.uhr.laeuft());
         imTakt = t.s.spielzeit;
-        t.spiel.Timer1Timer();        // a timer event while the message is open
-        t.spiel.tasteGedrueckt('0');  // the player pauses meanwhile
+        Timer1Timer(t.spiel);          // a timer event while the message is open
+        tasteGedrueckt(t.spiel, '0');  // the player pauses meanwhile
     };
-    t.spiel.Timer1Timer();
+    Timer1Timer(t.spiel);
     EXPECT_DOUBLE_EQ(t.s.spielzeit, imTakt);  // no second minute passed
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    EXPECT_FALSE(t.spiel.uhr.gewollt());
+    EXPECT_FALSE(t.uhr.laeuft());
+    EXPECT_FALSE(t.uhr.gewollt());
 }
 
 TEST(Takt, SchnellerGestelltWaehrendDesTaktsLaeuftDanach) {
     TestSpiel t;
     t.s.schulden = 10000;
     t.s.spielzeit = datumZeit(2026, 12, 7, 5, 59);
-    t.spiel.tasteGedrueckt('0');
+    tasteGedrueckt(t.spiel, '0');
     t.anzeige.beiMeldung = [&] {
-        t.spiel.tasteGedrueckt('4');
-        EXPECT_FALSE(t.spiel.uhr.laeuft());
+        tasteGedrueckt(t.spiel, '4');
+        EXPECT_FALSE(t.uhr.laeuft());
     };
-    t.spiel.Timer1Timer();
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
-    EXPECT_EQ(t.spiel.uhr.intervall(), 50);
+    Timer1Timer(t.spiel);
+    EXPECT_TRUE(t.uhr.laeuft());
+    EXPECT_EQ(t.uhr.intervall(), 50);
 }
 
 TEST(Geschwindigkeit, TastenNurImSpiel) {
     TestSpiel t(false);
-    t.spiel.tasteGedrueckt('3');
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    EXPECT_EQ(t.spiel.uhr.intervall(), 1000);
+    tasteGedrueckt(t.spiel, '3');
+    EXPECT_FALSE(t.uhr.laeuft());
+    EXPECT_EQ(t.uhr.intervall(), 1000);
 
     // the settings buttons choose the speed before a game and it starts with it
-    t.spiel.geschwindigkeitGewaehlt(400, false);
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    ASSERT_TRUE(t.spiel.neuesSpiel(50000, "3", "1,2"));
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
-    EXPECT_EQ(t.spiel.uhr.intervall(), 400);
+    geschwindigkeitGewaehlt(t.spiel, 400);
+    EXPECT_FALSE(t.uhr.laeuft());
+    ASSERT_TRUE(neuesSpiel(t.spiel, 50000, "3", "1,2"));
+    EXPECT_TRUE(t.uhr.laeuft());
+    EXPECT_EQ(t.uhr.intervall(), 400);
 
-    t.spiel.tasteGedrueckt('0');
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    EXPECT_EQ(t.spiel.uhr.intervall(), 400);
-    t.spiel.tasteGedrueckt('1');
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
-    EXPECT_EQ(t.spiel.uhr.intervall(), 2000);
-    t.spiel.tasteGedrueckt('x');
-    EXPECT_EQ(t.spiel.uhr.intervall(), 2000);
-    t.spiel.tasteGedrueckt('4');
-    EXPECT_EQ(t.spiel.uhr.intervall(), 50);
+    tasteGedrueckt(t.spiel, '0');
+    EXPECT_FALSE(t.uhr.laeuft());
+    EXPECT_EQ(t.uhr.intervall(), 400);
+    tasteGedrueckt(t.spiel, '1');
+    EXPECT_TRUE(t.uhr.laeuft());
+    EXPECT_EQ(t.uhr.intervall(), 2000);
+    tasteGedrueckt(t.spiel, 'x');
+    EXPECT_EQ(t.uhr.intervall(), 2000);
+    tasteGedrueckt(t.spiel, '4');
+    EXPECT_EQ(t.uhr.intervall(), 50);
 }
 
 TEST(NeuesSpiel, StartwerteUndBanktexte) {
@@ -167,7 +169,7 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     EXPECT_EQ(t.s.spiellaeuft, 0);
     EXPECT_DOUBLE_EQ(start, t.zeit.lokal);
     t.s.auftraege[3].belegt = 1;
-    ASSERT_TRUE(t.spiel.neuesSpiel(50000, "3", "1,2"));
+    ASSERT_TRUE(neuesSpiel(t.spiel, 50000, "3", "1,2"));
     EXPECT_EQ(t.s.spiellaeuft, 1);
     EXPECT_DOUBLE_EQ(t.s.spielzeit, start);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
@@ -179,32 +181,32 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     EXPECT_EQ(t.s.fahrernummer, 1);
     EXPECT_EQ(t.s.auftraege[3], Auftrag{});
     for (int k = 0; k < kAktien; ++k) {
-        EXPECT_EQ(t.spiel.bank.kurs[k], "100.0");
-        EXPECT_EQ(t.spiel.bank.vor6[k], "N/A");
-        EXPECT_EQ(t.spiel.bank.vor12[k], "N/A");
-        EXPECT_EQ(t.spiel.bank.depot[k], "0 Stk.");
+        EXPECT_EQ(t.bank.kurs[k], "100.0");
+        EXPECT_EQ(t.bank.vor6[k], "N/A");
+        EXPECT_EQ(t.bank.vor12[k], "N/A");
+        EXPECT_EQ(t.bank.depot[k], "0 Stk.");
         EXPECT_EQ(t.s.aktien[k + 1].kurs, 100);
     }
-    EXPECT_TRUE(t.spiel.uhr.laeuft());
+    EXPECT_TRUE(t.uhr.laeuft());
 }
 
 TEST(NeuesSpiel, FalscherPreisStopptMitMeldung) {
     TestSpiel t(false);
     t.s.erledigteauftraege = 5;
-    EXPECT_FALSE(t.spiel.neuesSpiel(50000, "3", "1.2"));
+    EXPECT_FALSE(neuesSpiel(t.spiel, 50000, "3", "1.2"));
     EXPECT_EQ(t.anzeige.meldungen.back(), "'1.2' is not a valid floating point value");
     EXPECT_EQ(t.s.erledigteauftraege, 0);
     EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);  // taken before the bad field
     EXPECT_EQ(t.s.spiellaeuft, 0);
-    EXPECT_FALSE(t.spiel.uhr.laeuft());
-    EXPECT_FALSE(t.spiel.neuesSpiel(30000, "", "1,2"));
+    EXPECT_FALSE(t.uhr.laeuft());
+    EXPECT_FALSE(neuesSpiel(t.spiel, 30000, "", "1,2"));
     EXPECT_EQ(t.anzeige.meldungen.back(), "'' is not a valid floating point value");
-    EXPECT_TRUE(t.spiel.neuesSpiel(30000, "3", "1,2"));
+    EXPECT_TRUE(neuesSpiel(t.spiel, 30000, "3", "1,2"));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 30000);
 }
 
 TEST(NeuesSpiel, OhneStartkapitalBleibtDasGeld) {
     TestSpiel t(false);
-    ASSERT_TRUE(t.spiel.neuesSpiel(0, "3", "1,2"));
+    ASSERT_TRUE(neuesSpiel(t.spiel, 0, "3", "1,2"));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
 }

@@ -1,0 +1,100 @@
+#include "desk/form/taxisendenform.h"
+
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+#include "ui/basis/farben.h"
+#include "ui/basis/qtanzeige.h"
+
+namespace kabrolux::ui {
+
+TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
+    : Nebenform(s, a, "Taxi_sendenform", QStringLiteral("Taxi entsenden")) {
+    schwarzesFenster(this, kGelb);
+    setFixedSize(720, 470);
+
+    Label1 = beschriftung(this, QStringLiteral("Noch zu erledigende Aufträge:"), 8, 8, kGelb);
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(8, 24, 704, 150);
+    Label2 = beschriftung(this, QStringLiteral("verfügbare Taxen:"), 8, 184, kGelb);
+    ListBox2 = new QListWidget(this);
+    ListBox2->setGeometry(8, 200, 220, 170);
+    Label3 = beschriftung(this, QStringLiteral("verfügbare Fahrer:"), 492, 184, kGelb);
+    ListBox3 = new QListWidget(this);
+    ListBox3->setGeometry(492, 200, 220, 170);
+    for (QListWidget* l : {ListBox1, ListBox2, ListBox3})
+        graueListe(l);
+
+    Label4 = new QLabel(this);
+    Label4->setGeometry(236, 184, 248, 16);
+    Label4->setAlignment(Qt::AlignHCenter);
+    QPalette lp = Label4->palette();
+    lp.setColor(QPalette::WindowText, kLimone);
+    Label4->setPalette(lp);
+
+    Memo1 = new QTextEdit(this);
+    Memo1->setGeometry(236, 206, 248, 170);
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette mp = Memo1->palette();
+    mp.setColor(QPalette::Base, Qt::black);
+    mp.setColor(QPalette::Text, kGelb);
+    Memo1->setPalette(mp);
+    const char* zeilen[] = {"Aufträge, die angenommen wurden, jedoch ",
+                            "nicht innerhalb von 18 Minuten Toleranz ",
+                            "ausgeführt wurden verschwinden automatisch ",
+                            "von dieser Liste. ",
+                            "ACHTUNG: Dabei entsteht ein Imageverlust. ",
+                            "Denn ein Passagier, der ein Taxi bestellt hat, ",
+                            "und 18 Minuten nach dem vereinbarten Termin ",
+                            "immer noch darauf wartet abgeholt zu werden, ",
+                            "wird Ihre Firma sicher nicht weiterempfehlen."};
+    for (const char* z : zeilen) {
+        Memo1->append(QString::fromUtf8(z));
+        Memo1->setAlignment(Qt::AlignHCenter);
+    }
+    Memo1->moveCursor(QTextCursor::Start);
+
+    Button1 = new QPushButton(QStringLiteral("Auftrag mit diesem Fahrer und Taxi erledigen"), this);
+    Button1->setGeometry(8, 390, 340, 30);
+    Button2 = new QPushButton(QStringLiteral("Zurück ins Hauptmenü"), this);
+    Button2->setGeometry(372, 390, 340, 30);
+
+    // The chosen line changes by mouse, keyboard or assistive technology alike.
+    connect(ListBox1, &QListWidget::currentRowChanged, this,
+            [this](int r) { auftragGewaehlt(spiel, r); });
+    connect(ListBox2, &QListWidget::currentRowChanged, this,
+            [this](int r) { taxiGewaehlt(spiel, r); });
+    connect(ListBox3, &QListWidget::currentRowChanged, this,
+            [this](int r) { fahrerGewaehlt(spiel, r); });
+    connect(Button1, &QPushButton::clicked, this, &TTaxi_sendenform::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QWidget::close);
+
+    Spielereignisse* e = &anzeige.ereignisse();
+    connect(e, &Spielereignisse::uhrGeaendert, Label4, &QLabel::setText);
+    connect(e, &Spielereignisse::auswahlZurueckgesetzt, this, &TTaxi_sendenform::auffrischen);
+}
+
+void TTaxi_sendenform::auffrischen() {
+    listen_ = sendenAufbauen(spiel);
+    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
+        const QSignalBlocker sperre(w);
+        w->clear();
+        for (const std::string& z : zeilen)
+            w->addItem(q(z));
+        // Setting "no current line" explicitly keeps the view from making the first line
+        // current when it gets the keyboard focus: only the player chooses.
+        w->setCurrentIndex(QModelIndex());
+    };
+    fuellen(ListBox1, listen_.auftraege);
+    fuellen(ListBox2, listen_.taxen);
+    fuellen(ListBox3, listen_.fahrer);
+}
+
+void TTaxi_sendenform::Button1Click() {
+    taxiSenden(spiel, listen_);
+}
+
+}  // namespace kabrolux::ui

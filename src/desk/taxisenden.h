@@ -1,0 +1,26 @@
+#pragma once
+// Dispatch: an accepted order, a free taxi and a free driver are sent on a trip.
+
+#include <string>
+#include <vector>
+
+namespace kabrolux {
+
+class Spiel;
+
+struct SendenListen {
+    std::vector<std::string> auftraege, taxen, fahrer;
+};
+
+// The refresh request: selections to -1 and the three lists built anew, with the clock held.
+SendenListen sendenAufbauen(Spiel& spiel);
+
+// The line the player chose in one of the three lists (from 0; -1 = none).
+void auftragGewaehlt(Spiel& spiel, int zeile);
+void taxiGewaehlt(Spiel& spiel, int zeile);
+void fahrerGewaehlt(Spiel& spiel, int zeile);
+
+// Button1Click: sends the chosen order, taxi and driver of the lists as they stand.
+void taxiSenden(Spiel& spiel, const SendenListen& listen);
+
+}  // namespace kabrolux

@@ -1,0 +1,19 @@
+#pragma once
+// Trips: expiry of unserved orders, the minute countdown of trips, taxis and drivers, and the
+// settlement of finished trips.
+
+namespace kabrolux {
+
+class Spiel;
+
+// Clears order row n (1..999) and tells the screens the orders changed.
+void loescheauftrag(Spiel& spiel, int n);
+// The dispatch screen's three selections become -1 and its lists are rebuilt.
+void auswahlZuruecksetzen(Spiel& spiel);
+
+// Deletes orders not sent within 18 minutes after their pickup time; accepted ones cost image.
+void verfallpruefen(Spiel& spiel);
+// Counts trips, taxis and drivers down one minute and settles the trips that are over.
+void fahrtenfortschreiben(Spiel& spiel);
+
+}  // namespace kabrolux

@@ -1,0 +1,54 @@
+#include "ui/basis/farben.h"
+
+#include <QPalette>
+#include <algorithm>
+
+namespace kabrolux::ui {
+
+void schwarzesFenster(QWidget* w, const QColor& text) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, text);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+    QFont f(QStringLiteral("Arial"), 8);
+    w->setFont(f);
+}
+
+QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
+                     int punkte) {
+    auto* l = new QLabel(text, eltern);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    l->setPalette(p);
+    if (punkte != 8) {
+        QFont f = l->font();
+        f.setPointSize(punkte);
+        l->setFont(f);
+    }
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+void setzeText(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->adjustSize();
+}
+
+void graueListe(QListWidget* liste) {
+    QPalette p = liste->palette();
+    p.setColor(QPalette::Base, kGrau);
+    p.setColor(QPalette::Text, kSilber);
+    p.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    liste->setPalette(p);
+    liste->setFont(QFont(QStringLiteral("Arial"), 8));
+    liste->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void setzeBalken(QProgressBar* balken, int wert) {
+    balken->setValue(std::clamp(wert, balken->minimum(), balken->maximum()));
+}
+
+}  // namespace kabrolux::ui

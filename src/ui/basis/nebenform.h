@@ -1,0 +1,39 @@
+#pragma once
+// Base of every screen opened from the main screen. Closing it, by its close box or its own
+// return button, runs FormClose and then tells whoever opened it.
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace kabrolux {
+class Spiel;
+}
+
+namespace kabrolux::ui {
+
+class QtAnzeige;
+
+class Nebenform : public QWidget {
+    Q_OBJECT
+  public:
+    // instanz is the screen's object name, by which tests and assistive technology find it.
+    Nebenform(Spiel& spiel, QtAnzeige& anzeige, const char* instanz, const QString& titel);
+
+  signals:
+    // The screen was closed; the main screen is to be shown again.
+    void geschlossen();
+
+  protected:
+    // Loads a picture of the game's picture folder into the label; on failure shows the
+    // decoder's message and returns false.
+    bool bildZeigen(QLabel* ziel, const QString& datei);
+    // Runs however the window is closed; returning false keeps it open.
+    virtual bool FormClose() { return true; }
+    void closeEvent(QCloseEvent* e) override;
+
+    Spiel& spiel;
+    QtAnzeige& anzeige;
+};
+
+}  // namespace kabrolux::ui

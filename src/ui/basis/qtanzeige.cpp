@@ -1,0 +1,64 @@
+#include "ui/basis/qtanzeige.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kabrolux::ui {
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+void QtAnzeige::meldung(const std::string& text) {
+    if (meldungenSammeln) {
+        meldungenSammeln->append(q(text));
+        return;
+    }
+    QWidget* eltern = QApplication::activeWindow();
+    if (!eltern) eltern = hauptfenster_;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kabrolux"), q(text), QMessageBox::Ok,
+                    eltern);
+    box.exec();
+}
+
+void QtAnzeige::ereignisseVerarbeiten() {
+    QCoreApplication::processEvents();
+}
+
+void QtAnzeige::geldGeaendert(const std::string& text) {
+    emit ereignisse_.geldGeaendert(q(text));
+}
+
+void QtAnzeige::uhrGeaendert(const std::string& text) {
+    emit ereignisse_.uhrGeaendert(q(text));
+}
+
+void QtAnzeige::balkenGeaendert(Balken b, int32_t wert) {
+    emit ereignisse_.balkenGeaendert(b, wert);
+}
+
+void QtAnzeige::auftragEingegangen(const std::string& hinweis, const std::string& zeile) {
+    emit ereignisse_.auftragEingegangen(q(hinweis), q(zeile));
+}
+
+void QtAnzeige::auftraegeGeaendert() {
+    emit ereignisse_.auftraegeGeaendert();
+}
+
+void QtAnzeige::auswahlZurueckgesetzt() {
+    emit ereignisse_.auswahlZurueckgesetzt();
+}
+
+void QtAnzeige::preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) {
+    emit ereignisse_.preiseGesetzt(q(kilometerpreis), q(grundpreis));
+}
+
+void QtAnzeige::kurseGeaendert() {
+    emit ereignisse_.kurseGeaendert();
+}
+
+}  // namespace kabrolux::ui

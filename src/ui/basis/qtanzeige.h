@@ -1,0 +1,52 @@
+#pragma once
+// The screens' side of the game's events: each event becomes a Qt signal, and each screen
+// connects in its own constructor to what it shows.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include "sim/anzeige.h"
+
+namespace kabrolux::ui {
+
+class Spielereignisse : public QObject {
+    Q_OBJECT
+  signals:
+    void geldGeaendert(const QString& text);
+    void uhrGeaendert(const QString& text);
+    void balkenGeaendert(kabrolux::Balken b, int wert);
+    void auftragEingegangen(const QString& hinweis, const QString& zeile);
+    void auftraegeGeaendert();
+    void auswahlZurueckgesetzt();
+    void preiseGesetzt(const QString& kilometerpreis, const QString& grundpreis);
+    void kurseGeaendert();
+};
+
+class QtAnzeige : public Anzeige {
+  public:
+    Spielereignisse& ereignisse() { return ereignisse_; }
+
+    // Messages open over the active window, else over this one.
+    void setzeHauptfenster(QWidget* w) { hauptfenster_ = w; }
+    // Tests collect messages here instead of opening modal boxes.
+    QStringList* meldungenSammeln = nullptr;
+
+    void meldung(const std::string& text) override;
+    void ereignisseVerarbeiten() override;
+    void geldGeaendert(const std::string& text) override;
+    void uhrGeaendert(const std::string& text) override;
+    void balkenGeaendert(Balken b, int32_t wert) override;
+    void auftragEingegangen(const std::string& hinweis, const std::string& zeile) override;
+    void auftraegeGeaendert() override;
+    void auswahlZurueckgesetzt() override;
+    void preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) override;
+    void kurseGeaendert() override;
+
+  private:
+    Spielereignisse ereignisse_;
+    QWidget* hauptfenster_ = nullptr;
+};
+
+}  // namespace kabrolux::ui

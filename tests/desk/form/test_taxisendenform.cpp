@@ -1,0 +1,73 @@
+// The dispatch screen as a player uses it.
+#include <QtTest>
+
+#include "desk/form/taxisendenform.h"
+#include "testprogramm.h"
+
+using namespace kabrolux;
+using namespace kabrolux::ui;
+using namespace kabrolux::test;
+
+class TestTaxiSendenform : public ProgrammTest {
+    Q_OBJECT
+
+  private slots:
+    void sendenMeldungenUndAuswahl() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        Spielstand& st = t->stand;
+        auftrag(st, 1, 3, true);
+        st.taxen[1] = Taxi{1, 20000, 0, 0, 0, 2, 1};
+        st.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, 2};
+        st.fahrer[2] = Fahrer{1, 97, 0, 0, 2, 2, 4};
+        h.taxi_sendenbutton->click();
+        TTaxi_sendenform& f = *p->taxi_sendenform;
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.ListBox1->count(), 1);
+        QCOMPARE(f.ListBox2->item(0)->text(), QStringLiteral("01: Taxi Variante 2"));
+        QCOMPARE(f.ListBox3->item(0)->text(),
+                 QStringLiteral("01: Thomas Becker (Erfahrung: 2 von 6)"));
+
+        f.Button1->click();
+        f.ListBox1->setCurrentRow(0);
+        f.ListBox3->setCurrentRow(0);
+        f.Button1->click();
+        f.ListBox2->setCurrentRow(0);
+        f.ListBox3->setCurrentRow(-1);
+        f.Button1->click();
+        QCOMPARE(t->meldungen,
+                 (QStringList{QStringLiteral("Wählen Sie den zu erledigende Auftrag aus."),
+                              QStringLiteral("Wählen Sie das Taxi aus, das den Auftrag "
+                                             "erledigen soll."),
+                              QStringLiteral("Wählen Sie den Fahrer aus, der den Auftrag "
+                                             "erledigen soll.")}));
+
+        // focus alone chooses nothing; the keyboard chooses like the mouse
+        f.auffrischen();
+        QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(f.ListBox3, &fokus);
+        QCOMPARE(st.gewaehlterfahrer, -1);
+        f.ListBox1->setCurrentRow(0);
+        f.ListBox2->setCurrentRow(0);
+        QTest::keyClick(f.ListBox3, Qt::Key_Down);
+        QTest::keyClick(f.ListBox3, Qt::Key_Down);
+        QCOMPARE(st.gewaehlterfahrer, 1);
+        f.Button1->click();
+        QCOMPARE(st.fahrer[2].unterwegs, 1);
+        QCOMPARE(st.auftraege[1].unterwegs, 1);
+        QCOMPARE(st.gewaehlterauftrag, -1);
+        QCOMPARE(st.gewaehltestaxi, -1);
+        QCOMPARE(st.gewaehlterfahrer, -1);
+        QCOMPARE(f.ListBox1->count(), 0);
+        QCOMPARE(f.ListBox2->count(), 0);
+        QCOMPARE(f.ListBox3->count(), 1);
+        QCOMPARE(h.auftraegeamerledigenlistbox->count(), 1);
+        f.repaint();  // a plain repaint rebuilds nothing
+        QCOMPARE(st.gewaehlterauftrag, -1);
+        f.Button2->click();
+        QVERIFY(!h.isHidden());
+    }
+};
+
+QTEST_MAIN(TestTaxiSendenform)
+#include "test_taxisendenform.moc"

@@ -1,0 +1,54 @@
+// The car dealer as a player uses it.
+#include <QtTest>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include "economy/form/autohaendlerform.h"
+#include "testprogramm.h"
+
+using namespace kabrolux;
+using namespace kabrolux::ui;
+using namespace kabrolux::test;
+
+class TestAutohaendlerform : public ProgrammTest {
+    Q_OBJECT
+
+  private slots:
+    void kaufenUndBlaettern() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        h.autohaendlerbutton->click();
+        TAutohaendlerform& a = *p->autohaendlerform;
+        QVERIFY2(a.isVisible(), qPrintable(t->meldungen.join(QLatin1Char('|'))));
+        QVERIFY(!a.Image1->pixmap().isNull());
+        QCOMPARE(a.Label5->text(), QStringLiteral("Preis: 20000 €"));
+        a.Button2->click();
+        QCOMPARE(t->stand.aktuellesauto, 1);
+        for (int i = 0; i < 4; ++i)
+            a.Button1->click();
+        QCOMPARE(a.Label1->text(), QStringLiteral("Taxi Variante 4"));
+        a.Button3->click();
+        QCOMPARE(a.Label6->text(), QStringLiteral("Vermögen: 0 €"));
+        QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 0 €"));
+        a.close();
+        QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(), QStringLiteral("01: Taxi Variante 4"));
+    }
+
+    void unlesbaresBildHaeltDenSchirmZu() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        {
+            KaputteBilder bilder;
+            QVERIFY(bilder.gueltig());
+            h.autohaendlerbutton->click();
+        }
+        QVERIFY(p->autohaendlerform->isHidden());
+        QVERIFY(!h.isHidden());
+        QCOMPARE(t->meldungen.size(), 1);
+        QVERIFY2(t->meldungen[0].startsWith(QStringLiteral("Not a JPEG file")),
+                 qPrintable(t->meldungen[0]));
+    }
+};
+
+QTEST_MAIN(TestAutohaendlerform)
+#include "test_autohaendlerform.moc"

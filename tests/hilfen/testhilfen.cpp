@@ -1,0 +1,30 @@
+#include <stdexcept>
+
+#include "sim/neuesspiel.h"
+#include "sim/spiel.h"
+#include "testanzeige.h"
+
+namespace kabrolux::test {
+
+TestSpiel::TestSpiel(bool starten)
+    : besitz_(std::make_unique<Spiel>(zeit, anzeige)),
+      spiel(*besitz_),
+      s(spiel.stand()),
+      uhr(spiel.uhr()),
+      bank(spiel.bank()),
+      zufall(spiel.zufall()) {
+    if (starten) neuesSpiel(spiel, 50000, "3", "1,2");
+}
+
+TestSpiel::~TestSpiel() = default;
+
+uint32_t suchMs(const std::function<bool(Zufall&)>& passt) {
+    for (uint32_t ms = 0; ms < 86'400'000; ++ms) {
+        Zufall z;
+        z.seed = ms;
+        if (passt(z)) return ms;
+    }
+    throw std::runtime_error("no millisecond of the day gives these draws");
+}
+
+}  // namespace kabrolux::test

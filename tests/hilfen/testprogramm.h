@@ -1,0 +1,79 @@
+#pragma once
+// The real program with its ten screens on fixed clocks, for the screen tests. Messages are
+// collected instead of opening modal boxes.
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "sim/uhr.h"
+#include "state/spielstand.h"
+#include "stilleanzeige.h"
+#include "ui/hauptform.h"
+#include "ui/programm.h"
+
+namespace kabrolux::test {
+
+struct TestProgramm {
+    FesteZeit zeit;
+    QStringList meldungen;
+    ui::Programm p{zeit};
+    Spielstand& stand;
+    Uhr& uhr;
+
+    TestProgramm();
+};
+
+// Base of the screen tests: a fresh program for every test function.
+class ProgrammTest : public QObject {
+    Q_OBJECT
+  protected:
+    std::unique_ptr<TestProgramm> t;
+    ui::Programm* p = nullptr;
+
+  private slots:
+    void init();
+    void cleanup();
+};
+
+// A picture folder whose taxis/1.jpg is no JPEG and whose personal/ is empty; the screens read
+// it while KABROLUX_BILDER points at it.
+class KaputteBilder {
+  public:
+    KaputteBilder();
+    ~KaputteBilder();
+    bool gueltig() const { return ordner_.isValid(); }
+
+  private:
+    QTemporaryDir ordner_;
+};
+
+// The buttons that appear once a game runs.
+inline QList<TDFWSelButton*> nachSpiel(ui::THauptform& h) {
+    return {h.autohaendlerbutton, h.personalbutton,  h.posteingangbutton,
+            h.taxi_sendenbutton,  h.bankbutton,      h.preisebutton,
+            h.Werbungbutton,      h.statistikbutton, h.speichernbutton};
+}
+
+// A digit key as the window system delivers it.
+inline void taste(QWidget* w, char c) {
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_0 + (c - '0'), Qt::NoModifier, QString(QChar(c)));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// A live order in row r, picked up half an hour from now.
+inline void auftrag(Spielstand& s, int r, int32_t nummer, bool angenommen) {
+    Auftrag& a = s.auftraege[r];
+    a.belegt = 1;
+    a.nummer = nummer;
+    a.abholzeit = Abholzeit::zeit(s.spielzeit + 30 * kMinute);
+    a.abholort = "Marktplatz";
+    a.kunde = "Frau Keller";
+    a.angenommen = angenommen ? 1 : 0;
+}
+
+}  // namespace kabrolux::test
