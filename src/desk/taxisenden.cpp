@@ -43,6 +43,38 @@ const std::string* gewaehlt(const std::vector<std::string>& liste, int32_t index
     return index >= 0 && index < static_cast<int32_t>(liste.size()) ? &liste[index] : nullptr;
 }
 
+struct Zuordnung {
+    int zeile = 0, taxi = 0, fahrer = 0;
+    bool gueltig() const { return zeile != 0 && taxi != 0 && fahrer != 0; }
+};
+
+// The first occupied slot with this number, 0 if none.
+template <class Slots>
+int slotMitNummer(const Slots& slots, std::optional<int32_t> nummer) {
+    for (int i = 1; nummer && i <= Slots::groesse; ++i)
+        if (slots[i].belegt == 1 && slots[i].nummer == *nummer) return i;
+    return 0;
+}
+
+// The row, taxi and driver of the chosen lines, each only while it can still be sent: an
+// accepted live order not under way, an owned taxi and an employed driver, both free.
+Zuordnung zuordnen(const Spielstand& s, const SendenListen& listen) {
+    const std::string* az = gewaehlt(listen.auftraege, s.gewaehlterauftrag);
+    const std::string* tz = gewaehlt(listen.taxen, s.gewaehltestaxi);
+    const std::string* fz = gewaehlt(listen.fahrer, s.gewaehlterfahrer);
+    Zuordnung z;
+    z.zeile = slotMitNummer(s.auftraege, az ? nummerAusAuftragszeile(*az) : std::nullopt);
+    z.taxi = slotMitNummer(s.taxen, tz ? nummerAusListenzeile(*tz) : std::nullopt);
+    z.fahrer = slotMitNummer(s.fahrer, fz ? nummerAusListenzeile(*fz) : std::nullopt);
+    if (z.zeile != 0) {
+        const Auftrag& a = s.auftraege[z.zeile];
+        if (a.angenommen != 1 || a.unterwegs != 0) z.zeile = 0;
+    }
+    if (z.taxi != 0 && s.taxen[z.taxi].unterwegs != 0) z.taxi = 0;
+    if (z.fahrer != 0 && s.fahrer[z.fahrer].unterwegs != 0) z.fahrer = 0;
+    return z;
+}
+
 }  // namespace
 
 void taxiSenden(Spiel& spiel, const SendenListen& listen) {
@@ -63,27 +95,14 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     }
 
     // Map the chosen lines back to their rows by the numbers they carry. If the state changed
-    // underneath the lists and something is gone, nothing is sent and the lists are rebuilt.
-    const std::string* az = gewaehlt(listen.auftraege, s.gewaehlterauftrag);
-    const std::string* tz = gewaehlt(listen.taxen, s.gewaehltestaxi);
-    const std::string* fz = gewaehlt(listen.fahrer, s.gewaehlterfahrer);
-    const auto auftragsNr = az ? nummerAusAuftragszeile(*az) : std::nullopt;
-    const auto taxiNr = tz ? nummerAusListenzeile(*tz) : std::nullopt;
-    const auto fahrerNr = fz ? nummerAusListenzeile(*fz) : std::nullopt;
-    int r = 0, t = 0, d = 0;
-    if (auftragsNr)
-        for (int i = 1; i <= kAuftragsZeilen && r == 0; ++i)
-            if (s.auftraege[i].nummer == *auftragsNr) r = i;
-    if (fahrerNr)
-        for (int i = 1; i <= kSlots && d == 0; ++i)
-            if (s.fahrer[i].nummer == *fahrerNr) d = i;
-    if (taxiNr)
-        for (int i = 1; i <= kSlots && t == 0; ++i)
-            if (s.taxen[i].nummer == *taxiNr) t = i;
-    if (r == 0 || d == 0 || t == 0) {
+    // underneath the lists (an order settled or expired, a driver dismissed, a line sent
+    // already), nothing is sent and the lists are rebuilt.
+    const Zuordnung z = zuordnen(s, listen);
+    if (!z.gueltig()) {
         auswahlZuruecksetzen(spiel);
         return;
     }
+    const int r = z.zeile, t = z.taxi, d = z.fahrer;
 
     Auftrag& a = s.auftraege[r];
     Fahrer& f = s.fahrer[d];
@@ -101,6 +120,7 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     a.restminuten = m;
     a.unterwegs = 1;
     a.taxinr = taxi.nummer;
+    spiel.gesendet(r, t, d);
 
     const Katalogeintrag* modell = automodell(taxi.modell);
     const int v = modell ? zifferAn(modell->name, 15) : 0;

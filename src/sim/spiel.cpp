@@ -15,6 +15,19 @@ const Spielstand& lesen(const Spiel& spiel) {
     return spiel.stand();
 }
 
+bool Spiel::Gesendet::zeile(int r) const {
+    for (int z : zeilen)
+        if (z == r) return true;
+    return false;
+}
+
+void Spiel::gesendet(int zeile, int taxi, int fahrer) {
+    if (!imTakt_) return;
+    gesendet_.zeilen.push_back(zeile);
+    gesendet_.taxen.at(taxi) = true;
+    gesendet_.fahrer.at(fahrer) = true;
+}
+
 void Spiel::geldMelden() {
     anzeige_.geldGeaendert(geldText(stand_.vermoegen));
 }

@@ -2,6 +2,9 @@
 // One program run: the game state, the random generator, the clock, the computer's clocks and
 // the screens' view of it. The rules live in the headers of their subjects and work on this.
 
+#include <array>
+#include <vector>
+
 #include "sim/anzeige.h"
 #include "sim/kurse.h"
 #include "sim/uhr.h"
@@ -34,12 +37,29 @@ class Spiel {
 
     // True while a tick runs (also while its messages are open).
     bool imTakt() const { return imTakt_; }
+
+    // Order rows, taxi slots and driver slots sent while the tick in progress lets the player
+    // act: the countdown leaves them alone until the next tick.
+    struct Gesendet {
+        std::vector<int> zeilen;
+        std::array<bool, kSlots + 1> taxen{}, fahrer{};
+        bool zeile(int r) const;
+    };
+    const Gesendet& imTaktGesendet() const { return gesendet_; }
+    // Called by a dispatch; remembered only while a tick runs.
+    void gesendet(int zeile, int taxi, int fahrer);
     // Marks a tick for its lifetime; false if one already runs.
     class Taktmarke {
       public:
-        explicit Taktmarke(Spiel& s) : spiel_(s), frei_(!s.imTakt_) { spiel_.imTakt_ = true; }
+        explicit Taktmarke(Spiel& s) : spiel_(s), frei_(!s.imTakt_) {
+            if (!frei_) return;
+            spiel_.imTakt_ = true;
+            spiel_.gesendet_ = Gesendet{};
+        }
         ~Taktmarke() {
-            if (frei_) spiel_.imTakt_ = false;
+            if (!frei_) return;
+            spiel_.imTakt_ = false;
+            spiel_.gesendet_ = Gesendet{};
         }
         Taktmarke(const Taktmarke&) = delete;
         Taktmarke& operator=(const Taktmarke&) = delete;
@@ -58,6 +78,7 @@ class Spiel {
     Uhr uhr_;
     Banktexte bank_;
     bool imTakt_ = false;
+    Gesendet gesendet_;
 };
 
 }  // namespace kabrolux

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/taxisenden.h"
+#include "sim/takt.h"
 #include "state/auftraege.h"
 #include "testanzeige.h"
 
@@ -162,4 +163,78 @@ TEST_F(Senden, UhrStehtWaehrendDesSendensUndBleibtWieSieWar) {
     t.uhr.ausschalten();
     taxiSenden(t.spiel, sendenAufbauen(t.spiel));
     EXPECT_FALSE(t.uhr.laeuft());
+}
+
+namespace {
+
+// The player dispatches from within the message of a settlement in the middle of a tick.
+struct MittenImTakt : ::testing::Test {
+    TestSpiel t;
+    int sendezeile = 0;
+
+    void auftragInZeile(int r, int32_t nummer, int32_t rest, int32_t unterwegs) {
+        Auftrag& a = t.s.auftraege[r];
+        a = Auftrag{};
+        a.belegt = 1;
+        a.nummer = nummer;
+        a.angenommen = 1;
+        a.unterwegs = unterwegs;
+        a.restminuten = rest;
+        a.unfallwurf = 5;
+        a.fahrzeit = 3;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit + kMinute);
+    }
+    // Sends the order of row `sendezeile` with taxi 5 and driver 5 at the first settlement.
+    void sendenBeiDerErstenMeldung() {
+        t.s.taxen[5] = Taxi{1, 20000, 0, 0, 0, 1, 5};
+        t.s.fahrer[5] = Fahrer{1, 97, 0, 0, 1, 5, 2};
+        bool gesendet = false;
+        t.anzeige.beiVerarbeiten = [this, gesendet]() mutable {
+            if (gesendet) return;
+            gesendet = true;
+            const SendenListen l = sendenAufbauen(t.spiel);
+            const std::string nr = nummernText(t.s.auftraege[sendezeile].nummer);
+            for (std::size_t i = 0; i < l.auftraege.size(); ++i)
+                if (l.auftraege[i].find(nr) != std::string::npos) auftragGewaehlt(t.spiel, i);
+            for (std::size_t i = 0; i < l.taxen.size(); ++i)
+                if (l.taxen[i].rfind("05:", 0) == 0) taxiGewaehlt(t.spiel, i);
+            for (std::size_t i = 0; i < l.fahrer.size(); ++i)
+                if (l.fahrer[i].rfind("05:", 0) == 0) fahrerGewaehlt(t.spiel, i);
+            taxiSenden(t.spiel, l);
+        };
+    }
+    // Ticks until the sent order is settled: taxi and driver are busy exactly as long as it.
+    void bisZurAbrechnung() {
+        t.uhr.einschalten();
+        Timer1Timer(t.spiel);
+        ASSERT_EQ(t.s.auftraege[sendezeile].unterwegs, 1) << "the dispatch did not happen";
+        for (int takt = 0; takt < 400 && t.s.auftraege[sendezeile].belegt == 1; ++takt) {
+            EXPECT_EQ(t.s.taxen[5].unterwegs, 1) << takt;
+            EXPECT_EQ(t.s.fahrer[5].unterwegs, 1) << takt;
+            EXPECT_EQ(t.s.taxen[5].restminuten, t.s.auftraege[sendezeile].restminuten) << takt;
+            Timer1Timer(t.spiel);
+        }
+        EXPECT_EQ(t.s.auftraege[sendezeile].belegt, 0);
+        EXPECT_EQ(t.s.taxen[5].unterwegs, 0);
+        EXPECT_EQ(t.s.fahrer[5].unterwegs, 0);
+    }
+};
+
+}  // namespace
+
+TEST_F(MittenImTakt, ZeileSchonGezaehltSlotNochNicht) {
+    auftragInZeile(1, 11, 0, 0);  // waits to be sent; its row is passed before the message
+    auftragInZeile(2, 12, 1, 1);  // settles this tick with a message
+    sendezeile = 1;
+    sendenBeiDerErstenMeldung();
+    bisZurAbrechnung();
+}
+
+TEST_F(MittenImTakt, ZeileUndSlotNochNichtGezaehlt) {
+    auftragInZeile(1, 11, 1, 1);  // settles this tick with a message
+    auftragInZeile(2, 12, 30, 1);
+    auftragInZeile(3, 13, 0, 0);  // sent while the message is open
+    sendezeile = 3;
+    sendenBeiDerErstenMeldung();
+    bisZurAbrechnung();
 }

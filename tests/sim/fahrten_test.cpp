@@ -2,6 +2,7 @@
 
 #include "sim/fahrten.h"
 #include "state/auftraege.h"
+#include "state/texte.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -123,12 +124,25 @@ TEST(Fahrten, SonderauftragErwischt) {
     EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
     EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
 
-    TestSpiel m;
-    m.s.vermoegen = -1000;
-    unterwegs(m, 1, 9, 1, 3, 1);
-    fahrtenfortschreiben(m.spiel);
-    EXPECT_NE(m.anzeige.meldungen.at(0).find("Strafe von -500 €."), std::string::npos);
-    EXPECT_DOUBLE_EQ(m.s.vermoegen, -500);
+    // In debt there is nothing to seize: the fine is 0 and never adds money.
+    for (const double schulden : {-1000.0, -100000.0, 0.0}) {
+        TestSpiel m;
+        m.s.vermoegen = schulden;
+        unterwegs(m, 1, 9, 1, 3, 1);
+        fahrtenfortschreiben(m.spiel);
+        EXPECT_EQ(m.anzeige.meldungen.at(0),
+                  "Sonderauftrag 9 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen "
+                  "eine Strafe von 0 €.");
+        EXPECT_EQ(m.s.vermoegen, schulden);
+    }
+
+    // The named fine is rounded, not cut: 10003 / 2 = 5001.5 names 5002.
+    TestSpiel r;
+    r.s.vermoegen = 10003;
+    unterwegs(r, 1, 9, 1, 3, 1);
+    fahrtenfortschreiben(r.spiel);
+    EXPECT_NE(r.anzeige.meldungen.at(0).find("Strafe von 5002 €."), std::string::npos);
+    EXPECT_EQ(r.anzeige.geld.back(), "Vermögen: 5002 €");
 }
 
 TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
@@ -219,4 +233,31 @@ TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {
     };
     fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(1), "Auftrag 2 hat ihnen 99 € eingebracht.");
+}
+
+// After every tick the lists of free taxis and drivers show what is free at its end, whatever
+// the slot numbers: the last refresh of a tick comes after the last slot was counted down.
+TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
+    struct Fall {
+        int zeile, taxi, fahrer;
+    };
+    for (const Fall f : {Fall{1, 5, 5}, Fall{5, 1, 1}, Fall{3, 1, 7}, Fall{3, 7, 1}}) {
+        TestSpiel t;
+        for (int r = 1; r < f.zeile; ++r)
+            raeumeZeile(t.s.auftraege[r]);
+        unterwegs(t, f.zeile, 1, 1, 5);
+        t.s.taxen[f.taxi] = Taxi{1, 20000, 0, 1, 1, 1, 1};
+        t.s.fahrer[f.fahrer] = Fahrer{1, 97, 1, 1, 1, 1, 2};
+        std::vector<std::string> taxen, fahrer;
+        t.anzeige.beiAuftraegen = [&] {
+            taxen = freieTaxenZeilen(t.s);
+            fahrer = freieFahrerZeilen(t.s);
+        };
+        const int auswahlVorher = t.anzeige.auswahl;
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(taxen, std::vector<std::string>{"01: Taxi Variante 1"}) << f.zeile << f.taxi;
+        EXPECT_EQ(fahrer, std::vector<std::string>{"01: Thomas Becker (Erfahrung: 2 von 6)"})
+            << f.zeile << f.fahrer;
+        EXPECT_GT(t.anzeige.auswahl, auswahlVorher);
+    }
 }
