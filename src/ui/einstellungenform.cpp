@@ -54,6 +54,19 @@ Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
     Label2->setPalette(pal);
 
     // A click on a marked button also counts, as the toggled signal alone would miss it.
+    KABROLUX_NAME(Label1);
+    KABROLUX_NAME(Label2);
+    KABROLUX_NAME(GroupBox1);
+    KABROLUX_NAME(GroupBox2);
+    KABROLUX_NAME(RadioButton1);
+    KABROLUX_NAME(RadioButton2);
+    KABROLUX_NAME(RadioButton3);
+    KABROLUX_NAME(RadioButton4);
+    KABROLUX_NAME(RadioButton5);
+    KABROLUX_NAME(RadioButton6);
+    KABROLUX_NAME(RadioButton7);
+    KABROLUX_NAME(RadioButton8);
+    KABROLUX_NAME(RadioButton9);
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { geschwindigkeit(50); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { geschwindigkeit(400); });
     connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });

@@ -41,15 +41,19 @@ QProgressBar* balken(QWidget* eltern, int x, int y, int b, int h, int von, int b
     return p;
 }
 
+struct Skala {
+    QLabel *links, *mitte, *rechts;
+};
+
 // The three scale texts under a 281-pixel bar: left end, middle, right end.
-void skala(QWidget* eltern, int x, const QString& links, const QString& mitte,
-           const QString& rechts) {
+Skala skala(QWidget* eltern, int x, const QString& links, const QString& mitte,
+            const QString& rechts) {
     constexpr int breite = 281, y = 439;
-    beschriftung(eltern, links, x, y, kGelb);
-    QLabel* m = beschriftung(eltern, mitte, 0, y, kGelb);
-    m->move(x + breite / 2 - m->width() / 2, y);
-    QLabel* r = beschriftung(eltern, rechts, 0, y, kGelb);
-    r->move(x + breite - r->width(), y);
+    Skala s{beschriftung(eltern, links, x, y, kGelb), beschriftung(eltern, mitte, 0, y, kGelb),
+            beschriftung(eltern, rechts, 0, y, kGelb)};
+    s.mitte->move(x + breite / 2 - s.mitte->width() / 2, y);
+    s.rechts->move(x + breite - s.rechts->width(), y);
+    return s;
 }
 
 QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
@@ -85,13 +89,21 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Label7 = beschriftung(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
     ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
     ProgressBar1->setValue(0);
-    skala(this, 16, QStringLiteral("-100"), QStringLiteral("0"), QStringLiteral("100"));
+    const Skala imageSkala =
+        skala(this, 16, QStringLiteral("-100"), QStringLiteral("0"), QStringLiteral("100"));
+    Label10 = imageSkala.links;
+    Label9 = imageSkala.mitte;
+    Label11 = imageSkala.rechts;
 
     Label8 = beschriftung(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
     ProgressBar2 = balken(this, 320, 420, 281, 16, 0, 300);
-    skala(this, 320, QStringLiteral("0"), QStringLiteral("150"), QStringLiteral("300"));
+    const Skala bekanntSkala =
+        skala(this, 320, QStringLiteral("0"), QStringLiteral("150"), QStringLiteral("300"));
+    Label14 = bekanntSkala.links;
+    Label13 = bekanntSkala.mitte;
+    Label12 = bekanntSkala.rechts;
 
-    beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
+    Label15 = beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
     auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
     Label1 = beschriftung(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
     ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
@@ -133,6 +145,43 @@ THauptform::THauptform(Programm& p) : p_(p) {
           statistikbutton, posteingangbutton, bankbutton, speichernbutton})
         b->hide();
 
+    KABROLUX_NAME(Image1);
+    KABROLUX_NAME(Label1);
+    KABROLUX_NAME(Label2);
+    KABROLUX_NAME(Label3);
+    KABROLUX_NAME(Label4);
+    KABROLUX_NAME(Label5);
+    KABROLUX_NAME(Label6);
+    KABROLUX_NAME(Label7);
+    KABROLUX_NAME(Label8);
+    KABROLUX_NAME(Label9);
+    KABROLUX_NAME(Label10);
+    KABROLUX_NAME(Label11);
+    KABROLUX_NAME(Label12);
+    KABROLUX_NAME(Label13);
+    KABROLUX_NAME(Label14);
+    KABROLUX_NAME(Label15);
+    KABROLUX_NAME(verfuegbaretaxenlistbox);
+    KABROLUX_NAME(verfuegbarefahrerlistbox);
+    KABROLUX_NAME(auftraegeamerledigenlistbox);
+    KABROLUX_NAME(ProgressBar1);
+    KABROLUX_NAME(ProgressBar2);
+    KABROLUX_NAME(ProgressBar3);
+    KABROLUX_NAME(ProgressBar4);
+    KABROLUX_NAME(GroupBox1);
+    KABROLUX_NAME(Spiel_startenbutton);
+    KABROLUX_NAME(taxi_sendenbutton);
+    KABROLUX_NAME(Werbungbutton);
+    KABROLUX_NAME(autohaendlerbutton);
+    KABROLUX_NAME(preisebutton);
+    KABROLUX_NAME(personalbutton);
+    KABROLUX_NAME(statistikbutton);
+    KABROLUX_NAME(posteingangbutton);
+    KABROLUX_NAME(einstellungenbutton);
+    KABROLUX_NAME(bankbutton);
+    KABROLUX_NAME(ladenbutton);
+    KABROLUX_NAME(speichernbutton);
+    KABROLUX_NAME(spielendebutton);
     connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
             &THauptform::Spiel_startenbuttonClick);
     connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);
@@ -247,17 +296,15 @@ void THauptform::closeEvent(QCloseEvent* e) {
 }
 
 void THauptform::Taxi_sendenbuttonClick() {
-    p_.taxi_sendenform->show();
-    auswahlZuruecksetzen(p_.spiel);
-    hide();
+    p_.oeffne(p_.taxi_sendenform.get(), [this] { auswahlZuruecksetzen(p_.spiel); });
 }
 
 void THauptform::AutohaendlerbuttonClick() {
-    if (p_.autohaendlerform->oeffnen()) hide();
+    if (p_.autohaendlerform->oeffnen()) p_.oeffne(p_.autohaendlerform.get());
 }
 
 void THauptform::PersonalbuttonClick() {
-    if (p_.personalform->oeffnen()) hide();
+    if (p_.personalform->oeffnen()) p_.oeffne(p_.personalform.get());
 }
 
 void THauptform::FormKeyPress(char taste) {

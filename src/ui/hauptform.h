@@ -23,6 +23,9 @@ class THauptform : public QWidget {
 
     QLabel* Image1;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    // Scale texts: image "-100" (Label10), "0" (Label9), "100" (Label11); popularity "0"
+    // (Label14), "150" (Label13), "300" (Label12). Label15 heads the trips under way.
+    QLabel *Label9, *Label10, *Label11, *Label12, *Label13, *Label14, *Label15;
     QListWidget *verfuegbaretaxenlistbox, *verfuegbarefahrerlistbox, *auftraegeamerledigenlistbox;
     QProgressBar *ProgressBar1, *ProgressBar2, *ProgressBar3, *ProgressBar4;
     QGroupBox* GroupBox1;

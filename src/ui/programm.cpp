@@ -9,6 +9,7 @@
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
 #include "sim/spiel.h"
+#include "ui/basis/fensterplatz.h"
 #include "ui/einstellungenform.h"
 #include "ui/hauptform.h"
 
@@ -48,13 +49,19 @@ void Programm::verbinden(Nebenform* form) {
     QObject::connect(form, &Nebenform::geschlossen, hauptform.get(), [this] { zeigeHauptform(); });
 }
 
-void Programm::oeffne(Nebenform* form) {
-    form->show();
+void Programm::oeffne(Nebenform* form, const std::function<void()>& dazwischen) {
+    form->zeigenUeber(*hauptform);
+    if (dazwischen) dazwischen();
+    hauptPlatz_ = hauptform->pos();
     hauptform->hide();
 }
 
 void Programm::zeigeHauptform() {
+    if (hauptPlatz_)
+        hauptform->move(fensterplatz(rahmengroesse(*hauptform), QRect(), hauptPlatz_,
+                                     verfuegbareFlaeche(*hauptform)));
     hauptform->show();
+    hauptform->activateWindow();
 }
 
 }  // namespace kabrolux::ui

@@ -1,7 +1,10 @@
 #pragma once
 // The running program: the game and its ten screens, created once at start.
 
+#include <QPoint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "sim/zufall.h"
 #include "ui/basis/qtanzeige.h"
@@ -50,12 +53,14 @@ class Programm {
     std::unique_ptr<Teinstellungenform> einstellungenform;
     std::unique_ptr<TTaxi_sendenform> taxi_sendenform;
 
-    // Opens a screen from the main screen: show it, then hide the main screen.
-    void oeffne(Nebenform* form);
+    // Opens a screen from the main screen: show it, run `dazwischen`, then hide the main
+    // screen, which comes back exactly where it was.
+    void oeffne(Nebenform* form, const std::function<void()>& dazwischen = {});
     void zeigeHauptform();
 
   private:
     void verbinden(Nebenform* form);
+    std::optional<QPoint> hauptPlatz_;
 };
 
 }  // namespace kabrolux::ui

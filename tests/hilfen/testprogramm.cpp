@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 
 #include "sim/spiel.h"
 
@@ -32,6 +34,39 @@ KaputteBilder::KaputteBilder() {
 
 KaputteBilder::~KaputteBilder() {
     qunsetenv("KABROLUX_BILDER");
+}
+
+namespace {
+
+double leuchtdichte(const QColor& c) {
+    auto kanal = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(c.red()) + 0.7152 * kanal(c.green()) + 0.0722 * kanal(c.blue());
+}
+
+}  // namespace
+
+double kontrast(const QColor& a, const QColor& b) {
+    const double la = leuchtdichte(a), lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Helligkeiten helligkeiten(const QImage& bild, const QRect& bereich) {
+    Helligkeiten h;
+    double min = 2, max = -1;
+    const QRect r = bereich.intersected(bild.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            const double l = leuchtdichte(c);
+            if (l < 0.2) ++h.dunkel;
+            if (l > 0.8) ++h.hell;
+            if (l < min) min = l, h.dunkelstes = c;
+            if (l > max) max = l, h.hellstes = c;
+        }
+    return h;
 }
 
 }  // namespace kabrolux::test

@@ -2,7 +2,9 @@
 // The real program with its ten screens on fixed clocks, for the screen tests. Messages are
 // collected instead of opening modal boxes.
 
+#include <QColor>
 #include <QCoreApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QList>
 #include <QObject>
@@ -51,6 +53,16 @@ class KaputteBilder {
   private:
     QTemporaryDir ordner_;
 };
+
+// Contrast ratio of two colours as accessibility guidelines define it (1 to 21).
+double kontrast(const QColor& a, const QColor& b);
+
+// Pixels in a part of a picture, by relative luminance: dark below 0.2, light above 0.8.
+struct Helligkeiten {
+    int dunkel = 0, hell = 0;
+    QColor dunkelstes, hellstes;
+};
+Helligkeiten helligkeiten(const QImage& bild, const QRect& bereich);
 
 // The buttons that appear once a game runs.
 inline QList<TDFWSelButton*> nachSpiel(ui::THauptform& h) {

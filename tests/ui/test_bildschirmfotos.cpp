@@ -49,10 +49,14 @@ class TestBildschirmfotos : public ProgrammTest {
         h.FormPaint();
         h.grab().save(ordner + QStringLiteral("/hauptform.png"));
         h.posteingangbutton->click();
+        QCoreApplication::processEvents();
         p->posteingangform->grab().save(ordner + QStringLiteral("/posteingang.png"));
         p->posteingangform->close();
         h.taxi_sendenbutton->click();
+        QApplication::setActiveWindow(p->taxi_sendenform.get());
+        p->taxi_sendenform->ListBox1->setFocus(Qt::TabFocusReason);
         p->taxi_sendenform->ListBox1->setCurrentRow(0);
+        QCoreApplication::processEvents();
         p->taxi_sendenform->grab().save(ordner + QStringLiteral("/taxisenden.png"));
         p->taxi_sendenform->close();
         h.autohaendlerbutton->click();

@@ -10,7 +10,9 @@
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
 #include "sim/takt.h"
+#include "state/auftraege.h"
 #include "testprogramm.h"
+#include "ui/basis/fensterplatz.h"
 #include "ui/einstellungenform.h"
 
 using namespace kabrolux;
@@ -67,6 +69,91 @@ class TestHauptform : public ProgrammTest {
         QTRY_COMPARE_WITH_TIMEOUT(h.Label2->text(), QStringLiteral("07.12.2026  10:01 Uhr"), 2000);
         QCOMPARE(p->einstellungenform->Label1->text(), h.Label2->text());
         QVERIFY(h.Timer1.isActive());
+    }
+
+    void skalaUndBeschriftungenTragenIhreNamen() {
+        THauptform& h = *p->hauptform;
+        const QList<QPair<const char*, const char*>> texte{{"Label9", "0"},
+                                                           {"Label10", "-100"},
+                                                           {"Label11", "100"},
+                                                           {"Label12", "300"},
+                                                           {"Label13", "150"},
+                                                           {"Label14", "0"},
+                                                           {"Label15", "Aufträge am erledigen:"},
+                                                           {"Label5", "Verfügbare Taxen:"}};
+        for (const auto& [name, text] : texte) {
+            auto* l = h.findChild<QLabel*>(QString::fromLatin1(name));
+            QVERIFY2(l, name);
+            QCOMPARE(l->text(), QString::fromUtf8(text));
+        }
+        QVERIFY(h.findChild<QProgressBar*>(QStringLiteral("ProgressBar3")));
+        QVERIFY(h.findChild<TDFWSelButton*>(QStringLiteral("ladenbutton")));
+        // the scale sits under its bar: "-100" at the left end, "100" at the right end
+        QCOMPARE(h.Label10->x(), h.ProgressBar1->x());
+        QCOMPARE(h.Label11->geometry().right(), h.ProgressBar1->geometry().right());
+    }
+
+    // A trip ends in a tick; whatever the slots of its taxi and driver, the main screen lists
+    // them as free at the end of that tick.
+    void freieTaxenUndFahrerNachDemTakt() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        struct Fall {
+            int zeile, taxi, fahrer;
+        };
+        for (const Fall f : {Fall{1, 2, 2}, Fall{3, 1, 1}, Fall{2, 1, 6}, Fall{2, 6, 1}}) {
+            Spielstand& st = t->stand;
+            leereTabelle(st.auftraege);
+            for (int k = 1; k <= kSlots; ++k) {
+                st.taxen[k].belegt = 0;
+                st.fahrer[k].belegt = 0;
+            }
+            for (int r = 1; r < f.zeile; ++r)
+                raeumeZeile(st.auftraege[r]);
+            auftrag(st, f.zeile, 41, true);
+            Auftrag& a = st.auftraege[f.zeile];
+            a.unterwegs = 1;
+            a.restminuten = 1;
+            a.unfallwurf = 7;
+            st.taxen[f.taxi] = Taxi{1, 20000, 0, 1, 1, 3, 4};
+            st.fahrer[f.fahrer] = Fahrer{1, 97, 1, 1, 2, 5, 4};
+            h.FormPaint();
+            QCOMPARE(h.verfuegbaretaxenlistbox->count(), 0);
+            Timer1Timer(p->spiel);
+            QCOMPARE(t->stand.auftraege[f.zeile].belegt, 0);
+            QCOMPARE(h.verfuegbaretaxenlistbox->count(), 1);
+            QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(),
+                     QStringLiteral("04: Taxi Variante 3"));
+            QCOMPARE(h.verfuegbarefahrerlistbox->count(), 1);
+            QVERIFY(h.verfuegbarefahrerlistbox->item(0)->text().startsWith(QStringLiteral("05: ")));
+            QCOMPARE(h.auftraegeamerledigenlistbox->count(), 0);
+        }
+    }
+
+    // Every screen opens centred over the main screen, reopens where it was left, and the main
+    // screen comes back exactly where it was.
+    void fensterBleibenWoSieWaren() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        const QRect flaeche = verfuegbareFlaeche(h);
+        h.move(flaeche.topLeft() + QPoint(3, 5));
+        const QPoint haupt = h.pos();
+        h.statistikbutton->click();
+        Nebenform* f = p->statistikform.get();
+        QVERIFY(f->isVisible());
+        const QPoint mitte = h.frameGeometry().center();
+        QVERIFY2((f->frameGeometry().center() - mitte).manhattanLength() < 40,
+                 qPrintable(QStringLiteral("%1,%2").arg(f->x()).arg(f->y())));
+        f->move(f->pos() + QPoint(37, 23));
+        const QPoint verschoben = f->pos();
+        for (int i = 0; i < 10; ++i) {
+            f->close();
+            QVERIFY(h.isVisible());
+            QCOMPARE(h.pos(), haupt);
+            h.statistikbutton->click();
+            QCOMPARE(f->pos(), verschoben);
+        }
+        f->close();
     }
 };
 

@@ -49,6 +49,10 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setPalette(lp);
 
+    KABROLUX_NAME(Label1);
+    KABROLUX_NAME(Label2);
+    KABROLUX_NAME(GroupBox1);
+    KABROLUX_NAME(CheckListBox1);
     connect(CheckListBox1, &QListWidget::itemChanged, this,
             &TPosteingangform::CheckListBox1ClickCheck);
 
@@ -68,6 +72,9 @@ void TPosteingangform::FormPaint() {
     CheckListBox1->clear();
     for (const PosteingangZeile& z : posteingangAufbauen(spiel))
         neueZeile(CheckListBox1, q(z.text), z.haken);
+    // No line is current until the player chooses one: a Space pressed by habit on opening
+    // must not accept an order, as acceptance is final.
+    CheckListBox1->setCurrentIndex(QModelIndex());
 }
 
 void TPosteingangform::zeileAnhaengen(const QString& zeile) {

@@ -63,6 +63,16 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     Button2->setGeometry(372, 390, 340, 30);
 
     // The chosen line changes by mouse, keyboard or assistive technology alike.
+    KABROLUX_NAME(Label1);
+    KABROLUX_NAME(Label2);
+    KABROLUX_NAME(Label3);
+    KABROLUX_NAME(Label4);
+    KABROLUX_NAME(ListBox1);
+    KABROLUX_NAME(ListBox2);
+    KABROLUX_NAME(ListBox3);
+    KABROLUX_NAME(Button1);
+    KABROLUX_NAME(Button2);
+    KABROLUX_NAME(Memo1);
     connect(ListBox1, &QListWidget::currentRowChanged, this,
             [this](int r) { auftragGewaehlt(spiel, r); });
     connect(ListBox2, &QListWidget::currentRowChanged, this,

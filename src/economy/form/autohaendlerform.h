@@ -17,8 +17,8 @@ class TAutohaendlerform : public Nebenform {
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
     QPushButton *Button1, *Button2, *Button3;
 
-    // AutohaendlerbuttonClick: returns false when the picture could not be read (the screen
-    // then stays closed).
+    // Prepares the screen for AutohaendlerbuttonClick (money, model 1 and its picture); false
+    // when the picture could not be read, and the screen then stays closed.
     bool oeffnen();
     void Button1Click();
     void Button2Click();

@@ -33,6 +33,17 @@ TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
     Button3->setGeometry(16, 200, 121, 28);
     Button4 = new QPushButton(QStringLiteral("Entlassen"), this);
     Button4->setGeometry(16, 200, 121, 28);
+    KABROLUX_NAME(Image1);
+    KABROLUX_NAME(Label1);
+    KABROLUX_NAME(Label2);
+    KABROLUX_NAME(Label3);
+    KABROLUX_NAME(Label4);
+    KABROLUX_NAME(Label5);
+    KABROLUX_NAME(Label6);
+    KABROLUX_NAME(Button1);
+    KABROLUX_NAME(Button2);
+    KABROLUX_NAME(Button3);
+    KABROLUX_NAME(Button4);
     connect(Button1, &QPushButton::clicked, this, &TPersonalform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPersonalform::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPersonalform::Button3Click);
@@ -57,7 +68,6 @@ bool TPersonalform::fahreranzeigen(int n) {
 bool TPersonalform::oeffnen() {
     personalOeffnen(spiel);
     if (!fahreranzeigen(1)) return false;
-    show();
     return true;
 }
 

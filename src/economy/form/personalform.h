@@ -17,8 +17,8 @@ class TPersonalform : public Nebenform {
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QPushButton *Button1, *Button2, *Button3, *Button4;
 
-    // PersonalbuttonClick: candidate 1, then show the screen; false (screen stays closed) when
-    // the picture could not be read.
+    // Prepares the screen for PersonalbuttonClick (candidate 1 and the picture); false when the
+    // picture could not be read, and the screen then stays closed.
     bool oeffnen();
     // Shows candidate n; false with the decoder's message when the picture cannot be read.
     bool fahreranzeigen(int n);

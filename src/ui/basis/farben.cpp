@@ -1,5 +1,7 @@
 #include "ui/basis/farben.h"
 
+#include "ui/basis/kontraststil.h"
+
 #include <QPalette>
 #include <algorithm>
 
@@ -45,6 +47,10 @@ void graueListe(QListWidget* liste) {
     liste->setPalette(p);
     liste->setFont(QFont(QStringLiteral("Arial"), 8));
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground.
+    auto* stil = new KontrastStil;
+    stil->setParent(liste);
+    liste->setStyle(stil);
 }
 
 void setzeBalken(QProgressBar* balken, int wert) {

@@ -10,6 +10,10 @@
 #include <QWidget>
 #include <string>
 
+// Gives a control the object name of its member, so assistive technology and tests find it by
+// the name the game gives it: KABROLUX_NAME(Label4).
+#define KABROLUX_NAME(w) (w)->setObjectName(QStringLiteral(#w))
+
 namespace kabrolux::ui {
 
 inline const QColor kGelb{0xFF, 0xFF, 0x00};

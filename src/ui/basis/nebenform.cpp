@@ -1,8 +1,10 @@
 #include "ui/basis/nebenform.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QPixmap>
 
+#include "ui/basis/fensterplatz.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -23,6 +25,19 @@ bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {
     }
     ziel->setPixmap(QPixmap::fromImage(bild));
     return true;
+}
+
+void Nebenform::zeigenUeber(const QWidget& haupt) {
+    move(fensterplatz(rahmengroesse(*this), haupt.frameGeometry(), platz_,
+                      verfuegbareFlaeche(haupt)));
+    show();
+    activateWindow();
+}
+
+void Nebenform::hideEvent(QHideEvent* e) {
+    // Remember where the player left the window, for the next time it opens in this run.
+    if (!e->spontaneous()) platz_ = pos();
+    QWidget::hideEvent(e);
 }
 
 void Nebenform::closeEvent(QCloseEvent* e) {

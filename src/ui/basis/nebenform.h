@@ -3,8 +3,10 @@
 // return button, runs FormClose and then tells whoever opened it.
 
 #include <QLabel>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 namespace kabrolux {
 class Spiel;
@@ -20,6 +22,10 @@ class Nebenform : public QWidget {
     // instanz is the screen's object name, by which tests and assistive technology find it.
     Nebenform(Spiel& spiel, QtAnzeige& anzeige, const char* instanz, const QString& titel);
 
+    // Shows the screen centred over `haupt` the first time, afterwards where the player left
+    // it, always entirely on the screen.
+    void zeigenUeber(const QWidget& haupt);
+
   signals:
     // The screen was closed; the main screen is to be shown again.
     void geschlossen();
@@ -31,9 +37,13 @@ class Nebenform : public QWidget {
     // Runs however the window is closed; returning false keeps it open.
     virtual bool FormClose() { return true; }
     void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
     Spiel& spiel;
     QtAnzeige& anzeige;
+
+  private:
+    std::optional<QPoint> platz_;
 };
 
 }  // namespace kabrolux::ui

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
+#include <QStyleOptionViewItem>
 #include "desk/form/posteingangform.h"
 #include "sim/auftragerzeugen.h"
 #include "testprogramm.h"
@@ -71,6 +72,63 @@ class TestPosteingangform : public ProgrammTest {
         auftragerzeugen(p->spiel);
         QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
         QCOMPARE(t->stand.auftragsnummer, 1);
+    }
+
+    // Acceptance is final: opening the inbox makes no line current, so a Space pressed by
+    // habit accepts nothing; the arrow keys reach the lines and Space accepts.
+    void leertasteBeimOeffnenNimmtNichtsAn() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        for (int r = 1; r <= 3; ++r)
+            auftrag(t->stand, r, 20 + r, false);
+        h.posteingangbutton->click();
+        TPosteingangform& f = *p->posteingangform;
+        QCOMPARE(f.CheckListBox1->count(), 3);
+        QCOMPARE(f.CheckListBox1->currentRow(), -1);
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.CheckListBox1->setFocus(Qt::TabFocusReason);
+        QVERIFY(f.CheckListBox1->hasFocus());
+        QTest::keyClick(f.CheckListBox1, Qt::Key_Space);
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(t->stand.auftraege[r].angenommen, 0);
+        QCOMPARE(t->stand.angenommeneauftraege, 0);
+
+        QTest::keyClick(f.CheckListBox1, Qt::Key_Down);
+        QTest::keyClick(f.CheckListBox1, Qt::Key_Down);
+        QCOMPARE(f.CheckListBox1->currentRow(), 1);
+        QTest::keyClick(f.CheckListBox1, Qt::Key_Space);
+        QCOMPARE(t->stand.auftraege[2].angenommen, 1);
+        QCOMPARE(t->stand.auftraege[1].angenommen, 0);
+        QCOMPARE(t->stand.angenommeneauftraege, 1);
+        // a rebuild (the clock settled something) again leaves no line current
+        f.FormPaint();
+        QCOMPARE(f.CheckListBox1->currentRow(), -1);
+    }
+
+    // An accepted order and an open one must not look alike: the tick is dark on a light box.
+    void hakenSindDeutlichZuSehen() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        auftrag(t->stand, 1, 7, true);
+        auftrag(t->stand, 2, 8, false);
+        h.posteingangbutton->click();
+        QListWidget* l = p->posteingangform->CheckListBox1;
+        QCoreApplication::processEvents();  // the list lays out its lines after showing
+        const QImage bild = l->viewport()->grab().toImage();
+        // the tick box sits at the left end of its line
+        auto kasten = [&](int zeile) {
+            const QRect r = l->visualItemRect(l->item(zeile));
+            return helligkeiten(bild, QRect(r.left(), r.top(), 2 * r.height(), r.height()));
+        };
+        const Helligkeiten an = kasten(0), aus = kasten(1);
+        QVERIFY2(an.hell >= 10 && aus.hell >= 10, "no light box");
+        QVERIFY2(an.dunkel >= aus.dunkel + 8,
+                 qPrintable(QStringLiteral("%1 %2").arg(an.dunkel).arg(aus.dunkel)));
+        QVERIFY(kontrast(an.dunkelstes, an.hellstes) >= 7.0);
+        // the lines keep their colours: silver text on grey
+        QCOMPARE(l->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(l->palette().color(QPalette::Text), QColor(0xC0, 0xC0, 0xC0));
     }
 };
 

@@ -67,6 +67,41 @@ class TestTaxiSendenform : public ProgrammTest {
         f.Button2->click();
         QVERIFY(!h.isHidden());
     }
+
+    // The keyboard focus is visible on the grey lists, before and after a line is chosen.
+    void fokusIstZuSehen() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        auftrag(t->stand, 1, 3, true);
+        h.taxi_sendenbutton->click();
+        TTaxi_sendenform& f = *p->taxi_sendenform;
+        QApplication::setActiveWindow(&f);
+        f.Button2->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto gelbeRandpunkte = [&](QListWidget* l) {
+            QCoreApplication::processEvents();
+            const QImage bild = l->grab().toImage();
+            int n = 0;
+            for (int x = 0; x < bild.width(); ++x) {
+                const QColor c = bild.pixelColor(x, 0);
+                if (c.red() > 240 && c.green() > 240 && c.blue() < 40) ++n;
+            }
+            return n;
+        };
+        QCOMPARE(gelbeRandpunkte(f.ListBox1), 0);
+        f.ListBox1->setFocus(Qt::TabFocusReason);
+        QVERIFY(f.ListBox1->hasFocus());
+        QVERIFY(gelbeRandpunkte(f.ListBox1) > f.ListBox1->width() / 2);
+        QCOMPARE(t->stand.gewaehlterauftrag, -1);  // focus alone chooses nothing
+        // the current line carries a frame of black and white, visible on grey and on the
+        // selection alike
+        QTest::keyClick(f.ListBox1, Qt::Key_Down);
+        QCoreApplication::processEvents();
+        const QRect zeile = f.ListBox1->visualItemRect(f.ListBox1->item(0));
+        const Helligkeiten rand = helligkeiten(f.ListBox1->viewport()->grab().toImage(),
+                                               zeile.adjusted(0, 0, 0, -zeile.height() + 2));
+        QVERIFY(rand.dunkel > 0 && rand.hell > 0);
+    }
 };
 
 QTEST_MAIN(TestTaxiSendenform)

@@ -1,0 +1,57 @@
+// Where windows appear: centred first, remembered later, never partly off the screen.
+#include <QtTest>
+
+#include "ui/basis/fensterplatz.h"
+
+using kabrolux::ui::fensterplatz;
+
+class TestFensterplatz : public QObject {
+    Q_OBJECT
+    const QRect flaeche{0, 0, 1280, 800};
+
+  private slots:
+    void ersteOeffnungMittigUeberDemHauptschirm() {
+        const QRect haupt(100, 50, 767, 564);
+        const QPoint p = fensterplatz(QSize(341, 236), haupt, std::nullopt, flaeche);
+        // centred to the pixel; odd sizes round the half pixel
+        QVERIFY((QRect(p, QSize(341, 236)).center() - haupt.center()).manhattanLength() <= 1);
+    }
+
+    void spaeterDortWoDerSpielerSieLiess() {
+        const QPoint p =
+            fensterplatz(QSize(341, 236), QRect(100, 50, 767, 564), QPoint(900, 20), flaeche);
+        QCOMPARE(p, QPoint(900, 20));
+    }
+
+    void nieTeilweiseAusserhalb_data() {
+        QTest::addColumn<QPoint>("gemerkt");
+        QTest::addColumn<QPoint>("erwartet");
+        QTest::newRow("rechts hinaus") << QPoint(1200, 100) << QPoint(1280 - 341, 100);
+        QTest::newRow("unten hinaus") << QPoint(100, 799) << QPoint(100, 800 - 236);
+        QTest::newRow("links oben hinaus") << QPoint(-50, -3) << QPoint(0, 0);
+        QTest::newRow("genau am Rand")
+            << QPoint(1280 - 341, 800 - 236) << QPoint(1280 - 341, 800 - 236);
+    }
+    void nieTeilweiseAusserhalb() {
+        QFETCH(QPoint, gemerkt);
+        QFETCH(QPoint, erwartet);
+        QCOMPARE(fensterplatz(QSize(341, 236), QRect(), gemerkt, flaeche), erwartet);
+    }
+
+    void hauptschirmAmUnterenRandWirdHereingeholt() {
+        // The main screen once came back with its bottom edge on the last pixel row.
+        const QPoint p = fensterplatz(QSize(767, 564), QRect(), QPoint(300, 799), flaeche);
+        QCOMPARE(p.y() + 564, 800);
+        const QPoint mitte =
+            fensterplatz(QSize(341, 236), QRect(900, 500, 767, 564), std::nullopt, flaeche);
+        QVERIFY(QRect(mitte, QSize(341, 236)).intersected(flaeche) ==
+                QRect(mitte, QSize(341, 236)));
+    }
+
+    void groesserAlsDieFlaecheBleibtLinksOben() {
+        QCOMPARE(fensterplatz(QSize(2000, 900), QRect(), QPoint(30, 40), flaeche), QPoint(0, 0));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFensterplatz)
+#include "test_fensterplatz.moc"
