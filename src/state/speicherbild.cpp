@@ -1,10 +1,12 @@
 // The save file's image: writing it, and reading and checking it before it replaces a state.
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cassert>
 #include <cstdio>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "state/speicherdatei.h"
 #include "state/speicherpruefung.h"
@@ -19,6 +21,16 @@ namespace {
 constexpr int32_t kSatzLaenge = 16;  // bytes of a variant image after the length word
 constexpr uint16_t kArtGanzzahl = 3;
 constexpr uint16_t kArtDatum = 7;
+
+// The layout's offsets follow from the sizes of what is written in front of them.
+static_assert(sf::kEingestelltAb == 4 * 8 + 13 * 4);  // four doubles, 13 integers
+static_assert(sf::kAktienAb == sf::kEingestelltAb + 4 * kSlots);
+static_assert(sf::kAuftraegeAb == sf::kAktienAb + 12 * kAktien);
+static_assert(sf::kAuftrag == sf::feldVersatz(18) + sf::kWertsatz);
+static_assert(sf::feldVersatz(5) == sf::feldVersatz(4) + sf::kTextsatz);
+static_assert(sf::kFahrerAb == sf::kAuftraegeAb + kAuftragsZeilen * sf::kAuftrag);
+static_assert(sf::kTaxenAb == sf::kFahrerAb + kSlots * sf::kSlot);
+static_assert(sf::kGroesse == sf::kTaxenAb + kSlots * sf::kSlot);
 
 // The 17 single values in file order; writer and reader share this list so they cannot drift.
 template <class S, class F>

@@ -12,15 +12,15 @@
 
 namespace kabrolux {
 
-// Where things stand in the image.
+// Where things stand in the image; ...Ab is where a table starts.
 namespace speicherformat {
 constexpr std::size_t kGroesse = 380496;
-constexpr std::size_t kEingestellt = 84;
-constexpr std::size_t kAktien = 132;
-constexpr std::size_t kAuftraege = 204;
+constexpr std::size_t kEingestelltAb = 84;
+constexpr std::size_t kAktienAb = 132;
+constexpr std::size_t kAuftraegeAb = 204;
 constexpr std::size_t kAuftrag = 380;
-constexpr std::size_t kFahrer = 379824;
-constexpr std::size_t kTaxen = 380160;
+constexpr std::size_t kFahrerAb = 379824;
+constexpr std::size_t kTaxenAb = 380160;
 constexpr std::size_t kSlot = 28;
 constexpr std::size_t kWertsatz = 20;
 constexpr std::size_t kTextsatz = 30;

@@ -43,7 +43,7 @@ bool unsavedGleich(const Spielstand& a, const Spielstand& b) {
 void ohneBedeutung(std::vector<uint8_t>& b) {
     for (int r = 0; r < kAuftragsZeilen; ++r) {
         const auto zeile =
-            b.begin() + static_cast<std::ptrdiff_t>(sf::kAuftraege + r * sf::kAuftrag);
+            b.begin() + static_cast<std::ptrdiff_t>(sf::kAuftraegeAb + r * sf::kAuftrag);
         for (int f = 1; f <= 18; ++f) {
             const auto satz = zeile + static_cast<std::ptrdiff_t>(sf::feldVersatz(f));
             if (f == 3 || f == 4) {
