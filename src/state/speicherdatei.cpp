@@ -1,0 +1,187 @@
+// Saving and loading files: the image goes to disk completely or not at all.
+#include "state/speicherdatei.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace kabrolux {
+
+namespace sf = speicherformat;
+
+int Dateisystem::anlegen(const std::string& pfad, int& fd) {
+    // 0666 lets the umask decide, as for any file the player creates.
+    fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    return fd < 0 ? errno : 0;
+}
+
+int Dateisystem::oeffnen(const std::string& pfad, int& fd) {
+    fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    return fd < 0 ? errno : 0;
+}
+
+int Dateisystem::schreiben(int fd, const uint8_t* daten, std::size_t n, std::size_t& anzahl) {
+    ssize_t r;
+    do {
+        r = ::write(fd, daten, n);
+    } while (r < 0 && errno == EINTR);
+    anzahl = r < 0 ? 0 : static_cast<std::size_t>(r);
+    return r < 0 ? errno : 0;
+}
+
+int Dateisystem::lesen(int fd, uint8_t* daten, std::size_t n, std::size_t& anzahl) {
+    ssize_t r;
+    do {
+        r = ::read(fd, daten, n);
+    } while (r < 0 && errno == EINTR);
+    anzahl = r < 0 ? 0 : static_cast<std::size_t>(r);
+    return r < 0 ? errno : 0;
+}
+
+int Dateisystem::synchronisieren(int fd) {
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// No retry on EINTR: Linux has released the descriptor either way.
+int Dateisystem::schliessen(int fd) {
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+int Dateisystem::umbenennen(const std::string& von, const std::string& nach) {
+    return ::rename(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
+}
+
+int Dateisystem::entfernen(const std::string& pfad) {
+    return ::unlink(pfad.c_str()) == 0 ? 0 : errno;
+}
+
+std::string ioFehlertext(int fehler) {
+    switch (fehler) {
+        case 0:
+            return {};
+        case ENOENT:
+        case ENOTDIR:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return "File access denied";
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT:
+            return "Disk full";
+        default:
+            return "I/O error " + std::to_string(fehler);
+    }
+}
+
+namespace {
+
+Dateisystem& echtesDateisystem() {
+    static Dateisystem fs;
+    return fs;
+}
+
+// A new file in the target's folder, so the final rename never crosses file systems. The
+// name is random and the file is created exclusively; a name already taken is tried again.
+int legeZwischendateiAn(Dateisystem& fs, const std::string& pfad, std::string& zwischen, int& fd) {
+    std::filesystem::path ordner = std::filesystem::path(pfad).parent_path();
+    if (ordner.empty()) ordner = ".";
+    std::random_device quelle;
+    int fehler = EEXIST;
+    for (int versuch = 0; versuch < 100 && fehler == EEXIST; ++versuch) {
+        char name[32];
+        std::snprintf(name, sizeof name, ".kabrolux-%08x.tmp", static_cast<unsigned>(quelle()));
+        zwischen = (ordner / name).string();
+        fehler = fs.anlegen(zwischen, fd);
+    }
+    return fehler;
+}
+
+// Writes everything, however few bytes each call takes; a call that takes none without an
+// error means the disk is full.
+int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
+    std::size_t fertig = 0;
+    while (fertig < bild.size()) {
+        std::size_t anzahl = 0;
+        const int fehler = fs.schreiben(fd, bild.data() + fertig, bild.size() - fertig, anzahl);
+        if (fehler != 0) return fehler;
+        if (anzahl == 0) return ENOSPC;
+        fertig += anzahl;
+    }
+    return 0;
+}
+
+// Makes the rename itself durable. Best effort: the new file is already in place, so a
+// failure here is no reason to report the save as failed.
+void sichereOrdner(const std::string& pfad) {
+    std::filesystem::path ordner = std::filesystem::path(pfad).parent_path();
+    if (ordner.empty()) ordner = ".";
+    const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string speichereDatei(const std::string& pfad, const Spielstand& s) {
+    return speichereDatei(pfad, s, echtesDateisystem());
+}
+
+std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisystem& fs) {
+    std::vector<uint8_t> bild;
+    try {
+        bild = speicherbild(s);
+    } catch (const std::system_error& e) {
+        return ioFehlertext(e.code().value());
+    }
+    std::string zwischen;
+    int fd = -1;
+    int fehler = legeZwischendateiAn(fs, pfad, zwischen, fd);
+    if (fehler != 0) return ioFehlertext(fehler);
+
+    fehler = schreibeAlles(fs, fd, bild);
+    if (fehler == 0) fehler = fs.synchronisieren(fd);
+    const int zu = fs.schliessen(fd);
+    if (fehler == 0) fehler = zu;
+    if (fehler == 0) fehler = fs.umbenennen(zwischen, pfad);
+    if (fehler != 0) {
+        fs.entfernen(zwischen);
+        return ioFehlertext(fehler);
+    }
+    sichereOrdner(pfad);
+    return {};
+}
+
+std::string ladeDatei(const std::string& pfad, Spielstand& ziel) {
+    return ladeDatei(pfad, ziel, echtesDateisystem());
+}
+
+std::string ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs) {
+    int fd = -1;
+    int fehler = fs.oeffnen(pfad, fd);
+    if (fehler != 0) return ioFehlertext(fehler);
+    // One byte more than an image holds tells a longer file from a complete one.
+    std::vector<uint8_t> bild(sf::kGroesse + 1);
+    std::size_t gelesen = 0;
+    while (gelesen < bild.size()) {
+        std::size_t anzahl = 0;
+        fehler = fs.lesen(fd, bild.data() + gelesen, bild.size() - gelesen, anzahl);
+        if (fehler != 0 || anzahl == 0) break;
+        gelesen += anzahl;
+    }
+    fs.schliessen(fd);  // nothing was written, so closing cannot lose anything
+    if (fehler != 0) return ioFehlertext(fehler);
+    bild.resize(gelesen);
+    return ladeBild(bild, ziel);
+}
+
+}  // namespace kabrolux

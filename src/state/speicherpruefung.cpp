@@ -1,0 +1,166 @@
+#include "state/speicherpruefung.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "state/auftraege.h"
+#include "state/datum.h"
+
+namespace kabrolux {
+
+namespace {
+
+constexpr int32_t kOhneGrenze = std::numeric_limits<int32_t>::max();
+
+std::string zahl(int64_t v) {
+    return std::to_string(v);
+}
+
+void bereich(const Ort& o, int32_t v, int32_t von, int32_t bis) {
+    if (v >= von && v <= bis) return;
+    if (von == bis) beschaedigt(o, "Wert " + zahl(v) + " statt " + zahl(von));
+    if (bis == kOhneGrenze) beschaedigt(o, "Wert " + zahl(v) + " ist kleiner als " + zahl(von));
+    beschaedigt(o, "Wert " + zahl(v) + " liegt nicht zwischen " + zahl(von) + " und " + zahl(bis));
+}
+
+void schalter(const Ort& o, int32_t v) {
+    bereich(o, v, 0, 1);
+}
+
+void nichtNegativ(const Ort& o, int32_t v) {
+    bereich(o, v, 0, kOhneGrenze);
+}
+
+void endlich(const Ort& o, double x) {
+    if (!std::isfinite(x)) beschaedigt(o, "keine endliche Zahl");
+}
+
+// The calendar the date texts can show: 1 January of year 1 up to the end of year 9999.
+void datum(const Ort& o, DatumZeit t) {
+    endlich(o, t);
+    static const DatumZeit anfang = datumZeit(1, 1, 1);
+    static const DatumZeit ende = datumZeit(10000, 1, 1);
+    if (t < anfang || t >= ende) beschaedigt(o, "Datum außerhalb der Jahre 1 bis 9999");
+}
+
+void pruefeEinzelwerte(const Spielstand& s) {
+    endlich({"Vermögen"}, s.vermoegen);
+    bereich({"Aktuelles Auto"}, s.aktuellesauto, 0, 4);
+    // Files are written only while a game runs.
+    bereich({"Spiel läuft"}, s.spiellaeuft, 1, 1);
+    // 0 is the value before the screen was ever opened.
+    bereich({"Aktueller Fahrer"}, s.aktuellerfahrer, 0, 12);
+    endlich({"Grundpreis"}, s.grundpreis);
+    endlich({"Kilometerpreis"}, s.kilometerpreis);
+    datum({"Spielzeit"}, s.spielzeit);
+    bereich({"Bekanntheit"}, s.bekanntheit, 0, 300);
+    bereich({"Image"}, s.image, -100, 100);
+    bereich({"Untergrundansehen"}, s.untergrundansehen, 0, 20);
+    for (int k = 1; k <= kSlots; ++k)
+        schalter({"Eingestellt", k}, s.eingestellt[k]);
+}
+
+void pruefeAuftrag(int r, const Auftrag& a) {
+    schalter({"Auftrag", r, 1}, a.belegt);
+    if (a.abholzeit.istZeit()) datum({"Auftrag", r, 2}, a.abholzeit.alsZeit());
+    schalter({"Auftrag", r, 12}, a.angenommen);
+    nichtNegativ({"Auftrag", r, 15}, a.restminuten);
+    schalter({"Auftrag", r, 16}, a.unterwegs);
+}
+
+// Fields of empty slots keep whatever the last taxi or driver left there; only occupied
+// slots must name a catalogue entry.
+void pruefeFahrer(int k, const Fahrer& f) {
+    schalter({"Fahrer", k, 1}, f.belegt);
+    schalter({"Fahrer", k, 3}, f.unterwegs);
+    nichtNegativ({"Fahrer", k, 4}, f.restminuten);
+    if (f.belegt != 1) return;
+    bereich({"Fahrer", k, 5}, f.kandidat, 1, 12);
+    bereich({"Fahrer", k, 7}, f.erfahrung, 1, 6);
+}
+
+void pruefeTaxi(int k, const Taxi& t) {
+    schalter({"Taxi", k, 1}, t.belegt);
+    schalter({"Taxi", k, 4}, t.unterwegs);
+    nichtNegativ({"Taxi", k, 5}, t.restminuten);
+    if (t.belegt == 1) bereich({"Taxi", k, 6}, t.modell, 1, 4);
+}
+
+// The personnel screen offers hiring or firing by `eingestellt`, and firing looks for the slot
+// of the candidate: both must tell the same story.
+void pruefeEingestellt(const Spielstand& s) {
+    std::array<int, kSlots + 1> slotVon{};  // candidate -> occupied slot
+    for (int k = 1; k <= kSlots; ++k) {
+        const Fahrer& f = s.fahrer[k];
+        if (f.belegt != 1) continue;
+        if (slotVon[f.kandidat] != 0)
+            beschaedigt({"Fahrer", k, 5}, "Kandidat " + zahl(f.kandidat) + " ist schon Fahrer " +
+                                              zahl(slotVon[f.kandidat]));
+        slotVon[f.kandidat] = k;
+    }
+    for (int c = 1; c <= kSlots; ++c) {
+        if (s.eingestellt[c] == 1 && slotVon[c] == 0)
+            beschaedigt({"Eingestellt", c}, "Wert 1, aber kein Fahrer ist Kandidat " + zahl(c));
+        if (s.eingestellt[c] == 0 && slotVon[c] != 0)
+            beschaedigt({"Eingestellt", c},
+                        "Wert 0, aber Fahrer " + zahl(slotVon[c]) + " ist Kandidat " + zahl(c));
+    }
+}
+
+// The inbox and the dispatch find an order by its number, so two live orders must not share
+// one.
+void pruefeAuftragsnummern(const Auftragstabelle& t) {
+    std::vector<std::pair<int32_t, int>> lebend;  // number, row
+    lebend.reserve(kAuftragsZeilen);
+    for (int r = 1; r <= kAuftragsZeilen; ++r)
+        if (t[r].belegt == 1) lebend.emplace_back(t[r].nummer, r);
+    std::sort(lebend.begin(), lebend.end());
+    for (std::size_t i = 1; i < lebend.size(); ++i)
+        if (lebend[i].first == lebend[i - 1].first)
+            beschaedigt({"Auftrag", lebend[i].second, 5}, "Nummer " + zahl(lebend[i].first) +
+                                                              " hat schon Auftrag " +
+                                                              zahl(lebend[i - 1].second));
+}
+
+// The clock's scans stop at the first never-used row; a live order behind it would never
+// expire or finish.
+void pruefeBenutztenBereich(const Auftragstabelle& t) {
+    int ende = 0;
+    for (int r = 1; r <= kAuftragsZeilen; ++r) {
+        if (ende == 0) {
+            if (nieBenutzt(t[r])) ende = r;
+        } else if (t[r].belegt == 1) {
+            beschaedigt({"Auftrag", r, 1},
+                        "belegt hinter dem ersten nie benutzten Auftrag " + zahl(ende));
+        }
+    }
+}
+
+}  // namespace
+
+void beschaedigt(const Ort& o, const std::string& befund) {
+    std::string t = "Die Datei ist beschädigt: ";
+    t += o.name;
+    if (o.nr != 0) t += " " + zahl(o.nr);
+    if (o.feld != 0) t += ", Feld " + zahl(o.feld);
+    throw Beschaedigt{t + ": " + befund + "."};
+}
+
+void pruefeGeladenenStand(const Spielstand& s) {
+    pruefeEinzelwerte(s);
+    for (int r = 1; r <= kAuftragsZeilen; ++r)
+        pruefeAuftrag(r, s.auftraege[r]);
+    for (int k = 1; k <= kSlots; ++k)
+        pruefeFahrer(k, s.fahrer[k]);
+    for (int k = 1; k <= kSlots; ++k)
+        pruefeTaxi(k, s.taxen[k]);
+    pruefeEingestellt(s);
+    pruefeAuftragsnummern(s.auftraege);
+    pruefeBenutztenBereich(s.auftraege);
+}
+
+}  // namespace kabrolux

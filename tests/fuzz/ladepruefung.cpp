@@ -1,0 +1,83 @@
+#include "ladepruefung.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "state/speicherdatei.h"
+
+namespace kabrolux::fuzz {
+
+namespace {
+
+namespace sf = speicherformat;
+
+[[noreturn]] void verletzt(const char* was, const std::string& meldung = {}) {
+    std::fprintf(stderr, "Ladepruefung verletzt: %s %s\n", was, meldung.c_str());
+    std::abort();
+}
+
+// A valid target whose unsaved values and texts a load must respect or overwrite.
+Spielstand ziel() {
+    Spielstand s;
+    s.spiellaeuft = 1;
+    s.vermoegen = 30000;
+    s.kreditlimit = 4711;
+    s.gewaehlterauftrag = 1;
+    s.gewaehltestaxi = 2;
+    s.gewaehlterfahrer = -1;
+    s.auftraege[1].kunde = "Frau Schäfer";
+    s.auftraege[1].abholort = "Kino";
+    return s;
+}
+
+bool unsavedGleich(const Spielstand& a, const Spielstand& b) {
+    return a.kreditlimit == b.kreditlimit && a.gewaehlterauftrag == b.gewaehlterauftrag &&
+           a.gewaehltestaxi == b.gewaehltestaxi && a.gewaehlterfahrer == b.gewaehlterfahrer;
+}
+
+}  // namespace
+
+void ohneBedeutung(std::vector<uint8_t>& b) {
+    for (int r = 0; r < kAuftragsZeilen; ++r) {
+        const auto zeile =
+            b.begin() + static_cast<std::ptrdiff_t>(sf::kAuftraegeAb + r * sf::kAuftrag);
+        for (int f = 1; f <= 18; ++f) {
+            const auto satz = zeile + static_cast<std::ptrdiff_t>(sf::feldVersatz(f));
+            if (f == 3 || f == 4) {
+                std::fill(satz + 1 + satz[0], satz + sf::kTextsatz, 0);
+                continue;
+            }
+            std::fill(satz + 6, satz + 12, 0);
+            if (satz[4] == 3 && satz[5] == 0) std::fill(satz + 16, satz + 20, 0);
+        }
+    }
+}
+
+bool pruefeLaden(const uint8_t* daten, std::size_t n) {
+    static const Spielstand vorlage = ziel();
+    static const std::vector<uint8_t> vorlageBild = speicherbild(vorlage);
+    Spielstand s = vorlage;
+    const std::string fehler = ladeBild({daten, n}, s);
+    if (!fehler.empty()) {
+        if (fehler != kLeseUeberEnde && fehler.rfind("Die Datei ist beschädigt: ", 0) != 0)
+            verletzt("unbekannte Meldung", fehler);
+        if (speicherbild(s) != vorlageBild || !unsavedGleich(s, vorlage))
+            verletzt("abgelehntes Bild hat das Ziel veraendert", fehler);
+        return false;
+    }
+    if (!unsavedGleich(s, vorlage)) verletzt("ungespeicherte Werte veraendert");
+    const std::vector<uint8_t> neu = speicherbild(s);
+    std::vector<uint8_t> erwartet(daten, daten + n);
+    ohneBedeutung(erwartet);
+    if (neu != erwartet) verletzt("gespeichertes Bild weicht ab");
+    Spielstand zweit = vorlage;
+    if (!ladeBild(neu, zweit).empty()) verletzt("eigenes Bild abgelehnt");
+    if (speicherbild(zweit) != neu || !(zweit.auftraege == s.auftraege))
+        verletzt("zweites Laden ergibt einen anderen Stand");
+    return true;
+}
+
+}  // namespace kabrolux::fuzz

@@ -1,0 +1,288 @@
+#include "state/speicherdatei.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "state/datum.h"
+#include "speicherbeispiel.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+namespace {
+
+Bild ausschnitt(const Bild& b, std::size_t pos, std::size_t n) {
+    return Bild(b.begin() + static_cast<std::ptrdiff_t>(pos),
+                b.begin() + static_cast<std::ptrdiff_t>(pos + n));
+}
+
+// A state that differs from `mittleresSpiel` in every saved value and in the unsaved ones.
+Spielstand anderesZiel() {
+    Spielstand z = neuesSpiel();
+    z.kreditlimit = 4711;
+    z.gewaehlterauftrag = 2;
+    z.gewaehltestaxi = -1;
+    z.gewaehlterfahrer = 5;
+    return z;
+}
+
+void erwarteGleicheGespeicherteWerte(const Spielstand& a, const Spielstand& b) {
+    EXPECT_EQ(a.vermoegen, b.vermoegen);
+    EXPECT_EQ(a.aktuellesauto, b.aktuellesauto);
+    EXPECT_EQ(a.schulden, b.schulden);
+    EXPECT_EQ(a.spiellaeuft, b.spiellaeuft);
+    EXPECT_EQ(a.aktuellerfahrer, b.aktuellerfahrer);
+    EXPECT_EQ(a.grundpreis, b.grundpreis);
+    EXPECT_EQ(a.kilometerpreis, b.kilometerpreis);
+    EXPECT_EQ(a.spielzeit, b.spielzeit);
+    EXPECT_EQ(a.bekanntheit, b.bekanntheit);
+    EXPECT_EQ(a.image, b.image);
+    EXPECT_EQ(a.fahrernummer, b.fahrernummer);
+    EXPECT_EQ(a.attraktivitaet, b.attraktivitaet);
+    EXPECT_EQ(a.taxinummer, b.taxinummer);
+    EXPECT_EQ(a.auftragsnummer, b.auftragsnummer);
+    EXPECT_EQ(a.erledigteauftraege, b.erledigteauftraege);
+    EXPECT_EQ(a.angenommeneauftraege, b.angenommeneauftraege);
+    EXPECT_EQ(a.untergrundansehen, b.untergrundansehen);
+    EXPECT_TRUE(a.eingestellt == b.eingestellt);
+    EXPECT_TRUE(a.aktien == b.aktien);
+    EXPECT_TRUE(a.auftraege == b.auftraege);
+    EXPECT_TRUE(a.fahrer == b.fahrer);
+    EXPECT_TRUE(a.taxen == b.taxen);
+}
+
+}  // namespace
+
+TEST(Speicherbild, NeuesSpielBeginntMitFuenfzigtausendUndSechzehn) {
+    const Bild b = speicherbild(neuesSpiel());
+    ASSERT_EQ(b.size(), 380496u);
+    EXPECT_EQ(ausschnitt(b, 0, 8), (Bild{0x00, 0x00, 0x00, 0x00, 0x00, 0x6A, 0xE8, 0x40}));
+    EXPECT_EQ(doubleAn(b, 0), 50000.0);
+    EXPECT_EQ(int32An(b, 204), 16);
+    EXPECT_EQ(int32An(b, 16), 1);                  // spiellaeuft
+    EXPECT_EQ(int32An(b, 68), 1);                  // auftragsnummer
+    EXPECT_EQ(int32An(b, aktienFeld(6, 3)), 100);  // kurs
+    // An emptied order field: integer 0, nothing else.
+    Bild leer(20, 0);
+    leer[0] = 0x10;
+    leer[4] = 0x03;
+    EXPECT_EQ(ausschnitt(b, auftragsfeld(999, 18), 20), leer);
+}
+
+TEST(Speicherbild, GanzzahlfeldMitEins) {
+    Spielstand s = neuesSpiel();
+    s.auftraege[1].belegt = 1;
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(ausschnitt(b, 204, 20),
+              (Bild{0x10, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00,
+                    0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+}
+
+TEST(Speicherbild, TextsatzKino) {
+    Spielstand s = neuesSpiel();
+    s.auftraege[1].abholort = "Kino";
+    const Bild b = speicherbild(s);
+    Bild erwartet(30, 0);
+    erwartet[0] = 4;
+    erwartet[1] = 'K';
+    erwartet[2] = 'i';
+    erwartet[3] = 'n';
+    erwartet[4] = 'o';
+    EXPECT_EQ(ausschnitt(b, 204 + 70, 30), erwartet);
+}
+
+TEST(Speicherbild, UmlauteUndEuroInWindows1252) {
+    Spielstand s = neuesSpiel();
+    s.auftraege[2].kunde = "Herrn Krüger";
+    s.auftraege[2].abholort = "Straße 5 €";
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(ausschnitt(b, auftragsfeld(2, 3), 13),
+              (Bild{12, 'H', 'e', 'r', 'r', 'n', ' ', 'K', 'r', 0xFC, 'g', 'e', 'r'}));
+    EXPECT_EQ(ausschnitt(b, auftragsfeld(2, 4), 11),
+              (Bild{10, 'S', 't', 'r', 'a', 0xDF, 'e', ' ', '5', ' ', 0x80}));
+
+    Spielstand z = neuesSpiel();
+    ASSERT_EQ(ladeBild(b, z), "");
+    EXPECT_EQ(z.auftraege[2].kunde, "Herrn Krüger");
+    EXPECT_EQ(z.auftraege[2].abholort, "Straße 5 €");
+}
+
+TEST(Speicherbild, AbholzeitAlsDatumOderGanzzahl) {
+    Spielstand s = neuesSpiel();
+    const DatumZeit t = datumZeit(2026, 12, 7, 14, 5);
+    s.auftraege[1].abholzeit = Abholzeit::zeit(t);
+    s.auftraege[2].abholzeit = Abholzeit::ganzzahl(0);
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(int32An(b, auftragsfeld(1, 2)), 16);
+    EXPECT_EQ(leBytes(b, auftragsfeld(1, 2) + 4, 2), 7u);
+    EXPECT_EQ(leBytes(b, auftragsfeld(1, 2) + 6, 6), 0u);
+    EXPECT_EQ(doubleAn(b, auftragswert(1, 2)), t);
+    EXPECT_EQ(leBytes(b, auftragsfeld(2, 2) + 4, 2), 3u);
+    EXPECT_EQ(leBytes(b, auftragswert(2, 2), 8), 0u);
+}
+
+TEST(Speicherbild, LageDerEinzelwerte) {
+    Spielstand s = neuesSpiel();
+    s.vermoegen = -1234.25;
+    s.aktuellesauto = 3;
+    s.schulden = 40000;
+    s.aktuellerfahrer = 11;
+    s.grundpreis = 2.5;
+    s.kilometerpreis = 0.75;
+    s.spielzeit = 46363.5;
+    s.bekanntheit = 250;
+    s.image = -42;
+    s.fahrernummer = 17;
+    s.attraktivitaet = -77;
+    s.taxinummer = 9;
+    s.auftragsnummer = 123456;
+    s.erledigteauftraege = 99;
+    s.angenommeneauftraege = 101;
+    s.untergrundansehen = 19;
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(doubleAn(b, 0), -1234.25);
+    EXPECT_EQ(int32An(b, 8), 3);
+    EXPECT_EQ(int32An(b, 12), 40000);
+    EXPECT_EQ(int32An(b, 16), 1);
+    EXPECT_EQ(int32An(b, 20), 11);
+    EXPECT_EQ(doubleAn(b, 24), 2.5);
+    EXPECT_EQ(doubleAn(b, 32), 0.75);
+    EXPECT_EQ(doubleAn(b, 40), 46363.5);
+    EXPECT_EQ(int32An(b, 48), 250);
+    EXPECT_EQ(int32An(b, 52), -42);
+    EXPECT_EQ(int32An(b, 56), 17);
+    EXPECT_EQ(int32An(b, 60), -77);
+    EXPECT_EQ(int32An(b, 64), 9);
+    EXPECT_EQ(int32An(b, 68), 123456);
+    EXPECT_EQ(int32An(b, 72), 99);
+    EXPECT_EQ(int32An(b, 76), 101);
+    EXPECT_EQ(int32An(b, 80), 19);
+}
+
+TEST(Speicherbild, LageDerTabellen) {
+    Spielstand s = neuesSpiel();
+    for (int k = 1; k <= 12; ++k) {
+        s.eingestellt[k] = k % 2;
+        s.fahrer[k] = Fahrer{k % 2, 100 + k, 200 + k, 300 + k, 400 + k, 500 + k, 600 + k};
+        s.taxen[k] = Taxi{1, 700 + k, 800 + k, 900 + k, 1000 + k, 1100 + k, 1200 + k};
+    }
+    for (int a = 1; a <= 6; ++a)
+        s.aktien[a] = Aktie{10 * a + 1, 10 * a + 2, 10 * a + 3};
+    const Bild b = speicherbild(s);
+    for (int k = 1; k <= 12; ++k) {
+        EXPECT_EQ(int32An(b, eingestelltFeld(k)), k % 2);
+        EXPECT_EQ(int32An(b, fahrerFeld(k, 1)), k % 2);
+        EXPECT_EQ(int32An(b, taxiFeld(k, 1)), 1);
+        for (int f = 2; f <= 7; ++f) {
+            EXPECT_EQ(int32An(b, fahrerFeld(k, f)), 100 * (f - 1) + k) << k << "/" << f;
+            EXPECT_EQ(int32An(b, taxiFeld(k, f)), 100 * (f + 5) + k) << k << "/" << f;
+        }
+    }
+    for (int a = 1; a <= 6; ++a)
+        for (int f = 1; f <= 3; ++f)
+            EXPECT_EQ(int32An(b, aktienFeld(a, f)), 10 * a + f);
+}
+
+TEST(Speicherbild, LageDerAuftragsfelder) {
+    Spielstand s = neuesSpiel();
+    Auftrag& a = s.auftraege[999];
+    int32_t* felder[] = {&a.nummer,    &a.fahrzeit,     &a.einnahmen,   &a.imagebonus,
+                         &a.kilometer, &a.unfallwurf,   &a.kennziffer,  &a.angenommen,
+                         &a.reserve,   &a.taxinr,       &a.restminuten, &a.unterwegs,
+                         &a.abschluss, &a.sonderauftrag};
+    int wert = 5;
+    for (int32_t* f : felder)
+        *f = 1000 + wert++;
+    a.belegt = 1;
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(int32An(b, auftragswert(999, 1)), 1);
+    for (int f = 5; f <= 18; ++f) {
+        EXPECT_EQ(int32An(b, auftragsfeld(999, f)), 16);
+        EXPECT_EQ(int32An(b, auftragswert(999, f)), 1000 + f);
+    }
+    EXPECT_EQ(auftragsfeld(999, 18) + 20, 379824u);
+}
+
+TEST(Speicherbild, ZuLangerTextWirdNach29ZeichenGekuerzt) {
+    Spielstand s = neuesSpiel();
+    s.auftraege[1].kunde = std::string(35, 'x') + "ä";
+    s.auftraege[1].abholort = std::string(28, 'y') + "äö";
+    const Bild b = speicherbild(s);
+    EXPECT_EQ(b[auftragsfeld(1, 3)], 29);
+    EXPECT_EQ(b[auftragsfeld(1, 4)], 29);
+    EXPECT_EQ(b[auftragsfeld(1, 4) + 29], 0xE4);
+    Spielstand z = neuesSpiel();
+    ASSERT_EQ(ladeBild(b, z), "");
+    EXPECT_EQ(z.auftraege[1].kunde, std::string(29, 'x'));
+    EXPECT_EQ(z.auftraege[1].abholort, std::string(28, 'y') + "ä");
+}
+
+TEST(Speicherbild, FremdeZeichenWerdenZuFragezeichen) {
+    Spielstand s = neuesSpiel();
+    s.auftraege[1].kunde = "Ωmega 🚕 ok";
+    s.auftraege[1].abholort =
+        "a\xff"
+        "b\xc3";  // broken UTF-8, cut off at the end
+    Spielstand z = neuesSpiel();
+    ASSERT_EQ(ladeBild(speicherbild(s), z), "");
+    EXPECT_EQ(z.auftraege[1].kunde, "?mega ? ok");
+    EXPECT_EQ(z.auftraege[1].abholort, "a?b?");
+}
+
+TEST(Speicherbild, UngespeicherteWerteAendernKeinByte) {
+    Spielstand a = mittleresSpiel();
+    Spielstand b = a;
+    b.kreditlimit = 99999;
+    b.gewaehlterauftrag = 3;
+    b.gewaehltestaxi = 1;
+    b.gewaehlterfahrer = -1;
+    EXPECT_EQ(speicherbild(a), speicherbild(b));
+    b.auftraege[40].kennziffer ^= 1;
+    EXPECT_NE(speicherbild(a), speicherbild(b));
+}
+
+TEST(Laden, MittleresSpielKommtGenauZurueck) {
+    const Spielstand quelle = mittleresSpiel();
+    const Bild b = speicherbild(quelle);
+    Spielstand ziel = anderesZiel();
+    ASSERT_EQ(ladeBild(b, ziel), "");
+    erwarteGleicheGespeicherteWerte(ziel, quelle);
+    EXPECT_EQ(speicherbild(ziel), b);
+    // The sample really holds what the round trip is meant to cover.
+    EXPECT_TRUE(ziel.auftraege[4].abholzeit.istZeit());
+    EXPECT_FALSE(ziel.auftraege[1].abholzeit.istZeit());
+    EXPECT_EQ(ziel.auftraege[9].sonderauftrag, 3);
+    EXPECT_EQ(ziel.auftraege[6].kunde, "Herrn Krüger");
+    EXPECT_EQ(ziel.auftraege[6].abholort, "Restaurant 'Zum Hirsch'");
+}
+
+TEST(Laden, NichtGespeicherteWerteBehaltenIhrenInhalt) {
+    Spielstand ziel = anderesZiel();
+    ASSERT_EQ(ladeBild(speicherbild(mittleresSpiel()), ziel), "");
+    EXPECT_EQ(ziel.kreditlimit, 4711);
+    EXPECT_EQ(ziel.gewaehlterauftrag, 2);
+    EXPECT_EQ(ziel.gewaehltestaxi, -1);
+    EXPECT_EQ(ziel.gewaehlterfahrer, 5);
+}
+
+TEST(Laden, JedesDefinierteZeichenKommtZurueck) {
+    Bild b = speicherbild(mittleresSpiel());
+    Bild zeichen;
+    for (int c = 0; c < 256; ++c)
+        if (c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) zeichen.push_back(c);
+    // Nine text records of the never-used rows take 251 characters, 28 or 29 at a time.
+    for (std::size_t i = 0, r = 100; i < zeichen.size(); ++r) {
+        const std::size_t n = std::min<std::size_t>(29, zeichen.size() - i);
+        b[auftragsfeld(static_cast<int>(r), 3)] = static_cast<uint8_t>(n);
+        std::copy_n(
+            zeichen.begin() + static_cast<std::ptrdiff_t>(i), n,
+            b.begin() + static_cast<std::ptrdiff_t>(auftragsfeld(static_cast<int>(r), 3) + 1));
+        i += n;
+    }
+    Spielstand z = neuesSpiel();
+    ASSERT_EQ(ladeBild(b, z), "");
+    // Row 104 holds 0x74 to 0x7F, then 0x80, the euro sign.
+    EXPECT_EQ(z.auftraege[104].kunde.substr(0, 15), "tuvwxyz{|}~\x7f€");
+    EXPECT_EQ(speicherbild(z), b);
+}
