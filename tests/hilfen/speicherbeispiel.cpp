@@ -1,7 +1,7 @@
 #include "speicherbeispiel.h"
 
-#include "state/kataloge.h"
 #include "state/auftraege.h"
+#include "state/kataloge.h"
 #include "testanzeige.h"
 
 namespace kabrolux::test {
