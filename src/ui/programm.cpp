@@ -9,7 +9,6 @@
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
 #include "sim/spiel.h"
-#include "ui/basis/fensterplatz.h"
 #include "ui/einstellungenform.h"
 #include "ui/hauptform.h"
 
@@ -52,16 +51,19 @@ void Programm::verbinden(Nebenform* form) {
 void Programm::oeffne(Nebenform* form, const std::function<void()>& dazwischen) {
     form->zeigenUeber(*hauptform);
     if (dazwischen) dazwischen();
-    hauptPlatz_ = hauptform->pos();
+    hauptPlatz_.merken(*hauptform);
     hauptform->hide();
 }
 
 void Programm::zeigeHauptform() {
-    if (hauptPlatz_)
-        hauptform->move(fensterplatz(rahmengroesse(*hauptform), QRect(), hauptPlatz_,
-                                     verfuegbareFlaeche(*hauptform)));
-    hauptform->show();
-    hauptform->activateWindow();
+    if (!hauptPlatz_.platz()) {
+        hauptform->show();
+        return;
+    }
+    // Exactly where it was when the screen opened (pulled in should the desktop have shrunk).
+    Fenstergedaechtnis::zeigenBei(
+        *hauptform, fensterplatz(hauptform->size(), QRect(), hauptPlatz_.platz(),
+                                 verfuegbareFlaeche(*hauptform), hauptPlatz_.rahmen()));
 }
 
 }  // namespace kabrolux::ui

@@ -1,12 +1,11 @@
 #pragma once
 // The running program: the game and its ten screens, created once at start.
 
-#include <QPoint>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "sim/zufall.h"
+#include "ui/basis/fensterplatz.h"
 #include "ui/basis/qtanzeige.h"
 
 namespace kabrolux {
@@ -60,7 +59,7 @@ class Programm {
 
   private:
     void verbinden(Nebenform* form);
-    std::optional<QPoint> hauptPlatz_;
+    Fenstergedaechtnis hauptPlatz_;
 };
 
 }  // namespace kabrolux::ui

@@ -1,7 +1,12 @@
 #pragma once
 // Where a window appears: a screen opens centred over the main screen the first time and where
 // the player left it afterwards, and no window is ever placed partly off the available area.
+//
+// Positions are client positions (QWidget::geometry()). A window shown again without a position
+// of the program's own is placed anew by an X11 window manager, clear of the other windows: the
+// main screen wandered over the desktop.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -10,17 +15,30 @@
 
 namespace kabrolux::ui {
 
-// Top-left corner for a window frame of the given size. `gemerkt` is where the player left it
-// during this run, if anywhere; else it is centred over `ueber`. The result keeps the whole
-// frame inside `verfuegbar` (or its top-left corner, for a frame larger than the area).
-QPoint fensterplatz(QSize rahmen, const QRect& ueber, std::optional<QPoint> gemerkt,
-                    const QRect& verfuegbar);
-
-// The frame size of a window; before its first showing the window system's frame is not known
-// yet, so room for a title bar is assumed.
-QSize rahmengroesse(const QWidget& w);
+// Top-left corner of a window's client area of size `groesse` with the window manager's frame
+// `rahmen` around it. `gemerkt` is where the player left it during this run, if anywhere; else
+// it is centred over the client area `ueber`. The frame stays inside `verfuegbar` (its top-left
+// corner does, for a window larger than the area).
+QPoint fensterplatz(QSize groesse, const QRect& ueber, std::optional<QPoint> gemerkt,
+                    const QRect& verfuegbar, const QMargins& rahmen = {});
 
 // The available area of the screen a window is on (or the primary screen).
 QRect verfuegbareFlaeche(const QWidget& w);
+
+// Remembers a top-level window's place and frame while it is shown, and puts it there again.
+class Fenstergedaechtnis {
+  public:
+    // Call while the window is still shown (before hiding it).
+    void merken(const QWidget& w);
+    std::optional<QPoint> platz() const { return platz_; }
+    // The frame seen last; before a first showing room for a title bar is assumed.
+    QMargins rahmen() const { return rahmen_; }
+    // Shows the window at `ziel` (a client position) and makes it the active one.
+    static void zeigenBei(QWidget& w, QPoint ziel);
+
+  private:
+    std::optional<QPoint> platz_;
+    QMargins rahmen_{4, 28, 4, 4};
+};
 
 }  // namespace kabrolux::ui

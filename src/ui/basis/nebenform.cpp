@@ -1,10 +1,8 @@
 #include "ui/basis/nebenform.h"
 
 #include <QCloseEvent>
-#include <QHideEvent>
 #include <QPixmap>
 
-#include "ui/basis/fensterplatz.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -28,16 +26,9 @@ bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {
 }
 
 void Nebenform::zeigenUeber(const QWidget& haupt) {
-    move(fensterplatz(rahmengroesse(*this), haupt.frameGeometry(), platz_,
-                      verfuegbareFlaeche(haupt)));
-    show();
-    activateWindow();
-}
-
-void Nebenform::hideEvent(QHideEvent* e) {
-    // Remember where the player left the window, for the next time it opens in this run.
-    if (!e->spontaneous()) platz_ = pos();
-    QWidget::hideEvent(e);
+    Fenstergedaechtnis::zeigenBei(*this,
+                                  fensterplatz(size(), haupt.geometry(), gedaechtnis_.platz(),
+                                               verfuegbareFlaeche(haupt), gedaechtnis_.rahmen()));
 }
 
 void Nebenform::closeEvent(QCloseEvent* e) {
@@ -46,6 +37,8 @@ void Nebenform::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    // Remembered while still shown, so the next opening in this run finds it where it was.
+    gedaechtnis_.merken(*this);
     emit geschlossen();
 }
 

@@ -3,10 +3,10 @@
 // return button, runs FormClose and then tells whoever opened it.
 
 #include <QLabel>
-#include <QPoint>
 #include <QString>
 #include <QWidget>
-#include <optional>
+
+#include "ui/basis/fensterplatz.h"
 
 namespace kabrolux {
 class Spiel;
@@ -37,13 +37,12 @@ class Nebenform : public QWidget {
     // Runs however the window is closed; returning false keeps it open.
     virtual bool FormClose() { return true; }
     void closeEvent(QCloseEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
 
     Spiel& spiel;
     QtAnzeige& anzeige;
 
   private:
-    std::optional<QPoint> platz_;
+    Fenstergedaechtnis gedaechtnis_;
 };
 
 }  // namespace kabrolux::ui

@@ -48,6 +48,17 @@ class TestFensterplatz : public QObject {
                 QRect(mitte, QSize(341, 236)));
     }
 
+    void derRahmenBleibtAufDemSchirm() {
+        // client positions; the frame (title bar 28 px) must stay inside as well
+        const QMargins rahmen(4, 28, 4, 4);
+        QCOMPARE(fensterplatz(QSize(341, 236), QRect(), QPoint(10, 5), flaeche, rahmen),
+                 QPoint(10, 28));
+        QCOMPARE(fensterplatz(QSize(341, 236), QRect(), QPoint(1279, 799), flaeche, rahmen),
+                 QPoint(1280 - 4 - 341, 800 - 4 - 236));
+        QCOMPARE(fensterplatz(QSize(341, 236), QRect(), QPoint(300, 200), flaeche, rahmen),
+                 QPoint(300, 200));
+    }
+
     void groesserAlsDieFlaecheBleibtLinksOben() {
         QCOMPARE(fensterplatz(QSize(2000, 900), QRect(), QPoint(30, 40), flaeche), QPoint(0, 0));
     }
