@@ -65,10 +65,13 @@ Tbankform::Tbankform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "bankform", QStri
     connect(Button3, &QPushButton::clicked, this, &Tbankform::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &Tbankform::Button4Click);
     Spielereignisse* e = &anzeige.ereignisse();
-    connect(e, &Spielereignisse::kurseGeaendert, this, &Tbankform::kurseZeigen);
-    connect(e, &Spielereignisse::geldGeaendert, this, [this] {
+    // The price texts are kept up to date even while hidden; the figures are drawn while shown.
+    auto neuZeichnen = [this] {
         if (isVisible()) FormPaint();
-    });
+    };
+    connect(e, &Spielereignisse::kurseGeaendert, this, &Tbankform::kurseZeigen);
+    connect(e, &Spielereignisse::kurseGeaendert, this, neuZeichnen);
+    connect(e, &Spielereignisse::geldGeaendert, this, neuZeichnen);
     kurseZeigen();
 }
 
