@@ -21,14 +21,20 @@ bool preisLesen(Spiel& spiel, const std::string& text, double& ziel) {
 
 }  // namespace
 
+bool preiseLesen(Spiel& spiel, const std::string& grundpreisText,
+                 const std::string& kilometerpreisText) {
+    Spielstand& s = spiel.stand();
+    return preisLesen(spiel, grundpreisText, s.grundpreis) &&
+           preisLesen(spiel, kilometerpreisText, s.kilometerpreis);
+}
+
 bool neuesSpiel(Spiel& spiel, int32_t startkapital, const std::string& grundpreisText,
                 const std::string& kilometerpreisText) {
     Spielstand& s = spiel.stand();
     s.untergrundansehen = 0;
     s.angenommeneauftraege = 0;
     s.erledigteauftraege = 0;
-    if (!preisLesen(spiel, grundpreisText, s.grundpreis)) return false;
-    if (!preisLesen(spiel, kilometerpreisText, s.kilometerpreis)) return false;
+    if (!preiseLesen(spiel, grundpreisText, kilometerpreisText)) return false;
 
     banktexteZuruecksetzen(spiel.bank());
     for (Aktie& a : s.aktien) {

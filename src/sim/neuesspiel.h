@@ -13,4 +13,10 @@ class Spiel;
 bool neuesSpiel(Spiel& spiel, int32_t startkapital, const std::string& grundpreisText,
                 const std::string& kilometerpreisText);
 
+// Takes the two price texts as the game reads them (a new game, closing the prices screen):
+// the base price first, then the kilometre price. A text that is not a number shows the
+// conversion message and stops there, so a good base price stays taken.
+bool preiseLesen(Spiel& spiel, const std::string& grundpreisText,
+                 const std::string& kilometerpreisText);
+
 }  // namespace kabrolux

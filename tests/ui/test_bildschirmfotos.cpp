@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include "desk/form/posteingangform.h"
+#include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
 #include "economy/form/autohaendlerform.h"
+#include "economy/form/bankform.h"
 #include "economy/form/personalform.h"
+#include "economy/form/preiseform.h"
+#include "economy/form/werbungform.h"
+#include "sim/kurse.h"
 #include "sim/takt.h"
 #include "testprogramm.h"
 #include "ui/einstellungenform.h"
@@ -68,7 +73,40 @@ class TestBildschirmfotos : public ProgrammTest {
         p->personalform->Button2Click();
         p->personalform->Button2Click();
         p->personalform->grab().save(ordner + QStringLiteral("/personal.png"));
-        QVERIFY(QFile::exists(ordner + QStringLiteral("/personal.png")));
+        p->personalform->close();
+        wirtschaft(ordner);
+        QVERIFY(QFile::exists(ordner + QStringLiteral("/statistik.png")));
+    }
+
+  private:
+    // The economy's screens after a few days of play: loans, shares, a campaign.
+    void wirtschaft(const QString& ordner) {
+        THauptform& h = *p->hauptform;
+        h.preisebutton->click();
+        p->preiseform->grab().save(ordner + QStringLiteral("/preise.png"));
+        p->preiseform->close();
+        h.Werbungbutton->click();
+        p->werbungform->RadioButton3->setChecked(true);
+        p->werbungform->grab().save(ordner + QStringLiteral("/werbung.png"));
+        p->werbungform->Button2->click();
+        for (int i = 0; i < 3; ++i) {
+            t->zeit.ms = 1000u + 7919u * i;
+            aktienkurseberechnen(p->spiel);
+        }
+        h.bankbutton->click();
+        Tbankform& b = *p->bankform;
+        b.Button1->click();
+        b.ComboBox1->setCurrentIndex(2);
+        b.Edit1->setText(QStringLiteral("25"));
+        b.Button3->click();
+        b.grab().save(ordner + QStringLiteral("/bank.png"));
+        b.close();
+        t->stand.auftragsnummer = 10;
+        t->stand.erledigteauftraege = 2;
+        t->stand.angenommeneauftraege = 6;
+        h.statistikbutton->click();
+        p->statistikform->grab().save(ordner + QStringLiteral("/statistik.png"));
+        p->statistikform->close();
     }
 };
 

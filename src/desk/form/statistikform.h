@@ -1,5 +1,7 @@
 #pragma once
-// The Statistik screen.
+// The statistics screen: five counts about the orders of the running game.
+
+#include <QLabel>
 
 #include "ui/basis/nebenform.h"
 
@@ -9,6 +11,16 @@ class Tstatistikform : public Nebenform {
     Q_OBJECT
   public:
     Tstatistikform(Spiel& spiel, QtAnzeige& anzeige);
+
+    QLabel *Label1, *Label2, *Label3, *Label7, *Label8;   // captions
+    QLabel *Label4, *Label5, *Label6, *Label9, *Label10;  // values
+
+    // Computes and shows the five values: on every showing, and while the screen is shown
+    // whenever a game minute passes or orders change.
+    void FormPaint();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
 };
 
 }  // namespace kabrolux::ui

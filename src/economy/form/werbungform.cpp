@@ -1,13 +1,48 @@
 #include "economy/form/werbungform.h"
 
+#include "economy/werbung.h"
 #include "ui/basis/farben.h"
 
 namespace kabrolux::ui {
 
+namespace {
+
+QStringList captions() {
+    QStringList l;
+    for (const Werbeart& w : werbearten)
+        l.append(QString::fromUtf8(w.text));
+    return l;
+}
+
+}  // namespace
+
 Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a)
     : Nebenform(s, a, "werbungform", QStringLiteral("Werbung")) {
     schwarzesFenster(this, kGelb);
-    setFixedSize(420, 320);
+    setFixedSize(320, 208);
+    RadioGroup1 = new Radiogruppe(QStringLiteral("Werbeart:"), captions(), 1, this);
+    RadioGroup1->setGeometry(16, 12, 288, 136);
+    RadioButton1 = RadioGroup1->knopf(0);
+    RadioButton2 = RadioGroup1->knopf(1);
+    RadioButton3 = RadioGroup1->knopf(2);
+    RadioButton4 = RadioGroup1->knopf(3);
+    RadioButton5 = RadioGroup1->knopf(4);
+    RadioButton1->setChecked(true);
+    Button1 = new QPushButton(QStringLiteral("Ja, markierte Werbung kaufen"), this);
+    Button1->setGeometry(16, 164, 184, 28);
+    Button2 = new QPushButton(QStringLiteral("Abbruch"), this);
+    Button2->setGeometry(208, 164, 96, 28);
+    connect(Button1, &QPushButton::clicked, this, &Twerbungform::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Twerbungform::Button2Click);
+}
+
+void Twerbungform::Button1Click() {
+    werbungKaufen(spiel, RadioGroup1->ItemIndex() + 1);
+    close();
+}
+
+void Twerbungform::Button2Click() {
+    close();
 }
 
 }  // namespace kabrolux::ui

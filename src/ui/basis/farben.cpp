@@ -38,6 +38,21 @@ void setzeText(QLabel* l, const QString& text) {
     l->adjustSize();
 }
 
+QTextEdit* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe) {
+    auto* m = new QTextEdit(eltern);
+    m->setReadOnly(true);
+    m->setFrameShape(QFrame::NoFrame);
+    m->setFocusPolicy(Qt::NoFocus);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette p = m->palette();
+    p.setColor(QPalette::Base, Qt::black);
+    p.setColor(QPalette::Text, farbe);
+    m->setPalette(p);
+    m->setPlainText(text);
+    return m;
+}
+
 void graueListe(QListWidget* liste) {
     QPalette p = liste->palette();
     p.setColor(QPalette::Base, kGrau);

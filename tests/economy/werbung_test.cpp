@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "economy/werbung.h"
+#include "testanzeige.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+
+TEST(Werbung, DieFuenfArten) {
+    const std::string texte[] = {
+        "Plakate (500 €,    Werbepunkte: 10)", "Flugblätter (1000 €,    Werbepunkte: 25)",
+        "Kinowerbung (2000 €,    Werbepunkte: 55)", "Radiowerbung (4000 €,    Werbepunkte: 120)",
+        "Fersehwerbung (8000 €,    Werbepunkte: 260)"};
+    const int32_t kosten[] = {500, 1000, 2000, 4000, 8000};
+    const int32_t punkte[] = {10, 25, 55, 120, 260};
+    for (int i = 0; i < kWerbearten; ++i) {
+        EXPECT_EQ(werbearten[i].text, texte[i]);
+        EXPECT_EQ(werbearten[i].kosten, kosten[i]);
+        EXPECT_EQ(werbearten[i].punkte, punkte[i]);
+    }
+}
+
+TEST(Werbung, JedeArtKostetUndBringtIhrePunkte) {
+    for (int art = 1; art <= kWerbearten; ++art) {
+        TestSpiel t;
+        EXPECT_TRUE(werbungKaufen(t.spiel, art));
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - werbearten[art - 1].kosten);
+        EXPECT_EQ(t.s.bekanntheit, werbearten[art - 1].punkte);
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), t.s.bekanntheit);
+    }
+}
+
+TEST(Werbung, BekanntheitHoertBei300Auf) {
+    TestSpiel t;
+    t.s.bekanntheit = 290;
+    EXPECT_TRUE(werbungKaufen(t.spiel, 1));
+    EXPECT_EQ(t.s.bekanntheit, 300);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 49500);
+    EXPECT_TRUE(werbungKaufen(t.spiel, 5));
+    EXPECT_EQ(t.s.bekanntheit, 300);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 41500);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 41500 €");
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), 300);
+}
+
+TEST(Werbung, GenauGenugGeld) {
+    TestSpiel t;
+    t.s.vermoegen = 500;
+    EXPECT_TRUE(werbungKaufen(t.spiel, 1));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 0 €");
+}
+
+TEST(Werbung, ZuWenigGeldAendertNichts) {
+    TestSpiel t;
+    t.s.vermoegen = 499;
+    t.s.bekanntheit = 40;
+    const size_t geld = t.anzeige.geld.size();
+    const size_t balken = t.anzeige.balken.size();
+    EXPECT_FALSE(werbungKaufen(t.spiel, 1));
+    t.s.vermoegen = 7999.99;
+    EXPECT_FALSE(werbungKaufen(t.spiel, 5));
+    EXPECT_EQ(t.s.bekanntheit, 40);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 7999.99);
+    EXPECT_EQ(t.anzeige.geld.size(), geld);
+    EXPECT_EQ(t.anzeige.balken.size(), balken);
+    EXPECT_TRUE(t.anzeige.meldungen.empty());
+}
+
+TEST(Werbung, KeineArtKeinKauf) {
+    TestSpiel t;
+    EXPECT_FALSE(werbungKaufen(t.spiel, 0));
+    EXPECT_FALSE(werbungKaufen(t.spiel, 6));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
+    t.s.bekanntheit = 2147483600;  // a damaged value must not overflow
+    EXPECT_TRUE(werbungKaufen(t.spiel, 5));
+    EXPECT_EQ(t.s.bekanntheit, 300);
+}
