@@ -41,6 +41,15 @@ class TestHauptform : public ProgrammTest {
             {p->taxi_sendenform.get(), "Taxi_sendenform"}};
         for (const auto& [form, name] : namen)
             QCOMPARE(form->objectName(), QString::fromLatin1(name));
+        // a few controls of each screen, found by their names
+        const QList<QPair<QWidget*, const char*>> steuerelemente{
+            {p->bankform.get(), "Label45"},         {p->bankform.get(), "ComboBox1"},
+            {p->preiseform.get(), "Edit2"},         {p->werbungform.get(), "RadioButton5"},
+            {p->statistikform.get(), "Label10"},    {p->posteingangform.get(), "CheckListBox1"},
+            {p->taxi_sendenform.get(), "ListBox3"}, {p->einstellungenform.get(), "RadioButton9"},
+            {p->personalform.get(), "Button4"},     {p->autohaendlerform.get(), "Image1"}};
+        for (const auto& [form, name] : steuerelemente)
+            QVERIFY2(form->findChild<QWidget*>(QString::fromLatin1(name)), name);
         for (auto* b :
              {h.Spiel_startenbutton, h.einstellungenbutton, h.ladenbutton, h.spielendebutton})
             QVERIFY(!b->isHidden());
