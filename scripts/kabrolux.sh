@@ -8,7 +8,8 @@ wunsch=${1:-spielen}
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bau="$wurzel/build"
 
-pakete=(g++ cmake make qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+pakete=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libgtest-dev
+        libbenchmark-dev
         fonts-liberation2 fonts-dejavu-core)
 
 fehlend=()

@@ -185,6 +185,8 @@ THauptform::THauptform(Programm& p) : p_(p) {
     connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
             &THauptform::Spiel_startenbuttonClick);
     connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);
+    connect(speichernbutton, &TDFWSelButton::OnClick, this, &THauptform::SpeichernbuttonClick);
+    connect(ladenbutton, &TDFWSelButton::OnClick, this, &THauptform::LadenbuttonClick);
     connect(taxi_sendenbutton, &TDFWSelButton::OnClick, this, &THauptform::Taxi_sendenbuttonClick);
     connect(autohaendlerbutton, &TDFWSelButton::OnClick, this,
             &THauptform::AutohaendlerbuttonClick);

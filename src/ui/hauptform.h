@@ -37,6 +37,14 @@ class THauptform : public QWidget {
     // Rebuilds the three lists and the money label.
     void FormPaint();
     void Spiel_startenbuttonClick();
+    // Saving and loading with the file dialogs SaveDialog1 and OpenDialog1.
+    void SpeichernbuttonClick();
+    void LadenbuttonClick();
+    // Loads a file as "Laden" does after its dialog (also for a file named on the command line).
+    bool spielstandLaden(const QString& pfad);
+    // A file named on the command line: a new game loaded from it, or (when it cannot be
+    // loaded) its message and the start screen as it was.
+    void startMitDatei(const QString& pfad);
     void SpielendebuttonClick();
     void Taxi_sendenbuttonClick();
     void AutohaendlerbuttonClick();

@@ -1,21 +1,102 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
+#include <optional>
 
 #include "sim/zufall.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
+#include "ui/umgebung.h"
+
+namespace {
+
+// Options the application object reads itself; accepted here, and not listed in the help.
+void qtOptionenZulassen(QCommandLineParser& p) {
+    for (const char* mitWert : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                "display", "style", "stylesheet", "session", "geometry",
+                                "qwindowgeometry", "qwindowtitle", "qwindowicon", "dialogs",
+                                "fontengine"}) {
+        QCommandLineOption o(QString::fromLatin1(mitWert), QString(), QStringLiteral("wert"));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        p.addOption(o);
+    }
+    for (const char* schalter : {"reverse", "nograb", "dograb", "sync", "widgetcount"}) {
+        QCommandLineOption o(QString::fromLatin1(schalter));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        p.addOption(o);
+    }
+}
+
+struct Aufruf {
+    int ende = -1;  // exit code when the program ends right away
+    QString datei;
+};
+
+// The command line is read before any window system is touched, so --help and --version work
+// in a terminal without a display.
+Aufruf befehlszeileLesen(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kabrolux"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KABROLUX_VERSION));
+    kabrolux::ui::deutscheTexte(app);
+
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Kabrolux – eine Wirtschaftssimulation: Sie führen ein Taxiunternehmen."));
+    // Qt's own options (-platform offscreen, -style ...) are taken as single-dash words and left
+    // to the application object.
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Zeigt diese Hilfe an."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Zeigt die Versionsnummer an."));
+    p.addOption(hilfe);
+    p.addOption(version);
+    qtOptionenZulassen(p);
+    p.addPositionalArgument(QStringLiteral("DATEI.kbs"),
+                            QStringLiteral("Ein gespeicherter Spielstand, der beim Start geladen "
+                                           "wird."),
+                            QStringLiteral("[DATEI.kbs]"));
+    Aufruf a;
+    if (!p.parse(QCoreApplication::arguments()) || p.positionalArguments().size() > 1) {
+        const QString fehler = p.positionalArguments().size() > 1
+                                   ? QStringLiteral("Es kann nur ein Spielstand geladen werden.")
+                                   : p.errorText();
+        std::fprintf(stderr, "kabrolux: %s\n", qPrintable(fehler));
+        a.ende = 2;
+    } else if (p.isSet(hilfe)) {
+        std::fputs(qPrintable(p.helpText()), stdout);
+        a.ende = 0;
+    } else if (p.isSet(version)) {
+        std::printf("Kabrolux %s\n", KABROLUX_VERSION);
+        a.ende = 0;
+    } else if (!p.positionalArguments().isEmpty()) {
+        a.datei = p.positionalArguments().constFirst();
+    }
+    return a;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    const Aufruf aufruf = befehlszeileLesen(argc, argv);
+    if (aufruf.ende >= 0) return aufruf.ende;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kabrolux"));
+    QApplication::setApplicationVersion(QStringLiteral(KABROLUX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kabrolux"));
     QApplication::setWindowIcon(QIcon(bilderOrdner() + QStringLiteral("kabrolux.png")));
     // One look on every desktop: the screens are drawn in the game's own colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    kabrolux::ui::deutscheTexte(app);
+    kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;
     kabrolux::ui::Programm programm(zeit);
     programm.hauptform->show();
+    if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
     return QApplication::exec();
 }

@@ -2,6 +2,9 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
@@ -14,6 +17,7 @@
 #include "sim/takt.h"
 #include "testprogramm.h"
 #include "ui/einstellungenform.h"
+#include "ui/umgebung.h"
 
 using namespace kabrolux;
 using namespace kabrolux::ui;
@@ -107,6 +111,42 @@ class TestBildschirmfotos : public ProgrammTest {
         h.statistikbutton->click();
         p->statistikform->grab().save(ordner + QStringLiteral("/statistik.png"));
         p->statistikform->close();
+    }
+
+  private slots:
+    // Qt's own dialogs speak German: the save dialog and a message box as the player sees them.
+    void deutscheDialoge() {
+        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
+        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        deutscheTexte(*QCoreApplication::instance());
+        keineEinstellungenBehalten();
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        QTemporaryDir spielstaende;
+        for (const char* name : {"Montag.kbs", "vor der Bankrunde.kbs", "Sonderauftrag.kbs"}) {
+            QFile f(spielstaende.filePath(QString::fromUtf8(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QTimer::singleShot(100, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->setDirectory(spielstaende.path());
+            d->selectFile(QStringLiteral("spielstand"));
+            d->resize(640, 400);
+            QTest::qWait(500);  // the folder is read in the background
+            d->grab().save(ordner + QStringLiteral("/dateidialog.png"));
+            d->reject();
+        });
+        h.speichernbutton->click();
+        p->anzeige.meldungenSammeln = nullptr;
+        QTimer::singleShot(100, [&] {
+            auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(m);
+            m->grab().save(ordner + QStringLiteral("/meldung.png"));
+            m->accept();
+        });
+        p->anzeige.meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        QVERIFY(QFile::exists(ordner + QStringLiteral("/meldung.png")));
     }
 };
 

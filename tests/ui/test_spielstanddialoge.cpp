@@ -1,0 +1,181 @@
+// "Speichern" and "Laden" on the main screen: the dialogs, the file, and what loading shows.
+#include <QtTest>
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "economy/form/preiseform.h"
+#include "sim/takt.h"
+#include "state/speicherdatei.h"
+#include "testprogramm.h"
+#include "ui/umgebung.h"
+
+using namespace kabrolux;
+using namespace kabrolux::ui;
+using namespace kabrolux::test;
+
+namespace {
+
+// Runs `f` on the file dialog once it is open (the handler waits in its exec()).
+void beimDialog(std::function<void(QFileDialog*)> f) {
+    QTimer::singleShot(0, [f] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY2(d, "no file dialog open");
+        f(d);
+    });
+}
+
+void waehle(QFileDialog* d, const QString& pfad) {
+    d->selectFile(pfad);
+    static_cast<QDialog*>(d)->accept();
+}
+
+QString buttonText(QFileDialog* d, QDialogButtonBox::StandardButton b) {
+    auto* box = d->findChild<QDialogButtonBox*>();
+    return box && box->button(b) ? box->button(b)->text() : QString();
+}
+
+}  // namespace
+
+class TestSpielstanddialoge : public ProgrammTest {
+    Q_OBJECT
+    QTemporaryDir ordner, konfiguration;
+
+  private slots:
+    void initTestCase() {
+        // The user's configuration folder for this run; nothing may appear in it.
+        QVERIFY(konfiguration.isValid());
+        qputenv("XDG_CONFIG_HOME", konfiguration.path().toUtf8());
+        keineEinstellungenBehalten();
+        deutscheTexte(*QCoreApplication::instance());
+        QVERIFY(ordner.isValid());
+    }
+
+    // Runs last: the dialogs of all the tests above wrote nothing between runs.
+    void cleanupTestCase() {
+        const QStringList inhalt =
+            QDir(konfiguration.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY2(inhalt.isEmpty(), qPrintable(inhalt.join(QLatin1Char(' '))));
+    }
+
+    void speichernMitDemDialog() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        QString titel, filter, endung, vorschlag, knopf;
+        beimDialog([&](QFileDialog* d) {
+            titel = d->windowTitle();
+            filter = d->nameFilters().join(QLatin1Char('|'));
+            endung = d->defaultSuffix();
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            vorschlag = name ? name->text() : QString();
+            knopf = buttonText(d, QDialogButtonBox::Cancel);
+            QCOMPARE(d->objectName(), QStringLiteral("SaveDialog1"));
+            waehle(d, ordner.filePath(QStringLiteral("erstes")));
+        });
+        h.speichernbutton->click();
+        QCOMPARE(titel, QStringLiteral("Spielstand speichern"));
+        QCOMPARE(filter, QStringLiteral("Kabrolux Spielstände (*.kbs)"));
+        QCOMPARE(endung, QStringLiteral("kbs"));
+        QCOMPARE(vorschlag, QStringLiteral("spielstand"));
+        QCOMPARE(knopf, QStringLiteral("Abbrechen"));
+        QFileInfo datei(ordner.filePath(QStringLiteral("erstes.kbs")));
+        QVERIFY(datei.exists());
+        QCOMPARE(datei.size(), qint64(speicherformat::kGroesse));
+        QVERIFY(t->meldungen.isEmpty());
+    }
+
+    void ladenVorDemSpielStartetEinsAbbrechenLaesstEsLaufen() {
+        THauptform& h = *p->hauptform;
+        QCOMPARE(t->stand.spiellaeuft, 0);
+        QString titel;
+        beimDialog([&](QFileDialog* d) {
+            titel = d->windowTitle();
+            QCOMPARE(d->objectName(), QStringLiteral("OpenDialog1"));
+            d->reject();
+        });
+        h.ladenbutton->click();
+        QCOMPARE(titel, QStringLiteral("Spielstand laden"));
+        QCOMPARE(t->stand.spiellaeuft, 1);
+        QVERIFY(h.Spiel_startenbutton->isHidden());
+        QVERIFY(h.Timer1.isActive());
+        QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 50000 €"));
+    }
+
+    void ladenZeigtDenGeladenenStand() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        Spielstand gespeichert = t->stand;
+        gespeichert.vermoegen = 1234.5;
+        gespeichert.image = 40;
+        gespeichert.bekanntheit = 150;
+        gespeichert.untergrundansehen = 7;
+        gespeichert.kilometerpreis = 2.5;
+        gespeichert.grundpreis = 4;
+        gespeichert.taxen[1] = Taxi{1, 30000, 0, 0, 0, 2, 1};
+        const QString pfad = ordner.filePath(QStringLiteral("mitte.kbs"));
+        QCOMPARE(QString::fromStdString(speichereDatei(pfad.toStdString(), gespeichert)),
+                 QString());
+
+        taste(&h, '0');  // paused: loading keeps the clock as it was
+        beimDialog([&](QFileDialog* d) { waehle(d, pfad); });
+        h.ladenbutton->click();
+        QVERIFY(t->meldungen.isEmpty());
+        QCOMPARE(t->stand.vermoegen, 1234.5);
+        QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 1234,5 €"));
+        QCOMPARE(h.ProgressBar1->value(), 40);
+        QCOMPARE(h.ProgressBar2->value(), 150);
+        QCOMPARE(h.ProgressBar4->value(), 35);
+        QCOMPARE(p->preiseform->kilometerpreisText(), QStringLiteral("2,5"));
+        QCOMPARE(p->preiseform->grundpreisText(), QStringLiteral("4"));
+        QCOMPARE(h.verfuegbaretaxenlistbox->count(), 1);
+        QVERIFY(!h.Timer1.isActive());
+    }
+
+    void beschaedigteDateiAendertNichts() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        t->stand.vermoegen = 777;
+        const Spielstand vorher = t->stand;
+        const QString pfad = ordner.filePath(QStringLiteral("kaputt.kbs"));
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(1000, 'x'));
+        f.close();
+        beimDialog([&](QFileDialog* d) { waehle(d, pfad); });
+        h.ladenbutton->click();
+        QCOMPARE(t->meldungen, QStringList{QStringLiteral("Read beyond end of file")});
+        QVERIFY(speicherbild(t->stand) == speicherbild(vorher));
+
+        t->meldungen.clear();
+        beimDialog([&](QFileDialog* d) { waehle(d, ordner.filePath(QStringLiteral("fehlt"))); });
+        h.ladenbutton->click();
+        QCOMPARE(t->meldungen, QStringList{QStringLiteral("File not found")});
+        QVERIFY(speicherbild(t->stand) == speicherbild(vorher));
+    }
+
+    void startMitDateiLaedtOderBleibtAmStart() {
+        THauptform& h = *p->hauptform;
+        h.startMitDatei(ordner.filePath(QStringLiteral("fehlt.kbs")));
+        QCOMPARE(t->meldungen, QStringList{QStringLiteral("File not found")});
+        QCOMPARE(t->stand.spiellaeuft, 0);
+        QVERIFY(!h.Spiel_startenbutton->isHidden());
+
+        Spielstand gespeichert = t->stand;
+        gespeichert.spiellaeuft = 1;
+        gespeichert.vermoegen = 4711;
+        gespeichert.bekanntheit = 10;
+        const QString pfad = ordner.filePath(QStringLiteral("start.kbs"));
+        QCOMPARE(QString::fromStdString(speichereDatei(pfad.toStdString(), gespeichert)),
+                 QString());
+        h.startMitDatei(pfad);
+        QCOMPARE(t->stand.spiellaeuft, 1);
+        QCOMPARE(t->stand.vermoegen, 4711.0);
+        QVERIFY(h.Spiel_startenbutton->isHidden());
+        QVERIFY(h.Timer1.isActive());
+    }
+};
+
+QTEST_MAIN(TestSpielstanddialoge)
+#include "test_spielstanddialoge.moc"
