@@ -8,11 +8,12 @@ namespace kabrolux {
 
 namespace {
 
-// Visits the used-region rows whose number is n, as the tick marks are matched to rows.
-template <class F>
-void zeilenMitNummer(Auftragstabelle& t, int32_t n, F&& f) {
-    durchlaufeBenutzte(t, [&](int, Auftrag& a) {
-        if (a.nummer == n) f(a);
+// Visits the live rows of the used region whose number is n, as the tick marks are matched to
+// rows. Cleared and never-used rows all carry number 0; a line must never reach them.
+template <class Tabelle, class F>
+void zeilenMitNummer(Tabelle& t, int32_t n, F&& f) {
+    durchlaufeBenutzte(t, [&](int, auto& a) {
+        if (a.belegt == 1 && a.nummer == n) f(a);
     });
 }
 
@@ -27,8 +28,8 @@ std::vector<PosteingangZeile> posteingangZeilen(const Spielstand& s) {
     for (PosteingangZeile& z : zeilen) {
         const auto n = nummerAusAuftragszeile(z.text);
         if (!n) continue;
-        durchlaufeBenutzte(s.auftraege, [&](int, const Auftrag& a) {
-            if (a.nummer == *n && a.angenommen == 1) z.haken = true;
+        zeilenMitNummer(s.auftraege, *n, [&](const Auftrag& a) {
+            if (a.angenommen == 1) z.haken = true;
         });
     }
     return zeilen;

@@ -17,7 +17,9 @@ SendenListen sendenAufbauen(Spiel& spiel) {
     spiel.stand().gewaehlterfahrer = -1;
     SendenListen l;
     for (const Auftrag& a : stand.auftraege) {
-        if (a.angenommen == 1 && a.unterwegs == 0 && (a.sonderauftrag == 0 || a.sonderauftrag == 1))
+        // Only live rows: an accepted mark on a cleared row must never offer it for sending.
+        if (a.belegt == 1 && a.angenommen == 1 && a.unterwegs == 0 &&
+            (a.sonderauftrag == 0 || a.sonderauftrag == 1))
             l.auftraege.push_back(auftragsText(a));
     }
     l.taxen = freieTaxenZeilen(stand);

@@ -26,7 +26,9 @@ void fahrerEinstellen(Spiel& spiel) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
     const Katalogeintrag* k = kandidat(s.aktuellerfahrer);
-    if (!k) return;
+    // An employed candidate is not hired a second time (the button is hidden then; a second
+    // press arriving before that must not fill a second slot).
+    if (!k || s.eingestellt[s.aktuellerfahrer] == 1) return;
     int slot = 0;
     for (int i = 1; i <= kSlots && slot == 0; ++i)
         if (s.fahrer[i].belegt == 0) slot = i;

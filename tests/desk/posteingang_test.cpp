@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/posteingang.h"
+#include "desk/taxisenden.h"
 #include "state/auftraege.h"
 #include "testanzeige.h"
 
@@ -84,4 +85,28 @@ TEST(Posteingang, ZeileOhnePassendenAuftragAendertNichts) {
     std::vector<PosteingangZeile> z{{"Auftrag 000099: weg", true}};
     posteingangHaken(t.spiel, z, 0);
     EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
+}
+
+// Cleared and never-used rows all carry number 0: a line that reads 000000 must not accept
+// them, and no cleared row may ever be offered for sending.
+TEST(Posteingang, NummerNullTrifftKeineLeereZeile) {
+    TestSpiel t;
+    Auftrag& live = t.s.auftraege[1];
+    live.belegt = 1;
+    live.nummer = 5;
+    live.abholzeit = Abholzeit::zeit(t.s.spielzeit);
+    raeumeZeile(t.s.auftraege[2]);
+    std::vector<PosteingangZeile> zeilen{
+        {"Auftrag 000000: Holen Sie am 30.12.1899 um 00:00 Uhr am  ab.", true},
+        {auftragsText(live), false}};
+    posteingangHaken(t.spiel, zeilen, 0);
+    EXPECT_EQ(t.s.auftraege[2].angenommen, 0);
+    EXPECT_EQ(t.s.auftraege[3].angenommen, 0);
+    EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
+    const SendenListen l = sendenAufbauen(t.spiel);
+    EXPECT_TRUE(l.auftraege.empty());
+
+    // even a cleared row marked accepted (damaged data) is not listed
+    t.s.auftraege[2].angenommen = 1;
+    EXPECT_TRUE(sendenAufbauen(t.spiel).auftraege.empty());
 }

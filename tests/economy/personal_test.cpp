@@ -86,3 +86,18 @@ TEST(Personal, GehaltGleichErfahrungsformel) {
         EXPECT_LE(f.erfahrung, 6);
     }
 }
+
+TEST(Personal, EinEingestellterWirdNichtNochmalEingestellt) {
+    TestSpiel t;
+    t.s.aktuellerfahrer = 4;
+    fahrerEinstellen(t.spiel);
+    fahrerEinstellen(t.spiel);  // a second press before the button disappeared
+    EXPECT_EQ(t.s.fahrer[1].belegt, 1);
+    EXPECT_EQ(t.s.fahrer[2].belegt, 0);
+    EXPECT_EQ(t.s.fahrernummer, 2);
+    // dismissing then frees the candidate for good: no second slot stays employed
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
+    for (int k = 1; k <= kSlots; ++k)
+        EXPECT_EQ(t.s.fahrer[k].belegt, 0) << k;
+    EXPECT_EQ(t.s.eingestellt[4], 0);
+}

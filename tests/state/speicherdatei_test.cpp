@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "state/datum.h"
 #include "speicherbeispiel.h"
+#include "state/datum.h"
 
 using namespace kabrolux;
 using namespace kabrolux::test;

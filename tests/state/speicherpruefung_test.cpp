@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "state/datum.h"
 #include "speicherbeispiel.h"
+#include "state/datum.h"
 #include "state/speicherdatei.h"
 
 using namespace kabrolux;

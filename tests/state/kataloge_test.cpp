@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "state/kataloge.h"
+
+using namespace kabrolux;
+
+TEST(Kataloge, BlaetternBleibtImKatalog) {
+    int32_t nr = 1;
+    EXPECT_FALSE(blaettern(nr, -1, 4));
+    EXPECT_EQ(nr, 1);
+    EXPECT_TRUE(blaettern(nr, +1, 4));
+    EXPECT_EQ(nr, 2);
+    nr = 4;
+    EXPECT_FALSE(blaettern(nr, +1, 4));
+    EXPECT_EQ(nr, 4);
+}
+
+// A damaged position comes back to the nearest end without any overflow on the way.
+TEST(Kataloge, BeschaedigtePositionKommtZumNaechstenEnde) {
+    constexpr int32_t gross = std::numeric_limits<int32_t>::max();
+    constexpr int32_t klein = std::numeric_limits<int32_t>::min();
+    int32_t nr = gross;
+    EXPECT_FALSE(blaettern(nr, +1, 12));
+    EXPECT_EQ(nr, gross);
+    EXPECT_TRUE(blaettern(nr, -1, 12));
+    EXPECT_EQ(nr, 12);
+    nr = klein;
+    EXPECT_FALSE(blaettern(nr, -1, 12));
+    EXPECT_TRUE(blaettern(nr, +1, 12));
+    EXPECT_EQ(nr, 1);
+    nr = 0;
+    EXPECT_TRUE(blaettern(nr, +1, 4));
+    EXPECT_EQ(nr, 1);
+}
+
+TEST(Kataloge, ZiffernUndPreise) {
+    for (int m = 1; m <= 4; ++m) {
+        ASSERT_NE(automodell(m), nullptr);
+        EXPECT_EQ(zifferAn(automodell(m)->name, 15), m);
+        EXPECT_EQ(preisVon(*automodell(m)), 10000 + 10000 * m);
+    }
+    for (int k = 1; k <= 12; ++k) {
+        const Katalogeintrag* e = kandidat(k);
+        ASSERT_NE(e, nullptr);
+        const int erfahrung = zifferAn(e->vierter, 12);
+        EXPECT_GE(erfahrung, 1);
+        EXPECT_LE(erfahrung, 6);
+        EXPECT_EQ(preisVon(*e), 65 + 16 * erfahrung) << k;
+    }
+    EXPECT_EQ(automodell(0), nullptr);
+    EXPECT_EQ(automodell(5), nullptr);
+    EXPECT_EQ(kandidat(13), nullptr);
+}
