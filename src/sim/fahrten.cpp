@@ -29,9 +29,10 @@ void auswahlZuruecksetzen(Spiel& spiel) {
 
 void verfallpruefen(Spiel& spiel) {
     Spielstand& s = spiel.stand();
+    const DatumZeit jetzt = s.spielzeit;  // no input runs during this pass
     durchlaufeBenutzte(s.auftraege, [&](int r, Auftrag& a) {
         if (a.belegt != 1 || a.restminuten != 0 || a.unterwegs != 0) return;
-        if (!(a.abholzeit.alsZeit() + 18 * kMinute < s.spielzeit)) return;
+        if (!(a.abholzeit.alsZeit() + 18 * kMinute < jetzt)) return;
         if (a.angenommen == 1) s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);
         loescheauftrag(spiel, r);
         auswahlZuruecksetzen(spiel);
@@ -136,11 +137,14 @@ void fahrtenfortschreiben(Spiel& spiel) {
         }
     };
 
+    // Only the player can send a trip in the middle of the scan, while a settlement lets input
+    // run; whether anything was sent is read again after each settlement.
+    bool gesendet = !spiel.imTaktGesendet().zeilen.empty();
     const int letzte = durchlaufeBenutzte(s.auftraege, [&](int r, Auftrag& a) {
         if (r <= kSlots) slotZaehlen(r);
         // A trip sent while this tick runs starts counting with the next tick, like its taxi
         // and driver, so all three finish in the same tick.
-        if (spiel.imTaktGesendet().zeile(r)) return;
+        if (gesendet && spiel.imTaktGesendet().zeile(r)) return;
 
         if (a.restminuten > 0 && a.unterwegs == 1) --a.restminuten;
         if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = 1;
@@ -153,6 +157,7 @@ void fahrtenfortschreiben(Spiel& spiel) {
         anzeige.ereignisseVerarbeiten();
         auswahlZuruecksetzen(spiel);
         anzeige.ereignisseVerarbeiten();
+        gesendet = !spiel.imTaktGesendet().zeilen.empty();
     });
 
     // Slots whose row lies beyond the end of the scan still count down once per tick.

@@ -15,7 +15,7 @@ const Spielstand& lesen(const Spiel& spiel) {
     return spiel.stand();
 }
 
-bool Spiel::Gesendet::zeile(int r) const {
+bool Spiel::Gesendet::enthaelt(int r) const {
     for (int z : zeilen)
         if (z == r) return true;
     return false;

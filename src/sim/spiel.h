@@ -43,7 +43,8 @@ class Spiel {
     struct Gesendet {
         std::vector<int> zeilen;
         std::array<bool, kSlots + 1> taxen{}, fahrer{};
-        bool zeile(int r) const;
+        bool zeile(int r) const { return !zeilen.empty() && enthaelt(r); }
+        bool enthaelt(int r) const;
     };
     const Gesendet& imTaktGesendet() const { return gesendet_; }
     // Called by a dispatch; remembered only while a tick runs.

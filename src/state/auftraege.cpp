@@ -21,23 +21,59 @@ void leereTabelle(Auftragstabelle& t) {
         a = Auftrag{};
 }
 
+namespace {
+
+void zahlAnhaengen(std::string& ziel, int32_t x) {
+    char p[16];
+    const auto [ende, fehler] = std::to_chars(p, p + sizeof p, x);
+    (void)fehler;
+    ziel.append(p, ende);
+}
+
+void nummernTextAnhaengen(std::string& ziel, int32_t nummer) {
+    char p[16];
+    const auto [ende, fehler] = std::to_chars(p, p + sizeof p, nummer);
+    (void)fehler;
+    for (auto n = ende - p; n < 6; ++n)
+        ziel.push_back('0');
+    ziel.append(p, ende);
+}
+
+}  // namespace
+
 std::string nummernText(int32_t nummer) {
-    std::string s = std::to_string(nummer);
-    if (s.size() < 6) s.insert(0, 6 - s.size(), '0');
+    std::string s;
+    nummernTextAnhaengen(s, nummer);
     return s;
 }
 
-std::string auftragsText(const Auftrag& a) {
-    const DatumZeit t = a.abholzeit.alsZeit();
-    std::string z = "Auftrag " + nummernText(a.nummer);
+void auftragsTextAnhaengen(std::string& z, const Auftrag& a) {
+    const Zerlegt t = zerlege(a.abholzeit.alsZeit());
+    z.append("Auftrag ");
+    nummernTextAnhaengen(z, a.nummer);
     if (a.sonderauftrag == 0) {
-        z += ": Holen Sie am " + datumText(t) + " um " + zeitText(t) + " Uhr am " + a.abholort +
-             " " + a.kunde + " ab.";
+        z.append(": Holen Sie am ");
+        datumAnhaengen(z, t);
+        z.append(" um ");
+        zeitAnhaengen(z, t);
+        z.append(" Uhr am ").append(a.abholort).append(" ").append(a.kunde).append(" ab.");
     } else {
-        z += ": Illegal: Holen Sie etwas am " + datumText(t) + " um " + zeitText(t) +
-             " Uhr am Treffpunkt " + std::to_string(a.unfallwurf) +
-             " ab. Gewinn: " + std::to_string(a.einnahmen) + " €.";
+        z.append(": Illegal: Holen Sie etwas am ");
+        datumAnhaengen(z, t);
+        z.append(" um ");
+        zeitAnhaengen(z, t);
+        z.append(" Uhr am Treffpunkt ");
+        zahlAnhaengen(z, a.unfallwurf);
+        z.append(" ab. Gewinn: ");
+        zahlAnhaengen(z, a.einnahmen);
+        z.append(" €.");
     }
+}
+
+std::string auftragsText(const Auftrag& a) {
+    std::string z;
+    z.reserve(96 + a.abholort.size() + a.kunde.size());
+    auftragsTextAnhaengen(z, a);
     return z;
 }
 

@@ -23,9 +23,9 @@ inline bool nieBenutzt(const Auftrag& a) {
 template <class Tabelle, class F>
 int durchlaufeBenutzte(Tabelle& t, F&& f) {
     int r = 1;
-    for (;; ++r) {
-        f(r, t[r]);
-        if (nieBenutzt(t[r]) || r == kAuftragsZeilen) break;
+    for (auto it = t.begin();; ++it, ++r) {
+        f(r, *it);
+        if (nieBenutzt(*it) || r == kAuftragsZeilen) break;
     }
     return r;
 }
@@ -39,6 +39,7 @@ void leereTabelle(Auftragstabelle& t);
 std::string nummernText(int32_t nummer);
 // The one-line description the inbox, the dispatch and the clock all show.
 std::string auftragsText(const Auftrag& a);
+void auftragsTextAnhaengen(std::string& ziel, const Auftrag& a);
 
 // Reads the order number back out of an order line ("Auftrag 000007: ..."): the whole
 // number between "Auftrag " and ":", so seven-digit numbers are read correctly too.

@@ -1,7 +1,7 @@
 #include "state/datum.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace kabrolux {
 
@@ -61,22 +61,57 @@ DatumZeit datumZeit(int jahr, int monat, int tag, int stunde, int minute, int se
     return tage + ms / static_cast<double>(kMsProTag);
 }
 
+namespace {
+
+// At least `stellen` digits with leading zeros; a minus sign in front of negative values.
+void ziffernAnhaengen(std::string& ziel, int wert, int stellen) {
+    char p[16];
+    const auto [ende, fehler] =
+        std::to_chars(p, p + sizeof p, wert < 0 ? -static_cast<long>(wert) : wert);
+    (void)fehler;
+    if (wert < 0) ziel.push_back('-');
+    for (int n = static_cast<int>(ende - p); n < stellen; ++n)
+        ziel.push_back('0');
+    ziel.append(p, ende);
+}
+
+}  // namespace
+
+void datumAnhaengen(std::string& ziel, const Zerlegt& z) {
+    ziffernAnhaengen(ziel, z.tag, 2);
+    ziel.push_back('.');
+    ziffernAnhaengen(ziel, z.monat, 2);
+    ziel.push_back('.');
+    ziffernAnhaengen(ziel, z.jahr, 4);
+}
+
+void zeitAnhaengen(std::string& ziel, const Zerlegt& z) {
+    ziffernAnhaengen(ziel, z.stunde, 2);
+    ziel.push_back(':');
+    ziffernAnhaengen(ziel, z.minute, 2);
+}
+
 std::string datumText(DatumZeit t) {
-    const Zerlegt z = zerlege(t);
-    char p[32];
-    std::snprintf(p, sizeof p, "%02d.%02d.%04d", z.tag, z.monat, z.jahr);
-    return p;
+    std::string s;
+    datumAnhaengen(s, zerlege(t));
+    return s;
 }
 
 std::string zeitText(DatumZeit t) {
-    const Zerlegt z = zerlege(t);
-    char p[16];
-    std::snprintf(p, sizeof p, "%02d:%02d", z.stunde, z.minute);
-    return p;
+    std::string s;
+    zeitAnhaengen(s, zerlege(t));
+    return s;
 }
 
 std::string uhrText(DatumZeit t) {
-    return datumText(t) + "  " + zeitText(t) + " Uhr";
+    const Zerlegt z = zerlege(t);
+    std::string s;
+    s.reserve(22);
+    datumAnhaengen(s, z);
+    s.append("  ");
+    zeitAnhaengen(s, z);
+    s.append(" Uhr");
+    return s;
 }
 
 }  // namespace kabrolux

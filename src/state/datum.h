@@ -20,6 +20,10 @@ Zerlegt zerlege(DatumZeit t);
 DatumZeit datumZeit(int jahr, int monat, int tag, int stunde = 0, int minute = 0, int sekunde = 0,
                     int millisekunde = 0);
 
+// "dd.mm.yyyy" and "hh:mm" appended to a text, for lines built in one buffer.
+void datumAnhaengen(std::string& ziel, const Zerlegt& z);
+void zeitAnhaengen(std::string& ziel, const Zerlegt& z);
+
 // "dd.mm.yyyy"
 std::string datumText(DatumZeit t);
 // "hh:mm"

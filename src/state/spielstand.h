@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <variant>
 
 #include "state/datum.h"
 #include "state/tabelle.h"
@@ -15,31 +14,36 @@ constexpr int kSlots = 12;
 constexpr int kAktien = 6;
 
 // The pickup time holds either the integer 0 (never used or cleared) or a date-time; the save
-// file stores which of the two it is.
+// file stores which of the two it is. Kept as a double with a flag, so the clock's scans read
+// it without branching on a variant.
 class Abholzeit {
   public:
     Abholzeit() = default;
-    static Abholzeit ganzzahl(int32_t v) { return Abholzeit(v); }
-    static Abholzeit zeit(DatumZeit t) { return Abholzeit(t); }
-    bool istZeit() const { return std::holds_alternative<double>(wert_); }
-    DatumZeit alsZeit() const {
-        return istZeit() ? std::get<double>(wert_) : std::get<int32_t>(wert_);
-    }
-    int32_t alsGanzzahl() const { return istZeit() ? 0 : std::get<int32_t>(wert_); }
+    static Abholzeit ganzzahl(int32_t v) { return Abholzeit(v, false); }
+    static Abholzeit zeit(DatumZeit t) { return Abholzeit(t, true); }
+    bool istZeit() const { return istZeit_; }
+    // An integer (every int32 is exact in a double) reads as that many days.
+    DatumZeit alsZeit() const { return wert_; }
+    int32_t alsGanzzahl() const { return istZeit_ ? 0 : static_cast<int32_t>(wert_); }
     bool operator==(const Abholzeit&) const = default;
 
   private:
-    explicit Abholzeit(int32_t v) : wert_(v) {}
-    explicit Abholzeit(double t) : wert_(t) {}
-    std::variant<int32_t, double> wert_{0};
+    Abholzeit(double w, bool zeit) : wert_(w), istZeit_(zeit) {}
+    double wert_ = 0;
+    bool istZeit_ = false;
 };
 
-// One row of the order table, its 18 fields in their fixed order.
+// One row of the order table: its 18 fields. The save file writes them in their fixed order; in
+// memory the fields the clock reads in every minute's scans come first and the two texts last,
+// so a scan touches about one cache line per row.
 struct Auftrag {
     int32_t belegt = 0;
+    int32_t restminuten = 0;
+    int32_t unterwegs = 0;
+    int32_t abschluss = 0;
     Abholzeit abholzeit;
-    std::string kunde;
-    std::string abholort;
+    int32_t angenommen = 0;
+    int32_t sonderauftrag = 0;
     int32_t nummer = 0;
     int32_t fahrzeit = 0;
     int32_t einnahmen = 0;
@@ -47,13 +51,10 @@ struct Auftrag {
     int32_t kilometer = 0;
     int32_t unfallwurf = 0;
     int32_t kennziffer = 0;
-    int32_t angenommen = 0;
     int32_t reserve = 0;
     int32_t taxinr = 0;
-    int32_t restminuten = 0;
-    int32_t unterwegs = 0;
-    int32_t abschluss = 0;
-    int32_t sonderauftrag = 0;
+    std::string kunde;
+    std::string abholort;
 
     bool operator==(const Auftrag&) const = default;
 };
