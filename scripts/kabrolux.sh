@@ -2,6 +2,8 @@
 # Sets up what is missing on a Debian 12 machine, builds, then plays or tests.
 #   scripts/kabrolux.sh spielen   build and start the game
 #   scripts/kabrolux.sh testen    build and run every test
+#   scripts/kabrolux.sh saniert   build once more with AddressSanitizer and
+#                                 UndefinedBehaviorSanitizer and run every test there
 set -euo pipefail
 
 wunsch=${1:-spielen}
@@ -24,19 +26,35 @@ if [ ${#fehlend[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${fehlend[@]}"
 fi
 
-cmake -S "$wurzel" -B "$bau" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$bau" -j"$(nproc)"
+bauen() {
+    cmake -S "$wurzel" -B "$1" "${@:2}" >/dev/null
+    cmake --build "$1" -j"$(nproc)"
+}
 
 case "$wunsch" in
     spielen)
+        bauen "$bau" -DCMAKE_BUILD_TYPE=Release
         exec "$bau/bin/kabrolux"
         ;;
     testen)
+        bauen "$bau" -DCMAKE_BUILD_TYPE=Release
         export QT_QPA_PLATFORM=offscreen
         cd "$bau" && ctest --output-on-failure -j"$(nproc)"
         ;;
+    saniert)
+        # Any finding of either sanitizer ends the test with an error.
+        san="$wurzel/build-saniert"
+        bauen "$san" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKABROLUX_BENCH=OFF \
+            "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+            "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+        export QT_QPA_PLATFORM=offscreen
+        export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
+        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        export LSAN_OPTIONS="suppressions=$wurzel/scripts/lsan.supp:print_suppressions=0"
+        cd "$san" && ctest --output-on-failure -j"$(nproc)"
+        ;;
     *)
-        echo "Aufruf: $0 spielen|testen" >&2
+        echo "Aufruf: $0 spielen|testen|saniert" >&2
         exit 2
         ;;
 esac

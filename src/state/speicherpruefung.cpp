@@ -70,6 +70,10 @@ void pruefeAuftrag(int r, const Auftrag& a) {
     schalter({"Auftrag", r, 12}, a.angenommen);
     nichtNegativ({"Auftrag", r, 15}, a.restminuten);
     schalter({"Auftrag", r, 16}, a.unterwegs);
+    // A live order counts minutes only while a taxi is on its way; otherwise it would neither
+    // show in the inbox nor ever expire.
+    if (a.belegt == 1 && a.restminuten > 0 && a.unterwegs != 1)
+        beschaedigt({"Auftrag", r, 15}, "Restminuten " + zahl(a.restminuten) + " ohne Fahrt");
 }
 
 // Fields of empty slots keep whatever the last taxi or driver left there; only occupied

@@ -1,0 +1,14 @@
+#pragma once
+// The game's invariants between two actions of the player.
+
+#include <string>
+
+#include "state/spielstand.h"
+
+namespace kabrolux::test {
+
+// "" when the state is sound, else what is wrong. The trips' agreement of order, taxi and driver
+// holds for everything the game does, but a damaged file the loader accepts need not keep it.
+std::string invariantenPruefen(const Spielstand& s, bool mitFahrten = true);
+
+}  // namespace kabrolux::test
