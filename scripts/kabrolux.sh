@@ -12,7 +12,8 @@ bau="$wurzel/build"
 
 pakete=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libgtest-dev
         libbenchmark-dev
-        fonts-liberation2 fonts-dejavu-core)
+        fonts-liberation2 fonts-dejavu-core
+        desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file)
 
 fehlend=()
 for p in "${pakete[@]}"; do

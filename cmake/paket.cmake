@@ -1,0 +1,40 @@
+# The Debian package: cd build && cpack -G DEB, or cmake --build build --target paket.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kabrolux)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Kabrolux)
+set(CPACK_PACKAGE_CONTACT "Kabrolux <paket@kabrolux.de>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://kabrolux.de/)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "business simulation: run a taxi company (German)")
+# Debian wants the long description in lines of less than 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Kabrolux is a business simulation in which you run a taxi company. A game"
+    "clock ticks one minute at a time; customers order taxis, you accept orders"
+    "in the inbox, buy cars, hire drivers, send a taxi with a driver and collect"
+    "the fare. Prices, advertising, bank loans, shares and the occasional illegal"
+    "special order complete the picture."
+    ""
+    "The game's texts are in German.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries come from dpkg-shlibdeps. It cannot see what Qt loads at run time: the X11
+# platform plugin, Qt's German texts, and a font that stands in for Arial.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2 | fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
+include(CPack)
+
+add_custom_target(paket
+    COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    COMMENT "Building the Debian package"
+    VERBATIM)
+add_dependencies(paket kabrolux kabrolux_bilder_dateien kabrolux_handbuch)
