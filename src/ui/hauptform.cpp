@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <utility>
 
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
@@ -202,7 +203,7 @@ THauptform::THauptform(Programm& p) : p_(p) {
     oeffnen(einstellungenbutton, &Programm::einstellungenform);
 
     Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(p_.spiel); });
+    connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);
 
     Spielereignisse* e = &p_.anzeige.ereignisse();
     connect(e, &Spielereignisse::geldGeaendert, this,
@@ -226,6 +227,16 @@ TDFWSelButton* THauptform::knopf(const QString& text, int x, int y, int breite) 
     b->setGeometry(x, y, breite, 25);
     b->setEnabled_(true);
     return b;
+}
+
+void THauptform::Timer1Takt() {
+    Timer1Timer(p_.spiel);
+    // What the player asked for while the tick let input run, now that it is over.
+    if (!p_.spiel.imTakt() && nachDemTakt_) std::exchange(nachDemTakt_, nullptr)();
+}
+
+void THauptform::nachDemTakt(std::function<void()> f) {
+    nachDemTakt_ = std::move(f);
 }
 
 void THauptform::balkenSetzen(Balken b, int wert) {

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "sim/anzeige.h"
 #include "ui/basis/dfwselbutton.h"
@@ -37,7 +38,11 @@ class THauptform : public QWidget {
     // Rebuilds the three lists and the money label.
     void FormPaint();
     void Spiel_startenbuttonClick();
-    // Saving and loading with the file dialogs SaveDialog1 and OpenDialog1.
+    // The timer's event: one tick, then what was postponed until the tick was over.
+    void Timer1Takt();
+    // Saving and loading with the file dialogs SaveDialog1 and OpenDialog1. Asked for while a
+    // tick lets input run (after a settlement message), they wait until that tick is over: a
+    // file must never hold a game counted down only half a minute.
     void SpeichernbuttonClick();
     void LadenbuttonClick();
     // Loads a file as "Laden" does after its dialog (also for a file named on the command line).
@@ -61,6 +66,8 @@ class THauptform : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    void nachDemTakt(std::function<void()> f);
+    std::function<void()> nachDemTakt_;
     TDFWSelButton* knopf(const QString& text, int x, int y, int breite);
     Programm& p_;
 };

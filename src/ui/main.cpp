@@ -14,10 +14,10 @@ namespace {
 
 // Options the application object reads itself; accepted here, and not listed in the help.
 void qtOptionenZulassen(QCommandLineParser& p) {
-    for (const char* mitWert : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                "display", "style", "stylesheet", "session", "geometry",
-                                "qwindowgeometry", "qwindowtitle", "qwindowicon", "dialogs",
-                                "fontengine"}) {
+    for (const char* mitWert :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
+          "stylesheet", "session", "geometry", "qwindowgeometry", "qwindowtitle", "qwindowicon",
+          "dialogs", "fontengine"}) {
         QCommandLineOption o(QString::fromLatin1(mitWert), QString(), QStringLiteral("wert"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         p.addOption(o);
@@ -43,8 +43,8 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     kabrolux::ui::deutscheTexte(app);
 
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
-        "Kabrolux – eine Wirtschaftssimulation: Sie führen ein Taxiunternehmen."));
+    p.setApplicationDescription(
+        QStringLiteral("Kabrolux – eine Wirtschaftssimulation: Sie führen ein Taxiunternehmen."));
     // Qt's own options (-platform offscreen, -style ...) are taken as single-dash words and left
     // to the application object.
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

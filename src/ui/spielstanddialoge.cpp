@@ -5,6 +5,7 @@
 
 #include "sim/laden.h"
 #include "sim/lesen.h"
+#include "sim/spiel.h"
 #include "state/speicherdatei.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
@@ -39,12 +40,14 @@ QString dateiWaehlen(QWidget* eltern, bool speichern) {
 }  // namespace
 
 void THauptform::SpeichernbuttonClick() {
+    if (p_.spiel.imTakt()) return nachDemTakt([this] { SpeichernbuttonClick(); });
     const QString pfad = dateiWaehlen(this, true);
     if (pfad.isEmpty()) return;
     spielSpeichern(p_.spiel, QFile::encodeName(pfad).toStdString());
 }
 
 void THauptform::LadenbuttonClick() {
+    if (p_.spiel.imTakt()) return nachDemTakt([this] { LadenbuttonClick(); });
     // Loading needs a running game; one that cannot start (a price field is no number) has
     // shown its message, and nothing is loaded into a game that never began.
     if (lesen(p_.spiel).spiellaeuft == 0) {

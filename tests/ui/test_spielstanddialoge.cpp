@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "economy/form/preiseform.h"
+#include "sim/lesen.h"
 #include "sim/takt.h"
 #include "state/speicherdatei.h"
 #include "testprogramm.h"
@@ -18,12 +19,14 @@ using namespace kabrolux::test;
 
 namespace {
 
-// Runs `f` on the file dialog once it is open (the handler waits in its exec()).
-void beimDialog(std::function<void(QFileDialog*)> f) {
-    QTimer::singleShot(0, [f] {
+// Runs `f` on the file dialog once it is open (the handler waits in its exec()); looks again
+// every few milliseconds until it appears.
+void beimDialog(std::function<void(QFileDialog*)> f, int versuche = 200) {
+    QTimer::singleShot(5, [f, versuche] {
         auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY2(d, "no file dialog open");
-        f(d);
+        if (d) return f(d);
+        if (versuche > 0) return beimDialog(f, versuche - 1);
+        QFAIL("no file dialog opened");
     });
 }
 
@@ -153,6 +156,32 @@ class TestSpielstanddialoge : public ProgrammTest {
         h.ladenbutton->click();
         QCOMPARE(t->meldungen, QStringList{QStringLiteral("File not found")});
         QVERIFY(speicherbild(t->stand) == speicherbild(vorher));
+    }
+
+    // "Speichern" pressed while a settlement lets input run in the middle of a tick: the
+    // dialog opens only once the tick is over, so the file never holds a half-counted minute.
+    void speichernWartetAufDasEndeDesTakts() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        auftrag(t->stand, 1, 9, true);
+        Auftrag& a = t->stand.auftraege[1];
+        a.unterwegs = 1;
+        a.restminuten = 1;
+        a.unfallwurf = 3;
+        bool gedrueckt = false, imTaktGeoeffnet = true;
+        // runs while the settlement lets input run
+        QTimer::singleShot(0, [&] {
+            gedrueckt = true;
+            h.speichernbutton->click();
+        });
+        beimDialog([&](QFileDialog* d) {
+            imTaktGeoeffnet = lesen(p->spiel).auftraege[1].belegt == 1 || !gedrueckt;
+            waehle(d, ordner.filePath(QStringLiteral("nach_dem_takt")));
+        });
+        h.Timer1Takt();
+        QVERIFY(gedrueckt);
+        QVERIFY(!imTaktGeoeffnet);
+        QVERIFY(QFile::exists(ordner.filePath(QStringLiteral("nach_dem_takt.kbs"))));
     }
 
     void startMitDateiLaedtOderBleibtAmStart() {
