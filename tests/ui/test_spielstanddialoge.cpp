@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "economy/form/preiseform.h"
-#include "sim/lesen.h"
+#include "sim/spiel.h"
 #include "sim/takt.h"
 #include "state/speicherdatei.h"
 #include "testprogramm.h"
@@ -175,7 +175,7 @@ class TestSpielstanddialoge : public ProgrammTest {
             h.speichernbutton->click();
         });
         beimDialog([&](QFileDialog* d) {
-            imTaktGeoeffnet = lesen(p->spiel).auftraege[1].belegt == 1 || !gedrueckt;
+            imTaktGeoeffnet = p->spiel.imTakt();
             waehle(d, ordner.filePath(QStringLiteral("nach_dem_takt")));
         });
         h.Timer1Takt();
