@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace kabrolux::ui {
 
@@ -22,7 +23,10 @@ void QtAnzeige::meldung(const std::string& text) {
     if (!eltern) eltern = hauptfenster_;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kabrolux"), q(text), QMessageBox::Ok,
                     eltern);
+    ++offen_;
+    hoechsteVerschachtelung_ = std::max(hoechsteVerschachtelung_, offen_);
     box.exec();
+    --offen_;
 }
 
 void QtAnzeige::ereignisseVerarbeiten() {

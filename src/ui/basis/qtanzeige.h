@@ -32,6 +32,8 @@ class QtAnzeige : public Anzeige {
     void setzeHauptfenster(QWidget* w) { hauptfenster_ = w; }
     // Tests collect messages here instead of opening modal boxes.
     QStringList* meldungenSammeln = nullptr;
+    // The most messages that were open at once; a message never opens over another one.
+    int hoechsteVerschachtelung() const { return hoechsteVerschachtelung_; }
 
     void meldung(const std::string& text) override;
     void ereignisseVerarbeiten() override;
@@ -47,6 +49,7 @@ class QtAnzeige : public Anzeige {
   private:
     Spielereignisse ereignisse_;
     QWidget* hauptfenster_ = nullptr;
+    int offen_ = 0, hoechsteVerschachtelung_ = 0;
 };
 
 }  // namespace kabrolux::ui
