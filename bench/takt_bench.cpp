@@ -8,6 +8,7 @@
 #include "sim/takt.h"
 #include "state/auftraege.h"
 #include "stilleanzeige.h"
+#include "vollesspiel.h"
 
 using namespace kabrolux;
 using kabrolux::test::FesteZeit;
@@ -22,25 +23,7 @@ struct Aufbau {
 
     explicit Aufbau(bool voll) {
         neuesSpiel(spiel, 50000, "3", "1,2");
-        if (!voll) return;
-        for (int r = 1; r <= kAuftragsZeilen; ++r) {
-            Auftrag& a = spiel.stand().auftraege[r];
-            a.belegt = 1;
-            a.nummer = r;
-            a.abholzeit = Abholzeit::zeit(spiel.stand().spielzeit + 100);  // never expires
-            a.kunde = "Herrn Meier";
-            a.abholort = "Bahnhof";
-            a.angenommen = r % 2;
-            a.sonderauftrag = r % 7 == 0 ? 1 : 0;
-            if (r <= 12) {
-                a.unterwegs = 1;
-                a.restminuten = 1'000'000'000;  // the trips never end while we measure
-            }
-        }
-        for (int k = 1; k <= kSlots; ++k) {
-            spiel.stand().taxen[k] = Taxi{1, 20000, 0, 1, 1'000'000'000, 1 + k % 4, k};
-            spiel.stand().fahrer[k] = Fahrer{1, 97, 1, 1'000'000'000, k, k, 2};
-        }
+        if (voll) kabrolux::test::tabelleFuellen(spiel.stand());
     }
 };
 
@@ -73,5 +56,3 @@ void SendenAufbauVoll(benchmark::State& state) {
 BENCHMARK(SendenAufbauVoll)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -62,6 +62,8 @@ void graueListe(QListWidget* liste) {
     liste->setPalette(p);
     liste->setFont(QFont(QStringLiteral("Arial"), 8));
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line is one line of the same font: the view need not measure 999 of them.
+    liste->setUniformItemSizes(true);
     // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground.
     auto* stil = new KontrastStil;
     stil->setParent(liste);
