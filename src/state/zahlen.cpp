@@ -158,8 +158,10 @@ IntLesen liesInt(std::string_view text) {
     IntLesen r;
     r.fehler = fehlertext(text, "integer");
     std::string_view t = ohneLeerzeichen(text);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    if (t.empty() || t.front() == '+') return r;
+    // One sign at most: after a "+" a digit must follow ("+-05" is no number).
+    const bool plus = !t.empty() && t.front() == '+';
+    if (plus) t.remove_prefix(1);
+    if (t.empty() || (plus && !ziffer(t.front()))) return r;
     int32_t wert = 0;
     auto [ende, ec] = std::from_chars(t.data(), t.data() + t.size(), wert);
     if (ec != std::errc() || ende != t.data() + t.size()) return r;

@@ -86,7 +86,10 @@ TEST(Lesen, GanzzahlImInt32Bereich) {
     EXPECT_EQ(*liesInt("42").wert, 42);
     EXPECT_EQ(*liesInt("-7").wert, -7);
     EXPECT_EQ(*liesInt("2147483647").wert, 2147483647);
-    for (const char* falsch : {"2147483648", "-2147483649", "", "1,5", "abc", "12x"}) {
+    EXPECT_EQ(*liesInt("+5").wert, 5);
+    EXPECT_EQ(*liesInt(" -0 ").wert, 0);
+    for (const char* falsch :
+         {"2147483648", "-2147483649", "", "1,5", "abc", "12x", "+-05", "-+5", "--5", "++5", "-"}) {
         const IntLesen r = liesInt(falsch);
         EXPECT_FALSE(r.wert) << falsch;
         EXPECT_EQ(r.fehler, std::string("'") + falsch + "' is not a valid integer value");
