@@ -47,8 +47,8 @@ struct Bildschirme {
 // it writes and the repaints they cause.
 void BildschirmTaktSchnellVoll(benchmark::State& state) {
     Bildschirme b;
-    b.p.posteingangform->show();
-    b.p.taxi_sendenform->show();
+    b.p.posteingangform()->show();
+    b.p.taxi_sendenform()->show();
     Bildschirme::zeichnen();
     for (auto _ : state) {
         b.p.hauptform->Timer1Takt();
@@ -63,7 +63,7 @@ void PosteingangOeffnenVoll(benchmark::State& state) {
         b.p.hauptform->posteingangbutton->click();
         Bildschirme::zeichnen();
         state.PauseTiming();
-        b.p.posteingangform->close();
+        b.p.posteingangform()->close();
         Bildschirme::zeichnen();
         state.ResumeTiming();
     }
@@ -76,7 +76,7 @@ void SendenOeffnenVoll(benchmark::State& state) {
         b.p.hauptform->taxi_sendenbutton->click();
         Bildschirme::zeichnen();
         state.PauseTiming();
-        b.p.taxi_sendenform->close();
+        b.p.taxi_sendenform()->close();
         Bildschirme::zeichnen();
         state.ResumeTiming();
     }
@@ -85,10 +85,10 @@ BENCHMARK(SendenOeffnenVoll)->Unit(benchmark::kMillisecond);
 
 void BankZeichnen(benchmark::State& state) {
     Bildschirme b;
-    b.p.bankform->show();
+    b.p.bankform()->show();
     Bildschirme::zeichnen();
     for (auto _ : state) {
-        b.p.bankform->FormPaint();
+        b.p.bankform()->FormPaint();
         Bildschirme::zeichnen();
     }
 }

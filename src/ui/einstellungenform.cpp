@@ -72,6 +72,7 @@ Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
     connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });
     connect(RadioButton9, &QRadioButton::clicked, this, [this] { geschwindigkeit(2000); });
     connect(RadioButton4, &QRadioButton::clicked, this, [this] { geschwindigkeit(0); });
+    setzeText(Label1, anzeige.letzteUhr());  // made after some ticks: the clock as it stands
     connect(&anzeige.ereignisse(), &Spielereignisse::uhrGeaendert, this,
             [this](const QString& t) { setzeText(Label1, t); });
 }

@@ -193,7 +193,7 @@ THauptform::THauptform(Programm& p) : p_(p) {
             &THauptform::AutohaendlerbuttonClick);
     connect(personalbutton, &TDFWSelButton::OnClick, this, &THauptform::PersonalbuttonClick);
     auto oeffnen = [this](TDFWSelButton* b, auto form) {
-        connect(b, &TDFWSelButton::OnClick, this, [this, form] { p_.oeffne((p_.*form).get()); });
+        connect(b, &TDFWSelButton::OnClick, this, [this, form] { p_.oeffne((p_.*form)()); });
     };
     oeffnen(posteingangbutton, &Programm::posteingangform);
     oeffnen(Werbungbutton, &Programm::werbungform);
@@ -287,8 +287,8 @@ void THauptform::showEvent(QShowEvent* e) {
 }
 
 void THauptform::Spiel_startenbuttonClick() {
-    if (!neuesSpiel(p_.spiel, p_.einstellungenform->startkapital(),
-                    s(p_.preiseform->grundpreisText()), s(p_.preiseform->kilometerpreisText())))
+    if (!neuesSpiel(p_.spiel, p_.einstellungenform()->startkapital(),
+                    s(p_.preiseform()->grundpreisText()), s(p_.preiseform()->kilometerpreisText())))
         return;
     Spiel_startenbutton->hide();
     for (TDFWSelButton* b :
@@ -309,15 +309,15 @@ void THauptform::closeEvent(QCloseEvent* e) {
 }
 
 void THauptform::Taxi_sendenbuttonClick() {
-    p_.oeffne(p_.taxi_sendenform.get(), [this] { auswahlZuruecksetzen(p_.spiel); });
+    p_.oeffne(p_.taxi_sendenform(), [this] { auswahlZuruecksetzen(p_.spiel); });
 }
 
 void THauptform::AutohaendlerbuttonClick() {
-    if (p_.autohaendlerform->oeffnen()) p_.oeffne(p_.autohaendlerform.get());
+    if (p_.autohaendlerform()->oeffnen()) p_.oeffne(p_.autohaendlerform());
 }
 
 void THauptform::PersonalbuttonClick() {
-    if (p_.personalform->oeffnen()) p_.oeffne(p_.personalform.get());
+    if (p_.personalform()->oeffnen()) p_.oeffne(p_.personalform());
 }
 
 void THauptform::FormKeyPress(char taste) {

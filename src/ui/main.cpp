@@ -6,6 +6,7 @@
 
 #include "sim/zufall.h"
 #include "ui/basis/jpegbild.h"
+#include "ui/basis/startmessung.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
 #include "ui/umgebung.h"
@@ -81,7 +82,8 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const Aufruf aufruf = befehlszeileLesen(argc, argv);
+    // Without arguments there is nothing to read, and the start saves an application object.
+    const Aufruf aufruf = argc > 1 ? befehlszeileLesen(argc, argv) : Aufruf{};
     if (aufruf.ende >= 0) return aufruf.ende;
 
     QApplication app(argc, argv);
@@ -96,6 +98,7 @@ int main(int argc, char* argv[]) {
 
     kabrolux::Systemzeit zeit;
     kabrolux::ui::Programm programm(zeit);
+    kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     programm.hauptform->show();
     if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
     return QApplication::exec();

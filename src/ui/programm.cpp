@@ -17,31 +17,64 @@ namespace kabrolux::ui {
 Programm::Programm(Zeitquelle& z)
     : zeit(z), spielBesitz_(std::make_unique<Spiel>(z, anzeige)), spiel(*spielBesitz_) {
     hauptform = std::make_unique<THauptform>(*this);
-    autohaendlerform = std::make_unique<TAutohaendlerform>(spiel, anzeige);
-    personalform = std::make_unique<TPersonalform>(spiel, anzeige);
-    posteingangform = std::make_unique<TPosteingangform>(spiel, anzeige);
-    werbungform = std::make_unique<Twerbungform>(spiel, anzeige);
-    statistikform = std::make_unique<Tstatistikform>(spiel, anzeige);
-    bankform = std::make_unique<Tbankform>(spiel, anzeige);
-    preiseform = std::make_unique<Tpreiseform>(spiel, anzeige);
-    einstellungenform = std::make_unique<Teinstellungenform>(spiel, anzeige);
-    taxi_sendenform = std::make_unique<TTaxi_sendenform>(spiel, anzeige);
     anzeige.setzeHauptfenster(hauptform.get());
-
-    for (Nebenform* f : std::initializer_list<Nebenform*>{
-             autohaendlerform.get(), personalform.get(), posteingangform.get(), werbungform.get(),
-             statistikform.get(), bankform.get(), preiseform.get(), einstellungenform.get(),
-             taxi_sendenform.get()})
-        verbinden(f);
-    // Reading the inbox clears the main screen's new-order notice.
-    QObject::connect(posteingangform.get(), &Nebenform::geschlossen, hauptform.get(),
-                     [this] { hauptform->Label3->clear(); });
     spiel.uhr().geaendert = [this] { hauptform->uhrAbgleichen(); };
 }
 
 Programm::~Programm() {
     // The forms may still reach the clock while they go; cut that first.
     spiel.uhr().geaendert = nullptr;
+}
+
+template <class Form>
+Form* Programm::form(std::unique_ptr<Form>& platz) {
+    if (!platz) {
+        platz = std::make_unique<Form>(spiel, anzeige);
+        verbinden(platz.get());
+    }
+    return platz.get();
+}
+
+TAutohaendlerform* Programm::autohaendlerform() {
+    return form(autohaendlerform_);
+}
+
+TPersonalform* Programm::personalform() {
+    return form(personalform_);
+}
+
+Twerbungform* Programm::werbungform() {
+    return form(werbungform_);
+}
+
+Tstatistikform* Programm::statistikform() {
+    return form(statistikform_);
+}
+
+Tbankform* Programm::bankform() {
+    return form(bankform_);
+}
+
+Tpreiseform* Programm::preiseform() {
+    return form(preiseform_);
+}
+
+Teinstellungenform* Programm::einstellungenform() {
+    return form(einstellungenform_);
+}
+
+TTaxi_sendenform* Programm::taxi_sendenform() {
+    return form(taxi_sendenform_);
+}
+
+TPosteingangform* Programm::posteingangform() {
+    if (!posteingangform_) {
+        form(posteingangform_);
+        // Reading the inbox clears the main screen's new-order notice.
+        QObject::connect(posteingangform_.get(), &Nebenform::geschlossen, hauptform.get(),
+                         [this] { hauptform->Label3->clear(); });
+    }
+    return posteingangform_.get();
 }
 
 void Programm::verbinden(Nebenform* form) {

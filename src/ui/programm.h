@@ -40,17 +40,19 @@ class Programm {
   public:
     Spiel& spiel;
 
-    // Screens in the order they are created; the main screen comes first.
+    // The main screen exists from the start. Every other screen is made the first time it is
+    // needed and then lives as long as the program: a player who never opens the bank pays
+    // nothing for it at the start.
     std::unique_ptr<THauptform> hauptform;
-    std::unique_ptr<TAutohaendlerform> autohaendlerform;
-    std::unique_ptr<TPersonalform> personalform;
-    std::unique_ptr<TPosteingangform> posteingangform;
-    std::unique_ptr<Twerbungform> werbungform;
-    std::unique_ptr<Tstatistikform> statistikform;
-    std::unique_ptr<Tbankform> bankform;
-    std::unique_ptr<Tpreiseform> preiseform;
-    std::unique_ptr<Teinstellungenform> einstellungenform;
-    std::unique_ptr<TTaxi_sendenform> taxi_sendenform;
+    TAutohaendlerform* autohaendlerform();
+    TPersonalform* personalform();
+    TPosteingangform* posteingangform();
+    Twerbungform* werbungform();
+    Tstatistikform* statistikform();
+    Tbankform* bankform();
+    Tpreiseform* preiseform();
+    Teinstellungenform* einstellungenform();
+    TTaxi_sendenform* taxi_sendenform();
 
     // Opens a screen from the main screen: show it, run `dazwischen`, then hide the main
     // screen, which comes back exactly where it was.
@@ -58,7 +60,19 @@ class Programm {
     void zeigeHauptform();
 
   private:
+    template <class Form>
+    Form* form(std::unique_ptr<Form>& platz);
     void verbinden(Nebenform* form);
+    std::unique_ptr<TAutohaendlerform> autohaendlerform_;
+    std::unique_ptr<TPersonalform> personalform_;
+    std::unique_ptr<TPosteingangform> posteingangform_;
+    std::unique_ptr<Twerbungform> werbungform_;
+    std::unique_ptr<Tstatistikform> statistikform_;
+    std::unique_ptr<Tbankform> bankform_;
+    std::unique_ptr<Tpreiseform> preiseform_;
+    std::unique_ptr<Teinstellungenform> einstellungenform_;
+    std::unique_ptr<TTaxi_sendenform> taxi_sendenform_;
+
     Fenstergedaechtnis hauptPlatz_;
 };
 

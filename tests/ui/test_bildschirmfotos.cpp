@@ -34,7 +34,7 @@ class TestBildschirmfotos : public ProgrammTest {
         QDir().mkpath(ordner);
         THauptform& h = *p->hauptform;
         h.grab().save(ordner + QStringLiteral("/hauptform_start.png"));
-        p->einstellungenform->grab().save(ordner + QStringLiteral("/einstellungen.png"));
+        p->einstellungenform()->grab().save(ordner + QStringLiteral("/einstellungen.png"));
         h.Spiel_startenbuttonClick();
         Spielstand& st = t->stand;
         st.image = 35;
@@ -59,25 +59,25 @@ class TestBildschirmfotos : public ProgrammTest {
         h.grab().save(ordner + QStringLiteral("/hauptform.png"));
         h.posteingangbutton->click();
         QCoreApplication::processEvents();
-        p->posteingangform->grab().save(ordner + QStringLiteral("/posteingang.png"));
-        p->posteingangform->close();
+        p->posteingangform()->grab().save(ordner + QStringLiteral("/posteingang.png"));
+        p->posteingangform()->close();
         h.taxi_sendenbutton->click();
-        QApplication::setActiveWindow(p->taxi_sendenform.get());
-        p->taxi_sendenform->ListBox1->setFocus(Qt::TabFocusReason);
-        p->taxi_sendenform->ListBox1->setCurrentRow(0);
+        QApplication::setActiveWindow(p->taxi_sendenform());
+        p->taxi_sendenform()->ListBox1->setFocus(Qt::TabFocusReason);
+        p->taxi_sendenform()->ListBox1->setCurrentRow(0);
         QCoreApplication::processEvents();
-        p->taxi_sendenform->grab().save(ordner + QStringLiteral("/taxisenden.png"));
-        p->taxi_sendenform->close();
+        p->taxi_sendenform()->grab().save(ordner + QStringLiteral("/taxisenden.png"));
+        p->taxi_sendenform()->close();
         h.autohaendlerbutton->click();
-        p->autohaendlerform->Button1Click();
-        p->autohaendlerform->Button1Click();
-        p->autohaendlerform->grab().save(ordner + QStringLiteral("/autohaendler.png"));
-        p->autohaendlerform->close();
+        p->autohaendlerform()->Button1Click();
+        p->autohaendlerform()->Button1Click();
+        p->autohaendlerform()->grab().save(ordner + QStringLiteral("/autohaendler.png"));
+        p->autohaendlerform()->close();
         h.personalbutton->click();
-        p->personalform->Button2Click();
-        p->personalform->Button2Click();
-        p->personalform->grab().save(ordner + QStringLiteral("/personal.png"));
-        p->personalform->close();
+        p->personalform()->Button2Click();
+        p->personalform()->Button2Click();
+        p->personalform()->grab().save(ordner + QStringLiteral("/personal.png"));
+        p->personalform()->close();
         wirtschaft(ordner);
         QVERIFY(QFile::exists(ordner + QStringLiteral("/statistik.png")));
     }
@@ -87,18 +87,18 @@ class TestBildschirmfotos : public ProgrammTest {
     void wirtschaft(const QString& ordner) {
         THauptform& h = *p->hauptform;
         h.preisebutton->click();
-        p->preiseform->grab().save(ordner + QStringLiteral("/preise.png"));
-        p->preiseform->close();
+        p->preiseform()->grab().save(ordner + QStringLiteral("/preise.png"));
+        p->preiseform()->close();
         h.Werbungbutton->click();
-        p->werbungform->RadioButton3->setChecked(true);
-        p->werbungform->grab().save(ordner + QStringLiteral("/werbung.png"));
-        p->werbungform->Button2->click();
+        p->werbungform()->RadioButton3->setChecked(true);
+        p->werbungform()->grab().save(ordner + QStringLiteral("/werbung.png"));
+        p->werbungform()->Button2->click();
         for (int i = 0; i < 3; ++i) {
             t->zeit.ms = 1000u + 7919u * i;
             aktienkurseberechnen(p->spiel);
         }
         h.bankbutton->click();
-        Tbankform& b = *p->bankform;
+        Tbankform& b = *p->bankform();
         b.Button1->click();
         b.ComboBox1->setCurrentIndex(2);
         b.Edit1->setText(QStringLiteral("25"));
@@ -109,8 +109,8 @@ class TestBildschirmfotos : public ProgrammTest {
         t->stand.erledigteauftraege = 2;
         t->stand.angenommeneauftraege = 6;
         h.statistikbutton->click();
-        p->statistikform->grab().save(ordner + QStringLiteral("/statistik.png"));
-        p->statistikform->close();
+        p->statistikform()->grab().save(ordner + QStringLiteral("/statistik.png"));
+        p->statistikform()->close();
     }
 
   private slots:

@@ -18,18 +18,18 @@ class TestEinstellungenform : public ProgrammTest {
         QVERIFY(!h.Timer1.isActive());
         QCOMPARE(t->uhr.intervall(), 1000);
 
-        p->einstellungenform->RadioButton2->click();  // "Normal (3)"
+        p->einstellungenform()->RadioButton2->click();  // "Normal (3)"
         QVERIFY(!h.Timer1.isActive());
         h.Spiel_startenbuttonClick();
         QVERIFY(h.Timer1.isActive());
         QCOMPARE(h.Timer1.interval(), 400);
 
-        p->einstellungenform->RadioButton4->click();  // "Pause (0)"
+        p->einstellungenform()->RadioButton4->click();  // "Pause (0)"
         QVERIFY(!h.Timer1.isActive());
         taste(h.verfuegbarefahrerlistbox, '1');  // also while a list has the focus
         QVERIFY(h.Timer1.isActive());
         QCOMPARE(h.Timer1.interval(), 2000);
-        QVERIFY(p->einstellungenform->RadioButton4->isChecked());
+        QVERIFY(p->einstellungenform()->RadioButton4->isChecked());
         taste(&h, '0');
         QVERIFY(!h.Timer1.isActive());
     }

@@ -30,24 +30,24 @@ class TestHauptform : public ProgrammTest {
         // find them by these.
         const QList<QPair<QWidget*, const char*>> namen{
             {p->hauptform.get(), "Hauptform"},
-            {p->autohaendlerform.get(), "Autohaendlerform"},
-            {p->personalform.get(), "Personalform"},
-            {p->posteingangform.get(), "Posteingangform"},
-            {p->werbungform.get(), "werbungform"},
-            {p->statistikform.get(), "statistikform"},
-            {p->bankform.get(), "bankform"},
-            {p->preiseform.get(), "preiseform"},
-            {p->einstellungenform.get(), "einstellungenform"},
-            {p->taxi_sendenform.get(), "Taxi_sendenform"}};
+            {p->autohaendlerform(), "Autohaendlerform"},
+            {p->personalform(), "Personalform"},
+            {p->posteingangform(), "Posteingangform"},
+            {p->werbungform(), "werbungform"},
+            {p->statistikform(), "statistikform"},
+            {p->bankform(), "bankform"},
+            {p->preiseform(), "preiseform"},
+            {p->einstellungenform(), "einstellungenform"},
+            {p->taxi_sendenform(), "Taxi_sendenform"}};
         for (const auto& [form, name] : namen)
             QCOMPARE(form->objectName(), QString::fromLatin1(name));
         // a few controls of each screen, found by their names
         const QList<QPair<QWidget*, const char*>> steuerelemente{
-            {p->bankform.get(), "Label45"},         {p->bankform.get(), "ComboBox1"},
-            {p->preiseform.get(), "Edit2"},         {p->werbungform.get(), "RadioButton5"},
-            {p->statistikform.get(), "Label10"},    {p->posteingangform.get(), "CheckListBox1"},
-            {p->taxi_sendenform.get(), "ListBox3"}, {p->einstellungenform.get(), "RadioButton9"},
-            {p->personalform.get(), "Button4"},     {p->autohaendlerform.get(), "Image1"}};
+            {p->bankform(), "Label45"},         {p->bankform(), "ComboBox1"},
+            {p->preiseform(), "Edit2"},         {p->werbungform(), "RadioButton5"},
+            {p->statistikform(), "Label10"},    {p->posteingangform(), "CheckListBox1"},
+            {p->taxi_sendenform(), "ListBox3"}, {p->einstellungenform(), "RadioButton9"},
+            {p->personalform(), "Button4"},     {p->autohaendlerform(), "Image1"}};
         for (const auto& [form, name] : steuerelemente)
             QVERIFY2(form->findChild<QWidget*>(QString::fromLatin1(name)), name);
         for (auto* b :
@@ -56,9 +56,9 @@ class TestHauptform : public ProgrammTest {
         for (auto* b : nachSpiel(h))
             QVERIFY(b->isHidden());
         QVERIFY(!h.Timer1.isActive());
-        QVERIFY(p->taxi_sendenform->isHidden());
-        QCOMPARE(p->taxi_sendenform->windowTitle(), QStringLiteral("Taxi entsenden"));
-        QCOMPARE(p->autohaendlerform->windowTitle(), QStringLiteral("Autohänder"));
+        QVERIFY(p->taxi_sendenform()->isHidden());
+        QCOMPARE(p->taxi_sendenform()->windowTitle(), QStringLiteral("Taxi entsenden"));
+        QCOMPARE(p->autohaendlerform()->windowTitle(), QStringLiteral("Autohänder"));
 
         QTest::mouseClick(h.Spiel_startenbutton, Qt::LeftButton);
         QVERIFY(h.Spiel_startenbutton->isHidden());
@@ -76,7 +76,7 @@ class TestHauptform : public ProgrammTest {
         t->stand.spielzeit = datumZeit(2026, 12, 7, 10, 0);
         taste(&h, '4');
         QTRY_COMPARE_WITH_TIMEOUT(h.Label2->text(), QStringLiteral("07.12.2026  10:01 Uhr"), 2000);
-        QCOMPARE(p->einstellungenform->Label1->text(), h.Label2->text());
+        QCOMPARE(p->einstellungenform()->Label1->text(), h.Label2->text());
         QVERIFY(h.Timer1.isActive());
     }
 
@@ -148,7 +148,7 @@ class TestHauptform : public ProgrammTest {
         h.move(flaeche.topLeft() + QPoint(3, 5));
         const QPoint haupt = h.pos();
         h.statistikbutton->click();
-        Nebenform* f = p->statistikform.get();
+        Nebenform* f = p->statistikform();
         QVERIFY(f->isVisible());
         const QPoint mitte = h.frameGeometry().center();
         QVERIFY2((f->frameGeometry().center() - mitte).manhattanLength() < 40,
@@ -163,6 +163,26 @@ class TestHauptform : public ProgrammTest {
             QCOMPARE(f->pos(), verschoben);
         }
         f->close();
+    }
+
+    // A screen is made the first time it is needed; made late, it shows what the game told the
+    // screens before: the clock, and prices reset by a fine.
+    void spaetGemachteSchirmeZeigenDenStand() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        Timer1Timer(p->spiel);
+        const QString uhr = h.Label2->text();
+        QVERIFY(!uhr.isEmpty());
+        p->anzeige.preiseGesetzt("1,2", "3");  // as the consumer-protection fine does
+        p->anzeige.preiseGesetzt("2,5", "4");  // as loading does
+        QCOMPARE(p->einstellungenform()->Label1->text(), uhr);
+        QCOMPARE(p->posteingangform()->Label2->text(), uhr);
+        QCOMPARE(p->taxi_sendenform()->Label4->text(), uhr);
+        QCOMPARE(p->preiseform()->Edit1->text(), QStringLiteral("2,5"));
+        QCOMPARE(p->preiseform()->Edit2->text(), QStringLiteral("4"));
+        Timer1Timer(p->spiel);
+        QCOMPARE(p->einstellungenform()->Label1->text(), h.Label2->text());
+        QVERIFY(p->einstellungenform()->Label1->text() != uhr);
     }
 };
 

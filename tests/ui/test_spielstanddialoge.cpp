@@ -130,8 +130,8 @@ class TestSpielstanddialoge : public ProgrammTest {
         QCOMPARE(h.ProgressBar1->value(), 40);
         QCOMPARE(h.ProgressBar2->value(), 150);
         QCOMPARE(h.ProgressBar4->value(), 35);
-        QCOMPARE(p->preiseform->kilometerpreisText(), QStringLiteral("2,5"));
-        QCOMPARE(p->preiseform->grundpreisText(), QStringLiteral("4"));
+        QCOMPARE(p->preiseform()->kilometerpreisText(), QStringLiteral("2,5"));
+        QCOMPARE(p->preiseform()->grundpreisText(), QStringLiteral("4"));
         QCOMPARE(h.verfuegbaretaxenlistbox->count(), 1);
         QVERIFY(!h.Timer1.isActive());
     }

@@ -57,6 +57,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
             &TPosteingangform::CheckListBox1ClickCheck);
 
     Spielereignisse* e = &anzeige.ereignisse();
+    Label2->setText(anzeige.letzteUhr());
     connect(e, &Spielereignisse::uhrGeaendert, Label2, &QLabel::setText);
     connect(e, &Spielereignisse::auftragEingegangen, this,
             [this](const QString&, const QString& zeile) {

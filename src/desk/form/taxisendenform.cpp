@@ -1,7 +1,6 @@
 #include "desk/form/taxisendenform.h"
 
 #include <QSignalBlocker>
-#include <QTextCursor>
 
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
@@ -32,30 +31,18 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     lp.setColor(QPalette::WindowText, kLimone);
     Label4->setPalette(lp);
 
-    Memo1 = new QTextEdit(this);
+    Memo1 = hinweistext(this,
+                        QStringLiteral("Aufträge, die angenommen wurden, jedoch \n"
+                                       "nicht innerhalb von 18 Minuten Toleranz \n"
+                                       "ausgeführt wurden verschwinden automatisch \n"
+                                       "von dieser Liste. \n"
+                                       "ACHTUNG: Dabei entsteht ein Imageverlust. \n"
+                                       "Denn ein Passagier, der ein Taxi bestellt hat, \n"
+                                       "und 18 Minuten nach dem vereinbarten Termin \n"
+                                       "immer noch darauf wartet abgeholt zu werden, \n"
+                                       "wird Ihre Firma sicher nicht weiterempfehlen."),
+                        kGelb, Qt::AlignHCenter);
     Memo1->setGeometry(236, 206, 248, 170);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setReadOnly(true);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette mp = Memo1->palette();
-    mp.setColor(QPalette::Base, Qt::black);
-    mp.setColor(QPalette::Text, kGelb);
-    Memo1->setPalette(mp);
-    const char* zeilen[] = {"Aufträge, die angenommen wurden, jedoch ",
-                            "nicht innerhalb von 18 Minuten Toleranz ",
-                            "ausgeführt wurden verschwinden automatisch ",
-                            "von dieser Liste. ",
-                            "ACHTUNG: Dabei entsteht ein Imageverlust. ",
-                            "Denn ein Passagier, der ein Taxi bestellt hat, ",
-                            "und 18 Minuten nach dem vereinbarten Termin ",
-                            "immer noch darauf wartet abgeholt zu werden, ",
-                            "wird Ihre Firma sicher nicht weiterempfehlen."};
-    for (const char* z : zeilen) {
-        Memo1->append(QString::fromUtf8(z));
-        Memo1->setAlignment(Qt::AlignHCenter);
-    }
-    Memo1->moveCursor(QTextCursor::Start);
 
     Button1 = new QPushButton(QStringLiteral("Auftrag mit diesem Fahrer und Taxi erledigen"), this);
     Button1->setGeometry(8, 390, 340, 30);
@@ -83,6 +70,7 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
 
     Spielereignisse* e = &anzeige.ereignisse();
+    Label4->setText(anzeige.letzteUhr());
     connect(e, &Spielereignisse::uhrGeaendert, Label4, &QLabel::setText);
     connect(e, &Spielereignisse::auswahlZurueckgesetzt, this, &TTaxi_sendenform::auffrischen);
 }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include "desk/taxisenden.h"
 #include "ui/basis/nebenform.h"
@@ -19,7 +18,7 @@ class TTaxi_sendenform : public Nebenform {
     QLabel *Label1, *Label2, *Label3, *Label4;
     QListWidget *ListBox1, *ListBox2, *ListBox3;
     QPushButton *Button1, *Button2;
-    QTextEdit* Memo1;
+    QLabel* Memo1;
 
     // The refresh request: all three lists rebuilt, all three selections cleared. A plain
     // repaint of the window keeps both.

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <array>
 
 #include "state/spielstand.h"
@@ -23,7 +22,7 @@ class Tbankform : public Nebenform {
     QLabel *Label1, *Label44, *Label2, *Label45;
     Radiogruppe *RadioGroup1, *RadioGroup2;
     QPushButton *Button1, *Button2, *Button3, *Button4;
-    QTextEdit* Memo1;
+    QLabel* Memo1;
     QGroupBox *GroupBox1, *GroupBox2;
     // Price table: row captions, column captions, prices now, 6 and 12 hours ago.
     QLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;

@@ -31,10 +31,12 @@ Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a)
     schwarzesFenster(this, kGelb);
     setFixedSize(352, 232);
     Label1 = beschriftung(this, QStringLiteral("Preis pro gefahrener Kilometer:"), 16, 19, kGelb);
-    Edit1 = preisfeld(this, q(startKilometerpreisText()), 184, 16);
+    // Made after a fine or a load, the fields show the prices those set.
+    const auto& gesetzt = anzeige.letztePreise();
+    Edit1 = preisfeld(this, gesetzt ? gesetzt->first : q(startKilometerpreisText()), 184, 16);
     Label3 = beschriftung(this, QStringLiteral("€"), 312, 19, kGelb);
     Label2 = beschriftung(this, QStringLiteral("Grundpreis pro Fahrt:"), 16, 51, kGelb);
-    Edit2 = preisfeld(this, q(startGrundpreisText()), 184, 48);
+    Edit2 = preisfeld(this, gesetzt ? gesetzt->second : q(startGrundpreisText()), 184, 48);
     Label4 = beschriftung(this, QStringLiteral("€"), 312, 51, kGelb);
     Memo1 = hinweistext(this,
                         QStringLiteral("Hinweis:\n"
@@ -43,8 +45,7 @@ Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a)
                                        "Preise angegeben werden, so ist es möglich, dass \n"
                                        "der Verbraucherschutzverband Sie zum Zahlen \n"
                                        "einer Geld-Strafe zwingt."),
-                        kRot);
-    Memo1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+                        kRot, Qt::AlignHCenter);
     Memo1->setGeometry(16, 84, 320, 100);
     Button1 = new QPushButton(QStringLiteral("Zurück ins Hauptmenü"), this);
     Button1->setGeometry(96, 192, 160, 25);

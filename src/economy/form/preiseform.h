@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
-#include <QTextEdit>
 
 #include "ui/basis/nebenform.h"
 
@@ -18,7 +17,7 @@ class Tpreiseform : public Nebenform {
 
     QLabel *Label1, *Label2, *Label3, *Label4;
     QLineEdit *Edit1, *Edit2;
-    QTextEdit* Memo1;
+    QLabel* Memo1;
     QPushButton* Button1;
 
     // The texts a new game reads.

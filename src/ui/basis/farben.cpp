@@ -1,5 +1,7 @@
 #include "ui/basis/farben.h"
 
+#include <QCoreApplication>
+
 #include "ui/basis/kontraststil.h"
 
 #include <QPalette>
@@ -38,18 +40,17 @@ void setzeText(QLabel* l, const QString& text) {
     l->adjustSize();
 }
 
-QTextEdit* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe) {
-    auto* m = new QTextEdit(eltern);
-    m->setReadOnly(true);
-    m->setFrameShape(QFrame::NoFrame);
-    m->setFocusPolicy(Qt::NoFocus);
-    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
+                    Qt::Alignment ausrichtung) {
+    // A label, not a text editor: the note is only read, and a label costs a fraction of the
+    // memory of a document with its editor.
+    auto* m = new QLabel(eltern);
+    m->setTextFormat(Qt::PlainText);
+    m->setAlignment(ausrichtung | Qt::AlignTop);
     QPalette p = m->palette();
-    p.setColor(QPalette::Base, Qt::black);
-    p.setColor(QPalette::Text, farbe);
+    p.setColor(QPalette::WindowText, farbe);
     m->setPalette(p);
-    m->setPlainText(text);
+    m->setText(text);
     return m;
 }
 
@@ -64,9 +65,13 @@ void graueListe(QListWidget* liste) {
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line is one line of the same font: the view need not measure 999 of them.
     liste->setUniformItemSizes(true);
-    // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground.
-    auto* stil = new KontrastStil;
-    stil->setParent(liste);
+    // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground; one style
+    // object serves every list and lives as long as the application.
+    static KontrastStil* stil = [] {
+        auto* s = new KontrastStil;
+        s->setParent(QCoreApplication::instance());
+        return s;
+    }();
     liste->setStyle(stil);
 }
 

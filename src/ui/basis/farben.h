@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QString>
-#include <QTextEdit>
 #include <QWidget>
 #include <string>
 
@@ -39,7 +38,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
 void setzeText(QLabel* l, const QString& text);
 // A borderless multi-line text on black that only informs: read-only, never takes the focus,
 // no scroll bars (it is sized to show every line).
-QTextEdit* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe);
+QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
+                    Qt::Alignment ausrichtung = Qt::AlignLeft);
 // Grey list with silver text, as all the game's lists look.
 void graueListe(QListWidget* liste);
 // Progress bars clamp their position to the range, whatever the value.

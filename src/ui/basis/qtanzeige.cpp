@@ -38,7 +38,8 @@ void QtAnzeige::geldGeaendert(const std::string& text) {
 }
 
 void QtAnzeige::uhrGeaendert(const std::string& text) {
-    emit ereignisse_.uhrGeaendert(q(text));
+    letzteUhr_ = q(text);
+    emit ereignisse_.uhrGeaendert(letzteUhr_);
 }
 
 void QtAnzeige::balkenGeaendert(Balken b, int32_t wert) {
@@ -58,6 +59,7 @@ void QtAnzeige::auswahlZurueckgesetzt() {
 }
 
 void QtAnzeige::preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) {
+    letztePreise_ = {q(kilometerpreis), q(grundpreis)};
     emit ereignisse_.preiseGesetzt(q(kilometerpreis), q(grundpreis));
 }
 

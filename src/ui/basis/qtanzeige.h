@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "sim/anzeige.h"
 
@@ -32,6 +34,10 @@ class QtAnzeige : public Anzeige {
     void setzeHauptfenster(QWidget* w) { hauptfenster_ = w; }
     // Tests collect messages here instead of opening modal boxes.
     QStringList* meldungenSammeln = nullptr;
+    // What the last events said, for a screen made after them: the clock text (empty before
+    // the first tick) and the prices' texts, if they were ever set.
+    const QString& letzteUhr() const { return letzteUhr_; }
+    const std::optional<std::pair<QString, QString>>& letztePreise() const { return letztePreise_; }
     // The most messages that were open at once; a message never opens over another one.
     int hoechsteVerschachtelung() const { return hoechsteVerschachtelung_; }
 
@@ -50,6 +56,8 @@ class QtAnzeige : public Anzeige {
     Spielereignisse ereignisse_;
     QWidget* hauptfenster_ = nullptr;
     int offen_ = 0, hoechsteVerschachtelung_ = 0;
+    QString letzteUhr_;
+    std::optional<std::pair<QString, QString>> letztePreise_;
 };
 
 }  // namespace kabrolux::ui

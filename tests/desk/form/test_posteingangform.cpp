@@ -22,7 +22,7 @@ class TestPosteingangform : public ProgrammTest {
         auftrag(t->stand, 2, 8, false);
         h.Label3->setText(QStringLiteral("Neuer Auftrag im Posteingang"));
         h.posteingangbutton->click();
-        TPosteingangform& f = *p->posteingangform;
+        TPosteingangform& f = *p->posteingangform();
         QVERIFY(f.isVisible());
         QVERIFY(h.isHidden());
         QCOMPARE(f.CheckListBox1->count(), 2);
@@ -61,7 +61,7 @@ class TestPosteingangform : public ProgrammTest {
         uhr.start();
         h.posteingangbutton->click();
         const qint64 ms = uhr.elapsed();
-        TPosteingangform& f = *p->posteingangform;
+        TPosteingangform& f = *p->posteingangform();
         QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
         QVERIFY(f.CheckListBox1->item(998)->text().startsWith(QStringLiteral("Auftrag 000999:")));
         QCOMPARE(f.CheckListBox1->item(998)->checkState(), Qt::Checked);
@@ -82,7 +82,7 @@ class TestPosteingangform : public ProgrammTest {
         for (int r = 1; r <= 3; ++r)
             auftrag(t->stand, r, 20 + r, false);
         h.posteingangbutton->click();
-        TPosteingangform& f = *p->posteingangform;
+        TPosteingangform& f = *p->posteingangform();
         QCOMPARE(f.CheckListBox1->count(), 3);
         QCOMPARE(f.CheckListBox1->currentRow(), -1);
         QApplication::setActiveWindow(&f);
@@ -113,7 +113,7 @@ class TestPosteingangform : public ProgrammTest {
         auftrag(t->stand, 1, 7, true);
         auftrag(t->stand, 2, 8, false);
         h.posteingangbutton->click();
-        QListWidget* l = p->posteingangform->CheckListBox1;
+        QListWidget* l = p->posteingangform()->CheckListBox1;
         QCoreApplication::processEvents();  // the list lays out its lines after showing
         const QImage bild = l->viewport()->grab().toImage();
         // the tick box sits at the left end of its line

@@ -17,17 +17,17 @@ class TestStatistikform : public ProgrammTest {
     Tstatistikform& oeffnen() {
         if (t->stand.spiellaeuft != 1) p->hauptform->Spiel_startenbuttonClick();
         p->hauptform->statistikbutton->click();
-        return *p->statistikform;
+        return *p->statistikform();
     }
     QStringList werte() {
-        Tstatistikform& f = *p->statistikform;
+        Tstatistikform& f = *p->statistikform();
         return {f.Label4->text(), f.Label5->text(), f.Label6->text(), f.Label9->text(),
                 f.Label10->text()};
     }
 
   private slots:
     void aufbau() {
-        Tstatistikform& f = *p->statistikform;
+        Tstatistikform& f = *p->statistikform();
         QCOMPARE(f.windowTitle(), QStringLiteral("Statistik"));
         const QColor gelb(Qt::yellow), limone(0x00, 0xFF, 0x00), hellrot(255, 128, 128);
         const QList<std::tuple<QLabel*, QLabel*, QString, QColor>> zeilen{

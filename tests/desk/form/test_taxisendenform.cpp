@@ -21,7 +21,7 @@ class TestTaxiSendenform : public ProgrammTest {
         st.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, 2};
         st.fahrer[2] = Fahrer{1, 97, 0, 0, 2, 2, 4};
         h.taxi_sendenbutton->click();
-        TTaxi_sendenform& f = *p->taxi_sendenform;
+        TTaxi_sendenform& f = *p->taxi_sendenform();
         QVERIFY(f.isVisible());
         QCOMPARE(f.ListBox1->count(), 1);
         QCOMPARE(f.ListBox2->item(0)->text(), QStringLiteral("01: Taxi Variante 2"));
@@ -74,7 +74,7 @@ class TestTaxiSendenform : public ProgrammTest {
         h.Spiel_startenbuttonClick();
         auftrag(t->stand, 1, 3, true);
         h.taxi_sendenbutton->click();
-        TTaxi_sendenform& f = *p->taxi_sendenform;
+        TTaxi_sendenform& f = *p->taxi_sendenform();
         QApplication::setActiveWindow(&f);
         f.Button2->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&f));

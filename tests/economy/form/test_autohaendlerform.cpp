@@ -18,7 +18,7 @@ class TestAutohaendlerform : public ProgrammTest {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         h.autohaendlerbutton->click();
-        TAutohaendlerform& a = *p->autohaendlerform;
+        TAutohaendlerform& a = *p->autohaendlerform();
         QVERIFY2(a.isVisible(), qPrintable(t->meldungen.join(QLatin1Char('|'))));
         QVERIFY(!a.Image1->pixmap().isNull());
         QCOMPARE(a.Label5->text(), QStringLiteral("Preis: 20000 €"));
@@ -42,7 +42,7 @@ class TestAutohaendlerform : public ProgrammTest {
             QVERIFY(bilder.gueltig());
             h.autohaendlerbutton->click();
         }
-        QVERIFY(p->autohaendlerform->isHidden());
+        QVERIFY(p->autohaendlerform()->isHidden());
         QVERIFY(!h.isHidden());
         QCOMPARE(t->meldungen.size(), 1);
         QVERIFY2(t->meldungen[0].startsWith(QStringLiteral("Not a JPEG file")),

@@ -18,7 +18,7 @@ class TestPersonalform : public ProgrammTest {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         h.personalbutton->click();
-        TPersonalform& f = *p->personalform;
+        TPersonalform& f = *p->personalform();
         QVERIFY(f.isVisible());
         QVERIFY(!f.Image1->pixmap().isNull());
         QVERIFY(!f.Button3->isHidden());
@@ -44,7 +44,7 @@ class TestPersonalform : public ProgrammTest {
             QVERIFY(bilder.gueltig());
             h.personalbutton->click();
         }
-        QVERIFY(p->personalform->isHidden());
+        QVERIFY(p->personalform()->isHidden());
         QVERIFY(!h.isHidden());
         QCOMPARE(t->meldungen.size(), 1);
         QVERIFY2(t->meldungen[0].contains(QStringLiteral("personal/1.jpg")),

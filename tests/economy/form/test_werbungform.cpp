@@ -16,12 +16,12 @@ class TestWerbungform : public ProgrammTest {
     Twerbungform& oeffnen() {
         if (t->stand.spiellaeuft != 1) p->hauptform->Spiel_startenbuttonClick();
         p->hauptform->Werbungbutton->click();
-        return *p->werbungform;
+        return *p->werbungform();
     }
 
   private slots:
     void aufbau() {
-        Twerbungform& f = *p->werbungform;
+        Twerbungform& f = *p->werbungform();
         QCOMPARE(f.windowTitle(), QStringLiteral("Werbung"));
         QCOMPARE(f.RadioGroup1->title(), QStringLiteral("Werbeart:"));
         const QList<QRadioButton*> knoepfe{f.RadioButton1, f.RadioButton2, f.RadioButton3,
@@ -59,7 +59,7 @@ class TestWerbungform : public ProgrammTest {
         QCOMPARE(p->hauptform->ProgressBar2->value(), 25);
         // The bank shows the same money.
         p->hauptform->bankbutton->click();
-        QCOMPARE(p->bankform->Label44->text(), p->hauptform->Label4->text());
+        QCOMPARE(p->bankform()->Label44->text(), p->hauptform->Label4->text());
     }
 
     void bekanntheitBleibtBei300() {

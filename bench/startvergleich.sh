@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts the game and a bare Qt window of the same size under Xvfb, several times each, and
+# prints the time to the first shown window and the resident memory of both.
+#   bench/startvergleich.sh [build folder] [runs]
+# Needs xvfb (Debian package); the programs are built with the project.
+set -euo pipefail
+bau=$(realpath "${1:-build}")
+runden=${2:-9}
+export DISPLAY=:93 KABROLUX_STARTMESSUNG=1
+Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+
+messen() {  # program -> "ms rss_kb rss_later_kb"
+    local start ausgabe
+    start=$(date +%s%N)
+    ausgabe=$(XDG_RUNTIME_DIR=/tmp QT_QPA_PLATFORM=xcb "$1" 2>/dev/null)
+    awk -v s="$start" '/^gezeigt_ns/ {ms = ($2 - s) / 1e6} /^rss_kb/ {r = $2}
+                       /^rss_spaeter_kb/ {l = $2} END {printf "%.1f %d %d\n", ms, r, l}' <<<"$ausgabe"
+}
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+declare -A zeiten speicher
+for name in kabrolux kabrolux_leeres_fenster; do
+    messen "$bau/bin/$name" >/dev/null  # warm the file cache
+    for _ in $(seq "$runden"); do
+        read -r ms rss spaeter < <(messen "$bau/bin/$name")
+        zeiten[$name]+="$ms"$'\n'
+        speicher[$name]+="$spaeter"$'\n'
+    done
+done
+for name in kabrolux kabrolux_leeres_fenster; do
+    printf '%-24s erstes Fenster nach %6s ms (Median von %d), resident %6s kB\n' "$name" \
+        "$(printf '%s' "${zeiten[$name]}" | median)" "$runden" \
+        "$(printf '%s' "${speicher[$name]}" | median)"
+done
