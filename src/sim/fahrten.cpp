@@ -112,61 +112,92 @@ void abrechnen(Spiel& spiel, const Auftrag& a) {
 
 }  // namespace
 
-void fahrtenfortschreiben(Spiel& spiel) {
-    Spielstand& s = spiel.stand();
-    Anzeige& anzeige = spiel.anzeige();
-    // A taxi or driver freed after the last refresh of the lists (a slot counted after the row
-    // that settled its trip) must not be missing from them at the end of the tick.
-    bool freiGeworden = false;
-    auto slotZaehlen = [&](int k) {
-        if (!spiel.imTaktGesendet().taxen[k]) {
-            Taxi& t = s.taxen[k];
-            if (t.restminuten > 0) --t.restminuten;
-            if (t.restminuten == 0) {
-                freiGeworden |= t.unterwegs != 0;
-                t.unterwegs = 0;
-            }
-        }
-        if (!spiel.imTaktGesendet().fahrer[k]) {
-            Fahrer& f = s.fahrer[k];
-            if (f.restminuten > 0) --f.restminuten;
-            if (f.restminuten == 0) {
-                freiGeworden |= f.unterwegs != 0;
-                f.unterwegs = 0;
-            }
-        }
-    };
+namespace {
 
-    // Only the player can send a trip in the middle of the scan, while a settlement lets input
-    // run; whether anything was sent is read again after each settlement.
-    bool gesendet = !spiel.imTaktGesendet().zeilen.empty();
-    const int letzte = durchlaufeBenutzte(s.auftraege, [&](int r, Auftrag& a) {
-        if (r <= kSlots) slotZaehlen(r);
+// One tick's countdown of trips, taxis and drivers.
+class Fortschreibung {
+  public:
+    explicit Fortschreibung(Spiel& spiel)
+        : spiel_(spiel),
+          s_(spiel.stand()),
+          anzeige_(spiel.anzeige()),
+          gesendet_(!spiel.imTaktGesendet().zeilen.empty()) {}
+
+    // Counts taxi slot k and driver slot k down one minute; at 0 they are free.
+    void slot(int k) {
+        if (!spiel_.imTaktGesendet().taxen[k]) zaehlen(s_.taxen[k]);
+        if (!spiel_.imTaktGesendet().fahrer[k]) zaehlen(s_.fahrer[k]);
+    }
+
+    // Counts the trip of row r down and settles it when it is over; false after the last row
+    // of the scan (the first never-used row, or row 999).
+    bool zeile(int r) {
+        Auftrag& a = s_.auftraege[r];
         // A trip sent while this tick runs starts counting with the next tick, like its taxi
         // and driver, so all three finish in the same tick.
-        if (gesendet && spiel.imTaktGesendet().zeile(r)) return;
-
-        if (a.restminuten > 0 && a.unterwegs == 1) --a.restminuten;
-        if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = 1;
-        if (a.abschluss != 1) return;
-
-        abrechnen(spiel, a);
-        raeumeZeile(a);
-        freiGeworden = false;
-        anzeige.auftraegeGeaendert();
-        anzeige.ereignisseVerarbeiten();
-        auswahlZuruecksetzen(spiel);
-        anzeige.ereignisseVerarbeiten();
-        gesendet = !spiel.imTaktGesendet().zeilen.empty();
-    });
-
-    // Slots whose row lies beyond the end of the scan still count down once per tick.
-    for (int k = letzte + 1; k <= kSlots; ++k)
-        slotZaehlen(k);
-    if (freiGeworden) {
-        anzeige.auftraegeGeaendert();
-        auswahlZuruecksetzen(spiel);
+        if (!(gesendet_ && spiel_.imTaktGesendet().zeile(r))) {
+            if (a.restminuten > 0 && a.unterwegs == 1) --a.restminuten;
+            if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = 1;
+            if (a.abschluss == 1) abschliessen(a);
+        }
+        return !nieBenutzt(a) && r < kAuftragsZeilen;
     }
+
+    // A taxi or driver freed after the last refresh of the lists (a slot counted after the row
+    // that settled its trip) must not be missing from them at the end of the tick.
+    void ende() {
+        if (!freiGeworden_) return;
+        anzeige_.auftraegeGeaendert();
+        auswahlZuruecksetzen(spiel_);
+    }
+
+  private:
+    template <class Slot>
+    void zaehlen(Slot& slot) {
+        if (slot.restminuten > 0) --slot.restminuten;
+        if (slot.restminuten != 0) return;
+        freiGeworden_ |= slot.unterwegs != 0;
+        slot.unterwegs = 0;
+    }
+
+    void abschliessen(Auftrag& a) {
+        abrechnen(spiel_, a);
+        raeumeZeile(a);
+        freiGeworden_ = false;
+        anzeige_.auftraegeGeaendert();
+        anzeige_.ereignisseVerarbeiten();
+        auswahlZuruecksetzen(spiel_);
+        anzeige_.ereignisseVerarbeiten();
+        // Only the player can send a trip in the middle of the scan, while a settlement lets
+        // input run.
+        gesendet_ = !spiel_.imTaktGesendet().zeilen.empty();
+    }
+
+    Spiel& spiel_;
+    Spielstand& s_;
+    Anzeige& anzeige_;
+    bool gesendet_;
+    bool freiGeworden_ = false;
+};
+
+}  // namespace
+
+void fahrtenfortschreiben(Spiel& spiel) {
+    Fortschreibung f(spiel);
+    // Slot k is counted at the visit of row k; the rows beyond the slots have a loop of their
+    // own, free of slot work.
+    int r = 1;
+    bool weiter = true;
+    for (; r <= kSlots && weiter; ++r) {
+        f.slot(r);
+        weiter = f.zeile(r);
+    }
+    for (; r <= kAuftragsZeilen && weiter; ++r)
+        weiter = f.zeile(r);
+    // Slots whose row lies beyond the end of the scan still count down once per tick.
+    for (int k = r; k <= kSlots; ++k)
+        f.slot(k);
+    f.ende();
 }
 
 }  // namespace kabrolux

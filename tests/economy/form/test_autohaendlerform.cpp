@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include "economy/form/autohaendlerform.h"
+#include "sim/auftragerzeugen.h"
 #include "testprogramm.h"
 
 using namespace kabrolux;
@@ -32,6 +33,20 @@ class TestAutohaendlerform : public ProgrammTest {
         QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 0 €"));
         a.close();
         QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(), QStringLiteral("01: Taxi Variante 4"));
+    }
+
+    // A fine while the dealer is open: the dealer's money agrees with the main screen's.
+    void geldStimmtMitDemHauptschirm() {
+        THauptform& h = *p->hauptform;
+        h.Spiel_startenbuttonClick();
+        h.autohaendlerbutton->click();
+        TAutohaendlerform& a = *p->autohaendlerform();
+        t->stand.kilometerpreis = 50;  // the next due order brings the consumer-protection fine
+        t->zeit.ms = 0;                // and its roll makes an order due
+        auftragerzeugen(p->spiel);
+        QCOMPARE(t->meldungen.size(), 1);
+        QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 49000 €"));
+        QCOMPARE(a.Label6->text(), h.Label4->text());
     }
 
     void unlesbaresBildHaeltDenSchirmZu() {
