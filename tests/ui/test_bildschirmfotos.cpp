@@ -145,6 +145,7 @@ class TestBildschirmfotos : public ProgrammTest {
             m->grab().save(ordner + QStringLiteral("/meldung.png"));
             m->accept();
         });
+        QApplication::setActiveWindow(p->hauptform.get());
         p->anzeige.meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
         QVERIFY(QFile::exists(ordner + QStringLiteral("/meldung.png")));
     }
