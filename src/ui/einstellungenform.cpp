@@ -54,19 +54,9 @@ Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
     Label2->setPalette(pal);
 
     // A click on a marked button also counts, as the toggled signal alone would miss it.
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(GroupBox1);
-    KABROLUX_NAME(GroupBox2);
-    KABROLUX_NAME(RadioButton1);
-    KABROLUX_NAME(RadioButton2);
-    KABROLUX_NAME(RadioButton3);
-    KABROLUX_NAME(RadioButton4);
-    KABROLUX_NAME(RadioButton5);
-    KABROLUX_NAME(RadioButton6);
-    KABROLUX_NAME(RadioButton7);
-    KABROLUX_NAME(RadioButton8);
-    KABROLUX_NAME(RadioButton9);
+    KABROLUX_NAMEN(Label1, Label2, GroupBox1, GroupBox2, RadioButton1, RadioButton2, RadioButton3,
+                   RadioButton4, RadioButton5, RadioButton6, RadioButton7, RadioButton8,
+                   RadioButton9);
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { geschwindigkeit(50); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { geschwindigkeit(400); });
     connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });

@@ -146,43 +146,13 @@ THauptform::THauptform(Programm& p) : p_(p) {
           statistikbutton, posteingangbutton, bankbutton, speichernbutton})
         b->hide();
 
-    KABROLUX_NAME(Image1);
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Label5);
-    KABROLUX_NAME(Label6);
-    KABROLUX_NAME(Label7);
-    KABROLUX_NAME(Label8);
-    KABROLUX_NAME(Label9);
-    KABROLUX_NAME(Label10);
-    KABROLUX_NAME(Label11);
-    KABROLUX_NAME(Label12);
-    KABROLUX_NAME(Label13);
-    KABROLUX_NAME(Label14);
-    KABROLUX_NAME(Label15);
-    KABROLUX_NAME(verfuegbaretaxenlistbox);
-    KABROLUX_NAME(verfuegbarefahrerlistbox);
-    KABROLUX_NAME(auftraegeamerledigenlistbox);
-    KABROLUX_NAME(ProgressBar1);
-    KABROLUX_NAME(ProgressBar2);
-    KABROLUX_NAME(ProgressBar3);
-    KABROLUX_NAME(ProgressBar4);
-    KABROLUX_NAME(GroupBox1);
-    KABROLUX_NAME(Spiel_startenbutton);
-    KABROLUX_NAME(taxi_sendenbutton);
-    KABROLUX_NAME(Werbungbutton);
-    KABROLUX_NAME(autohaendlerbutton);
-    KABROLUX_NAME(preisebutton);
-    KABROLUX_NAME(personalbutton);
-    KABROLUX_NAME(statistikbutton);
-    KABROLUX_NAME(posteingangbutton);
-    KABROLUX_NAME(einstellungenbutton);
-    KABROLUX_NAME(bankbutton);
-    KABROLUX_NAME(ladenbutton);
-    KABROLUX_NAME(speichernbutton);
-    KABROLUX_NAME(spielendebutton);
+    KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9,
+                   Label10, Label11, Label12, Label13, Label14, Label15, verfuegbaretaxenlistbox,
+                   verfuegbarefahrerlistbox, auftraegeamerledigenlistbox, ProgressBar1,
+                   ProgressBar2, ProgressBar3, ProgressBar4, GroupBox1, Spiel_startenbutton,
+                   taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
+                   personalbutton, statistikbutton, posteingangbutton, einstellungenbutton,
+                   bankbutton, ladenbutton, speichernbutton, spielendebutton);
     connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
             &THauptform::Spiel_startenbuttonClick);
     connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);

@@ -49,10 +49,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setPalette(lp);
 
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(GroupBox1);
-    KABROLUX_NAME(CheckListBox1);
+    KABROLUX_NAMEN(Label1, Label2, GroupBox1, CheckListBox1);
     connect(CheckListBox1, &QListWidget::itemChanged, this,
             &TPosteingangform::CheckListBox1ClickCheck);
 

@@ -39,16 +39,7 @@ Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
     connect(e, &Spielereignisse::uhrGeaendert, this, neuZeichnen);
     connect(e, &Spielereignisse::auftragEingegangen, this, neuZeichnen);
     connect(e, &Spielereignisse::auftraegeGeaendert, this, neuZeichnen);
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Label5);
-    KABROLUX_NAME(Label6);
-    KABROLUX_NAME(Label7);
-    KABROLUX_NAME(Label8);
-    KABROLUX_NAME(Label9);
-    KABROLUX_NAME(Label10);
+    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10);
 }
 
 void Tstatistikform::FormPaint() {

@@ -50,16 +50,8 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     Button2->setGeometry(372, 390, 340, 30);
 
     // The chosen line changes by mouse, keyboard or assistive technology alike.
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(ListBox1);
-    KABROLUX_NAME(ListBox2);
-    KABROLUX_NAME(ListBox3);
-    KABROLUX_NAME(Button1);
-    KABROLUX_NAME(Button2);
-    KABROLUX_NAME(Memo1);
+    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, ListBox1, ListBox2, ListBox3, Button1, Button2,
+                   Memo1);
     connect(ListBox1, &QListWidget::currentRowChanged, this,
             [this](int r) { auftragGewaehlt(spiel, r); });
     connect(ListBox2, &QListWidget::currentRowChanged, this,

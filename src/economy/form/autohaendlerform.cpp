@@ -31,17 +31,8 @@ TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
     Button1->setGeometry(141, 220, 100, 28);
     Button3 = new QPushButton(QStringLiteral("Kaufen"), this);
     Button3->setGeometry(256, 220, 208, 28);
-    KABROLUX_NAME(Image1);
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Label5);
-    KABROLUX_NAME(Label6);
-    KABROLUX_NAME(Label7);
-    KABROLUX_NAME(Button1);
-    KABROLUX_NAME(Button2);
-    KABROLUX_NAME(Button3);
+    KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Button1, Button2,
+                   Button3);
     connect(Button1, &QPushButton::clicked, this, &TAutohaendlerform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAutohaendlerform::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TAutohaendlerform::Button3Click);

@@ -73,62 +73,13 @@ Tbankform::Tbankform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "bankform", QStri
     connect(e, &Spielereignisse::kurseGeaendert, this, neuZeichnen);
     connect(e, &Spielereignisse::geldGeaendert, this, neuZeichnen);
     kurseZeigen();
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Label5);
-    KABROLUX_NAME(Label6);
-    KABROLUX_NAME(Label7);
-    KABROLUX_NAME(Label8);
-    KABROLUX_NAME(Label9);
-    KABROLUX_NAME(Label10);
-    KABROLUX_NAME(Label11);
-    KABROLUX_NAME(Label12);
-    KABROLUX_NAME(Label13);
-    KABROLUX_NAME(Label14);
-    KABROLUX_NAME(Label15);
-    KABROLUX_NAME(Label16);
-    KABROLUX_NAME(Label17);
-    KABROLUX_NAME(Label18);
-    KABROLUX_NAME(Label19);
-    KABROLUX_NAME(Label20);
-    KABROLUX_NAME(Label21);
-    KABROLUX_NAME(Label22);
-    KABROLUX_NAME(Label23);
-    KABROLUX_NAME(Label24);
-    KABROLUX_NAME(Label25);
-    KABROLUX_NAME(Label26);
-    KABROLUX_NAME(Label27);
-    KABROLUX_NAME(Label28);
-    KABROLUX_NAME(Label29);
-    KABROLUX_NAME(Label30);
-    KABROLUX_NAME(Label31);
-    KABROLUX_NAME(Label32);
-    KABROLUX_NAME(Label33);
-    KABROLUX_NAME(Label34);
-    KABROLUX_NAME(Label35);
-    KABROLUX_NAME(Label36);
-    KABROLUX_NAME(Label37);
-    KABROLUX_NAME(Label38);
-    KABROLUX_NAME(Label39);
-    KABROLUX_NAME(Label40);
-    KABROLUX_NAME(Label41);
-    KABROLUX_NAME(Label42);
-    KABROLUX_NAME(Label43);
-    KABROLUX_NAME(Label44);
-    KABROLUX_NAME(Label45);
-    KABROLUX_NAME(RadioGroup1);
-    KABROLUX_NAME(RadioGroup2);
-    KABROLUX_NAME(Button1);
-    KABROLUX_NAME(Button2);
-    KABROLUX_NAME(Button3);
-    KABROLUX_NAME(Button4);
-    KABROLUX_NAME(Memo1);
-    KABROLUX_NAME(GroupBox1);
-    KABROLUX_NAME(GroupBox2);
-    KABROLUX_NAME(ComboBox1);
-    KABROLUX_NAME(Edit1);
+    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
+                   Label11, Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19,
+                   Label20, Label21, Label22, Label23, Label24, Label25, Label26, Label27, Label28,
+                   Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36, Label37,
+                   Label38, Label39, Label40, Label41, Label42, Label43, Label44, Label45,
+                   RadioGroup1, RadioGroup2, Button1, Button2, Button3, Button4, Memo1, GroupBox1,
+                   GroupBox2, ComboBox1, Edit1);
 }
 
 void Tbankform::kreditteil() {

@@ -33,17 +33,8 @@ TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
     Button3->setGeometry(16, 200, 121, 28);
     Button4 = new QPushButton(QStringLiteral("Entlassen"), this);
     Button4->setGeometry(16, 200, 121, 28);
-    KABROLUX_NAME(Image1);
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Label5);
-    KABROLUX_NAME(Label6);
-    KABROLUX_NAME(Button1);
-    KABROLUX_NAME(Button2);
-    KABROLUX_NAME(Button3);
-    KABROLUX_NAME(Button4);
+    KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Button1, Button2,
+                   Button3, Button4);
     connect(Button1, &QPushButton::clicked, this, &TPersonalform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPersonalform::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPersonalform::Button3Click);

@@ -61,14 +61,7 @@ Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a)
                 Edit1->setText(km);
                 Edit2->setText(grund);
             });
-    KABROLUX_NAME(Label1);
-    KABROLUX_NAME(Label2);
-    KABROLUX_NAME(Label3);
-    KABROLUX_NAME(Label4);
-    KABROLUX_NAME(Edit1);
-    KABROLUX_NAME(Edit2);
-    KABROLUX_NAME(Memo1);
-    KABROLUX_NAME(Button1);
+    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, Edit1, Edit2, Memo1, Button1);
 }
 
 bool Tpreiseform::eventFilter(QObject* o, QEvent* e) {

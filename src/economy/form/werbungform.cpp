@@ -34,14 +34,8 @@ Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a)
     Button2->setGeometry(208, 164, 96, 28);
     connect(Button1, &QPushButton::clicked, this, &Twerbungform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Twerbungform::Button2Click);
-    KABROLUX_NAME(RadioGroup1);
-    KABROLUX_NAME(RadioButton1);
-    KABROLUX_NAME(RadioButton2);
-    KABROLUX_NAME(RadioButton3);
-    KABROLUX_NAME(RadioButton4);
-    KABROLUX_NAME(RadioButton5);
-    KABROLUX_NAME(Button1);
-    KABROLUX_NAME(Button2);
+    KABROLUX_NAMEN(RadioGroup1, RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                   RadioButton5, Button1, Button2);
 }
 
 void Twerbungform::Button1Click() {

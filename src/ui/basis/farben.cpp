@@ -9,6 +9,14 @@
 
 namespace kabrolux::ui {
 
+void benennen(std::initializer_list<QObject*> objekte, const char* namen) {
+    const QStringList liste = QString::fromLatin1(namen).split(QLatin1Char(','));
+    Q_ASSERT(liste.size() == static_cast<qsizetype>(objekte.size()));
+    qsizetype i = 0;
+    for (QObject* o : objekte)
+        o->setObjectName(liste.value(i++).trimmed());
+}
+
 void schwarzesFenster(QWidget* w, const QColor& text) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, Qt::black);

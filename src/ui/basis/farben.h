@@ -10,9 +10,9 @@
 #include <QWidget>
 #include <string>
 
-// Gives a control the object name of its member, so assistive technology and tests find it by
-// the name the game gives it: KABROLUX_NAME(Label4).
-#define KABROLUX_NAME(w) (w)->setObjectName(QStringLiteral(#w))
+// Gives controls the object names of their members, so assistive technology and tests find
+// them by the names the game gives them: KABROLUX_NAMEN(Label1, Label2, Button1).
+#define KABROLUX_NAMEN(...) ::kabrolux::ui::benennen({__VA_ARGS__}, #__VA_ARGS__)
 
 namespace kabrolux::ui {
 
@@ -29,6 +29,9 @@ inline QString q(const std::string& s) {
 inline std::string s(const QString& t) {
     return t.toStdString();
 }
+
+// Names the objects in turn after the comma-separated names.
+void benennen(std::initializer_list<QObject*> objekte, const char* namen);
 
 // Black window with the given default text colour.
 void schwarzesFenster(QWidget* w, const QColor& text);
