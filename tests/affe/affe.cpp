@@ -24,6 +24,7 @@
 #include "sim/spiel.h"
 #include "sim/takt.h"
 #include "state/speicherdatei.h"
+#include "stilleanzeige.h"
 
 namespace kabrolux::test {
 
@@ -57,21 +58,12 @@ class Affe;
 
 // The monkey's view: messages are confirmed at once; while the tick lets input run the
 // monkey sometimes acts, as a player could.
-class AffenAnzeige : public Anzeige {
+class AffenAnzeige : public StilleAnzeige {
   public:
     std::function<void()> zwischendurch;
-    void meldung(const std::string&) override {}
     void ereignisseVerarbeiten() override {
         if (zwischendurch) zwischendurch();
     }
-    void geldGeaendert(const std::string&) override {}
-    void uhrGeaendert(const std::string&) override {}
-    void balkenGeaendert(Balken, int32_t) override {}
-    void auftragEingegangen(const std::string&, const std::string&) override {}
-    void auftraegeGeaendert() override {}
-    void auswahlZurueckgesetzt() override {}
-    void preiseGesetzt(const std::string&, const std::string&) override {}
-    void kurseGeaendert() override {}
 };
 
 class Affe {
