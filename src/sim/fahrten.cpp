@@ -27,17 +27,34 @@ void auswahlZuruecksetzen(Spiel& spiel) {
     spiel.anzeige().auswahlZurueckgesetzt();
 }
 
-void verfallpruefen(Spiel& spiel) {
+namespace {
+
+// An order nobody was sent to, 18 minutes after its pickup time.
+bool verfaellt(const Auftrag& a, DatumZeit jetzt) {
+    return a.belegt == 1 && a.restminuten == 0 && a.unterwegs == 0 &&
+           a.abholzeit.alsZeit() + 18 * kMinute < jetzt;
+}
+
+// The expiry pass from row `ab` on.
+void verfallAb(Spiel& spiel, int ab) {
     Spielstand& s = spiel.stand();
     const DatumZeit jetzt = s.spielzeit;  // no input runs during this pass
-    durchlaufeBenutzte(s.auftraege, [&](int r, Auftrag& a) {
-        if (a.belegt != 1 || a.restminuten != 0 || a.unterwegs != 0) return;
-        if (!(a.abholzeit.alsZeit() + 18 * kMinute < jetzt)) return;
-        if (a.angenommen == 1) s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);
-        loescheauftrag(spiel, r);
-        auswahlZuruecksetzen(spiel);
-        spiel.anzeige().balkenGeaendert(Balken::image, s.image);
-    });
+    durchlaufeBenutzte(
+        s.auftraege,
+        [&](int r, Auftrag& a) {
+            if (!verfaellt(a, jetzt)) return;
+            if (a.angenommen == 1) s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);
+            loescheauftrag(spiel, r);
+            auswahlZuruecksetzen(spiel);
+            spiel.anzeige().balkenGeaendert(Balken::image, s.image);
+        },
+        ab);
+}
+
+}  // namespace
+
+void verfallpruefen(Spiel& spiel) {
+    verfallAb(spiel, 1);
 }
 
 namespace {
@@ -123,6 +140,8 @@ class Fortschreibung {
           anzeige_(spiel.anzeige()),
           gesendet_(!spiel.imTaktGesendet().zeilen.empty()) {}
 
+    auto begin() { return s_.auftraege.begin(); }
+
     // Counts taxi slot k and driver slot k down one minute; at 0 they are free.
     void slot(int k) {
         if (!spiel_.imTaktGesendet().taxen[k]) zaehlen(s_.taxen[k]);
@@ -131,8 +150,8 @@ class Fortschreibung {
 
     // Counts the trip of row r down and settles it when it is over; false after the last row
     // of the scan (the first never-used row, or row 999).
-    bool zeile(int r) {
-        Auftrag& a = s_.auftraege[r];
+    // Inlined into the scans: the common row only counts; the settlement is out of line.
+    [[gnu::always_inline]] bool zeile(int r, Auftrag& a) {
         // A trip sent while this tick runs starts counting with the next tick, like its taxi
         // and driver, so all three finish in the same tick.
         if (!(gesendet_ && spiel_.imTaktGesendet().zeile(r))) {
@@ -160,7 +179,7 @@ class Fortschreibung {
         slot.unterwegs = 0;
     }
 
-    void abschliessen(Auftrag& a) {
+    [[gnu::noinline]] void abschliessen(Auftrag& a) {
         abrechnen(spiel_, a);
         raeumeZeile(a);
         freiGeworden_ = false;
@@ -182,22 +201,63 @@ class Fortschreibung {
 
 }  // namespace
 
-void fahrtenfortschreiben(Spiel& spiel) {
-    Fortschreibung f(spiel);
-    // Slot k is counted at the visit of row k; the rows beyond the slots have a loop of their
-    // own, free of slot work.
-    int r = 1;
+namespace {
+
+// The trip pass from row r on. Slot k is counted at the visit of row k; the rows beyond the
+// slots have a loop of their own, free of slot work.
+void fahrtenAb(Fortschreibung& f, int r) {
+    auto zeile = f.begin() + (r - 1);
     bool weiter = true;
-    for (; r <= kSlots && weiter; ++r) {
+    for (; r <= kSlots && weiter; ++r, ++zeile) {
         f.slot(r);
-        weiter = f.zeile(r);
+        weiter = f.zeile(r, *zeile);
     }
-    for (; r <= kAuftragsZeilen && weiter; ++r)
-        weiter = f.zeile(r);
+    for (; r <= kAuftragsZeilen && weiter; ++r, ++zeile)
+        weiter = f.zeile(r, *zeile);
     // Slots whose row lies beyond the end of the scan still count down once per tick.
     for (int k = r; k <= kSlots; ++k)
         f.slot(k);
     f.ende();
+}
+
+// The trip pass would settle this row, or may: it is over or ends this minute.
+bool wirdAbgerechnet(const Auftrag& a) {
+    return a.abschluss == 1 || (a.unterwegs == 1 && a.restminuten <= 1);
+}
+
+}  // namespace
+
+void fahrtenfortschreiben(Spiel& spiel) {
+    Fortschreibung f(spiel);
+    fahrtenAb(f, 1);
+}
+
+void verfallUndFahrten(Spiel& spiel) {
+    const DatumZeit jetzt = spiel.stand().spielzeit;
+    Fortschreibung f(spiel);
+    auto zeile = f.begin();
+    // Most minutes nothing expires and nothing is settled: then both passes are only counting,
+    // and one walk over the rows does both, reading each row once. At the first row where
+    // something would happen, the two passes take over from there in their own order: every
+    // expiry before any settlement, exactly as the expiry pass followed by the trip pass.
+    auto nurZaehlen = [&](int r, Auftrag& a) {
+        if (verfaellt(a, jetzt) || wirdAbgerechnet(a)) {
+            verfallAb(spiel, r);
+            fahrtenAb(f, r);
+            return false;
+        }
+        if (r <= kSlots) f.slot(r);
+        if (f.zeile(r, a)) return true;
+        for (int k = r + 1; k <= kSlots; ++k)
+            f.slot(k);
+        f.ende();
+        return false;
+    };
+    int r = 1;
+    for (; r <= kSlots; ++r, ++zeile)
+        if (!nurZaehlen(r, *zeile)) return;
+    for (; r <= kAuftragsZeilen; ++r, ++zeile)
+        if (!nurZaehlen(r, *zeile)) return;
 }
 
 }  // namespace kabrolux

@@ -27,8 +27,7 @@ void Timer1Timer(Spiel& spiel) {
         }
     }
     bekanntheitVerfallen(spiel);
-    verfallpruefen(spiel);
-    fahrtenfortschreiben(spiel);
+    verfallUndFahrten(spiel);
     auftragerzeugen(spiel);
 }
 

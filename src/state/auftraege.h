@@ -18,12 +18,12 @@ inline bool nieBenutzt(const Auftrag& a) {
     return a.belegt == 0 && a.abschluss == 0;
 }
 
-// Visits rows 1, 2, ... and stops after the first never-used row (which is visited too);
-// never past row 999. Returns the last row visited.
+// Visits rows 1, 2, ... (or from row `ab` on) and stops after the first never-used row (which is
+// visited too); never past row 999. Returns the last row visited.
 template <class Tabelle, class F>
-int durchlaufeBenutzte(Tabelle& t, F&& f) {
-    int r = 1;
-    for (auto it = t.begin();; ++it, ++r) {
+int durchlaufeBenutzte(Tabelle& t, F&& f, int ab = 1) {
+    int r = ab;
+    for (auto it = t.begin() + (ab - 1);; ++it, ++r) {
         f(r, *it);
         if (nieBenutzt(*it) || r == kAuftragsZeilen) break;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "sim/fahrten.h"
 #include "state/auftraege.h"
 #include "state/texte.h"
@@ -259,5 +261,59 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
         EXPECT_EQ(fahrer, std::vector<std::string>{"01: Thomas Becker (Erfahrung: 2 von 6)"})
             << f.zeile << f.fahrer;
         EXPECT_GT(t.anzeige.auswahl, auswahlVorher);
+    }
+}
+
+// The tick's one walk over the rows must do exactly what the two passes do one after the other:
+// the same events in the same order and the same state afterwards, for tables where nothing,
+// something or much happens in one minute.
+TEST(Fahrten, EinGangWieZweiPaesse) {
+    std::mt19937 zufall(4711);
+    auto zahl = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
+    for (int fall = 0; fall < 400; ++fall) {
+        TestSpiel a, b;
+        const int zeilen = 1 + zahl(fall % 4 == 0 ? 999 : 40);
+        const int ereignisse = zahl(3);  // 0: only counting, else expiries and settlements
+        for (TestSpiel* t : {&a, &b}) {
+            zufall.seed(4711 + fall);
+            t->s.image = zahl(201) - 100;
+            for (int r = 1; r <= zeilen; ++r) {
+                Auftrag& z = t->s.auftraege[r];
+                if (zahl(6) == 0) {
+                    raeumeZeile(z);
+                    continue;
+                }
+                z.belegt = 1;
+                z.nummer = r;
+                z.angenommen = zahl(2);
+                z.sonderauftrag = zahl(5) == 0 ? 1 + zahl(4) : 0;
+                z.unfallwurf = zahl(10);
+                z.einnahmen = zahl(500);
+                const bool faellig = ereignisse > 0 && zahl(30) == 0;
+                z.abholzeit = Abholzeit::zeit(t->s.spielzeit + (faellig ? -20 : 40) * kMinute);
+                if (zahl(3) == 0) {
+                    z.unterwegs = 1;
+                    z.restminuten = ereignisse > 0 ? zahl(4) : 2 + zahl(50);
+                    z.taxinr = r;
+                }
+            }
+            for (int k = 1; k <= kSlots; ++k) {
+                t->s.taxen[k] = Taxi{1, 20000, 0, zahl(2), zahl(4), 1, k};
+                t->s.fahrer[k] = Fahrer{1, 97, zahl(2), zahl(4), k, k, 2};
+            }
+        }
+        verfallpruefen(a.spiel);
+        fahrtenfortschreiben(a.spiel);
+        verfallUndFahrten(b.spiel);
+        ASSERT_EQ(a.anzeige.ereignisse, b.anzeige.ereignisse) << fall;
+        ASSERT_EQ(a.anzeige.balken, b.anzeige.balken) << fall;
+        ASSERT_EQ(a.anzeige.auftraege, b.anzeige.auftraege) << fall;
+        ASSERT_EQ(a.anzeige.auswahl, b.anzeige.auswahl) << fall;
+        ASSERT_EQ(a.anzeige.verarbeiten, b.anzeige.verarbeiten) << fall;
+        ASSERT_TRUE(a.s.auftraege == b.s.auftraege) << fall;
+        ASSERT_TRUE(a.s.taxen == b.s.taxen && a.s.fahrer == b.s.fahrer) << fall;
+        ASSERT_EQ(a.s.image, b.s.image) << fall;
+        ASSERT_EQ(a.s.vermoegen, b.s.vermoegen) << fall;
+        ASSERT_EQ(a.zufall.seed, b.zufall.seed) << fall;
     }
 }
