@@ -62,6 +62,21 @@ void pruefeEinzelwerte(const Spielstand& s) {
     bereich({"Untergrundansehen"}, s.untergrundansehen, 0, 20);
     for (int k = 1; k <= kSlots; ++k)
         schalter({"Eingestellt", k}, s.eingestellt[k]);
+    // Debts move in steps of 10000 and never below 0; the running numbers start at 1, and no
+    // more orders can have been settled than were received. A share costs at least 1 euro: at
+    // 0 or less a purchase would cost nothing or pay out.
+    nichtNegativ({"Schulden"}, s.schulden);
+    if (s.schulden % 10000 != 0)
+        beschaedigt({"Schulden"}, "Wert " + zahl(s.schulden) + " ist kein Vielfaches von 10000");
+    bereich({"Auftragsnummer"}, s.auftragsnummer, 1, kOhneGrenze);
+    bereich({"Taxinummer"}, s.taxinummer, 1, kOhneGrenze);
+    bereich({"Fahrernummer"}, s.fahrernummer, 1, kOhneGrenze);
+    bereich({"Erledigte Aufträge"}, s.erledigteauftraege, 0, s.auftragsnummer - 1);
+    nichtNegativ({"Angenommene Aufträge"}, s.angenommeneauftraege);
+    for (int k = 1; k <= kAktien; ++k) {
+        nichtNegativ({"Aktie", k, 2}, s.aktien[k].stueck);
+        bereich({"Aktie", k, 3}, s.aktien[k].kurs, 1, kOhneGrenze);
+    }
 }
 
 void pruefeAuftrag(int r, const Auftrag& a) {

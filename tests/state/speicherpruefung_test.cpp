@@ -99,6 +99,30 @@ std::vector<Aenderung> schaeden() {
         {"bekanntheitTief", int32(48, -1),
          kaputt("Bekanntheit: Wert -1 liegt nicht zwischen 0 und 300")},
         {"imageHoch", int32(52, 101), kaputt("Image: Wert 101 liegt nicht zwischen -100 und 100")},
+        {"schuldenNegativ", int32(12, -10000), kaputt("Schulden: Wert -10000 ist kleiner als 0")},
+        {"schuldenKrumm", int32(12, 12345),
+         kaputt("Schulden: Wert 12345 ist kein Vielfaches von 10000")},
+        {"auftragsnummerNull", int32(68, 0), kaputt("Auftragsnummer: Wert 0 ist kleiner als 1")},
+        {"taxinummerNull", int32(64, 0), kaputt("Taxinummer: Wert 0 ist kleiner als 1")},
+        {"fahrernummerNull", int32(56, 0), kaputt("Fahrernummer: Wert 0 ist kleiner als 1")},
+        {"erledigtNegativ",
+         [](Bild& b) {
+             setzeInt32(b, 68, 10);
+             setzeInt32(b, 72, -1);
+         },
+         kaputt("Erledigte Aufträge: Wert -1 liegt nicht zwischen 0 und 9")},
+        {"mehrErledigtAlsErhalten",
+         [](Bild& b) {
+             setzeInt32(b, 68, 10);
+             setzeInt32(b, 72, 10);
+         },
+         kaputt("Erledigte Aufträge: Wert 10 liegt nicht zwischen 0 und 9")},
+        {"angenommenNegativ", int32(76, -3),
+         kaputt("Angenommene Aufträge: Wert -3 ist kleiner als 0")},
+        {"aktienkursNull", int32(132 + 4 * 5, 0),
+         kaputt("Aktie 2, Feld 3: Wert 0 ist kleiner als 1")},
+        {"aktienNegativ", int32(132 + 4 * 16, -1),
+         kaputt("Aktie 6, Feld 2: Wert -1 ist kleiner als 0")},
         {"imageTief", int32(52, -101),
          kaputt("Image: Wert -101 liegt nicht zwischen -100 und 100")},
         {"untergrundHoch", int32(80, 21),
