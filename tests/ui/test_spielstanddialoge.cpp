@@ -191,8 +191,12 @@ class TestSpielstanddialoge : public ProgrammTest {
         QCOMPARE(t->stand.spiellaeuft, 0);
         QVERIFY(!h.Spiel_startenbutton->isHidden());
 
+        // what a game writes: running numbers from 1, shares at their price
         Spielstand gespeichert = t->stand;
         gespeichert.spiellaeuft = 1;
+        gespeichert.auftragsnummer = gespeichert.taxinummer = gespeichert.fahrernummer = 1;
+        for (Aktie& a : gespeichert.aktien)
+            a.kurs = 100;
         gespeichert.vermoegen = 4711;
         gespeichert.bekanntheit = 10;
         const QString pfad = ordner.filePath(QStringLiteral("start.kbs"));
