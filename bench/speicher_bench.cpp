@@ -22,6 +22,10 @@ Spielstand volleSpiel() {
     s.kilometerpreis = 1.2;
     s.spielzeit = 46363.5;
     s.auftragsnummer = 1000;
+    s.erledigteauftraege = 500;
+    s.angenommeneauftraege = 499;
+    s.taxinummer = kSlots + 1;
+    s.fahrernummer = kSlots + 1;
     for (int r = 1; r <= kAuftragsZeilen; ++r) {
         Auftrag& a = s.auftraege[r];
         a.belegt = 1;
@@ -69,7 +73,7 @@ void LadeBildVoll(benchmark::State& state) {
     const auto bild = speicherbild(volleSpiel());
     Spielstand ziel;
     for (auto _ : state)
-        if (!ladeBild(bild, ziel).empty()) state.SkipWithError("image refused");
+        if (const std::string f = ladeBild(bild, ziel); !f.empty()) state.SkipWithError(f.c_str());
 }
 BENCHMARK(LadeBildVoll)->Unit(benchmark::kMicrosecond);
 
@@ -87,7 +91,8 @@ void LadenVoll(benchmark::State& state) {
     if (!speichereDatei(o.datei(), volleSpiel()).empty()) std::abort();
     Spielstand ziel;
     for (auto _ : state)
-        if (!ladeDatei(o.datei(), ziel).empty()) state.SkipWithError("load failed");
+        if (const std::string f = ladeDatei(o.datei(), ziel); !f.empty())
+            state.SkipWithError(f.c_str());
 }
 BENCHMARK(LadenVoll)->Unit(benchmark::kMicrosecond);
 
