@@ -162,15 +162,17 @@ THauptform::THauptform(Programm& p) : p_(p) {
     connect(autohaendlerbutton, &TDFWSelButton::OnClick, this,
             &THauptform::AutohaendlerbuttonClick);
     connect(personalbutton, &TDFWSelButton::OnClick, this, &THauptform::PersonalbuttonClick);
-    auto oeffnen = [this](TDFWSelButton* b, auto form) {
-        connect(b, &TDFWSelButton::OnClick, this, [this, form] { p_.oeffne((p_.*form)()); });
-    };
-    oeffnen(posteingangbutton, &Programm::posteingangform);
-    oeffnen(Werbungbutton, &Programm::werbungform);
-    oeffnen(preisebutton, &Programm::preiseform);
-    oeffnen(statistikbutton, &Programm::statistikform);
-    oeffnen(bankbutton, &Programm::bankform);
-    oeffnen(einstellungenbutton, &Programm::einstellungenform);
+    // Written out one by one: a this-capture nested in a generic lambda came out wrong
+    // under GCC 12 with the sanitizers.
+    connect(posteingangbutton, &TDFWSelButton::OnClick, this,
+            [this] { p_.oeffne(p_.posteingangform()); });
+    connect(Werbungbutton, &TDFWSelButton::OnClick, this, [this] { p_.oeffne(p_.werbungform()); });
+    connect(preisebutton, &TDFWSelButton::OnClick, this, [this] { p_.oeffne(p_.preiseform()); });
+    connect(statistikbutton, &TDFWSelButton::OnClick, this,
+            [this] { p_.oeffne(p_.statistikform()); });
+    connect(bankbutton, &TDFWSelButton::OnClick, this, [this] { p_.oeffne(p_.bankform()); });
+    connect(einstellungenbutton, &TDFWSelButton::OnClick, this,
+            [this] { p_.oeffne(p_.einstellungenform()); });
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);

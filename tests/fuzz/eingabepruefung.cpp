@@ -75,7 +75,7 @@ void pruefeSchluessel(const std::uint8_t* daten, std::size_t n) {
 
     // The lines the game builds always give their own numbers back.
     int32_t nummer = 0;
-    std::memcpy(&nummer, daten, n < sizeof nummer ? n : sizeof nummer);
+    if (n > 0) std::memcpy(&nummer, daten, n < sizeof nummer ? n : sizeof nummer);  // empty: null
     if (nummer < 0) nummer = -(nummer + 1);
     Auftrag a;
     a.belegt = 1;
