@@ -55,6 +55,38 @@ TEST(Verfall, AchtzehnMinutenNachAbholzeit) {
     EXPECT_TRUE(t.anzeige.meldungen.empty());
 }
 
+// "Earlier than": an order exactly 18 minutes past its pickup time stays.
+TEST(Verfall, GenauAchtzehnMinutenBleibtNoch) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 10, 0, 0));
+    t.s.spielzeit = a.abholzeit.alsZeit() + 18 * kMinute;
+    verfallpruefen(t.spiel);
+    EXPECT_EQ(a.belegt, 1);
+    t.s.spielzeit += kMinute / 60000;  // a millisecond later
+    verfallpruefen(t.spiel);
+    EXPECT_EQ(a.belegt, 0);
+}
+
+TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
+    struct Fall {
+        int32_t angenommen, vorher, nachher;
+    };
+    for (const Fall f : {Fall{1, 0, -10}, Fall{0, 0, 0}, Fall{1, -95, -100}, Fall{0, -95, -95}}) {
+        TestSpiel t;
+        t.s.image = f.vorher;
+        Auftrag& a = t.s.auftraege[1];
+        a.belegt = 1;
+        a.angenommen = f.angenommen;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 19 * kMinute);
+        verfallpruefen(t.spiel);
+        EXPECT_EQ(a.abschluss, 2);
+        EXPECT_EQ(t.s.image, f.nachher) << f.angenommen << " " << f.vorher;
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), f.nachher);
+    }
+}
+
 TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
     TestSpiel t;
     unterwegs(t, 1, 1, 500, 5).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);

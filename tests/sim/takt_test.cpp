@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desk/taxisenden.h"
 #include "sim/neuesspiel.h"
 #include "sim/takt.h"
 #include "testanzeige.h"
@@ -87,6 +88,66 @@ TEST_F(Zeitplan, GehaltDarfInsMinusFuehren) {
     ticke(0, 0);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, -250);
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: -250 €");
+}
+
+// Expiry comes before the trips within a tick: 98 - 10 + 4 = 92, not min(100, 98 + 4) - 10.
+TEST(Takt, VerfallVorDenFahrten) {
+    TestSpiel t;
+    t.s.image = 98;
+    Auftrag& verfaellt = t.s.auftraege[1];
+    verfaellt.belegt = 1;
+    verfaellt.nummer = 1;
+    verfaellt.angenommen = 1;
+    verfaellt.abholzeit = Abholzeit::zeit(t.s.spielzeit - 18 * kMinute);
+    Auftrag& fertig = t.s.auftraege[2];
+    fertig.belegt = 1;
+    fertig.nummer = 2;
+    fertig.angenommen = 1;
+    fertig.unterwegs = 1;
+    fertig.restminuten = 1;
+    fertig.unfallwurf = 7;
+    fertig.imagebonus = 4;
+    Timer1Timer(t.spiel);
+    EXPECT_EQ(verfaellt.abschluss, 2);
+    EXPECT_EQ(fertig.abschluss, 2);
+    EXPECT_EQ(t.s.image, 92);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), 92);
+}
+
+// A dispatched order never expires: sent 17.5 minutes after its pickup time with a trip of 0
+// minutes, it is paid in the next minute, not deleted with a loss of image.
+TEST(Takt, SpaetGesendeteFahrtWirdBezahlt) {
+    TestSpiel t;
+    const DatumZeit abholung = datumZeit(2026, 12, 7, 10, 0, 0);
+    t.s.spielzeit = abholung + 17.5 * kMinute;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.nummer = 5;
+    a.angenommen = 1;
+    a.fahrzeit = 3;
+    a.einnahmen = 40;
+    a.imagebonus = 2;
+    a.abholzeit = Abholzeit::zeit(abholung);
+    t.s.taxen[1] = Taxi{1, 20000, 0, 0, 0, 1, 1};
+    t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 1, 6};
+    // -17.5 + at most 14 + 3 minutes is below zero: a trip of 0 minutes, and no accident
+    t.zeit.ms = suchMs({Zug{30, 0, 14}, Zug::beliebig(1), Zug::nichtNull(90)});
+    const SendenListen l = sendenAufbauen(t.spiel);
+    auftragGewaehlt(t.spiel, 0);
+    taxiGewaehlt(t.spiel, 0);
+    fahrerGewaehlt(t.spiel, 0);
+    taxiSenden(t.spiel, l);
+    ASSERT_EQ(a.unterwegs, 1);
+    ASSERT_EQ(a.restminuten, 0);
+
+    t.zeit.ms = 43'200'000;
+    Timer1Timer(t.spiel);  // 10:18:30
+    EXPECT_EQ(t.anzeige.meldungen,
+              std::vector<std::string>{"Auftrag 5 hat ihnen 40 € eingebracht."});
+    EXPECT_EQ(t.s.image, 2);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50040);
+    EXPECT_EQ(t.s.erledigteauftraege, 1);
+    EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
 }
 
 TEST(Bekanntheit, VerfallMitBodenNull) {
