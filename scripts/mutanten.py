@@ -155,7 +155,7 @@ REIN = {
     "plusUmlauf", "zahlText", "Round", "Trunc", "Round64", "static_cast", "begrenzt", "min",
     "max", "clamp", "size", "stand", "zweistellig", "nummernText", "auftragsText", "datumText",
     "zeitText", "uhrText", "geldText", "alsZeit", "alsGanzzahl", "istZeit", "kandidat",
-    "automodell", "preisVon", "zifferAn", "substr", "find", "Taxi", "Fahrer", "Auftrag",
+    "automodell", "preisVon", "zifferAn", "substr", "find", "Taxi", "Fahrer", "Auftrag", "zeit",
 }
 ZUWEISUNGSZEILE = re.compile(r"^\s*([\w.\[\]>()-]+?)\s*[-+*/%|&^]?=(?!=)\s*(.+);\s*$")
 
@@ -163,6 +163,9 @@ ZUWEISUNGSZEILE = re.compile(r"^\s*([\w.\[\]>()-]+?)\s*[-+*/%|&^]?=(?!=)\s*(.+);
 def unabhaengig(a, b):
     """Two one-line assignments that neither read each other's target nor call anything with
     side effects: swapping them changes nothing."""
+    # ++x and x-- read and write x alone
+    a, b = (re.sub(r"^(\s*)(?:\+\+|--)([\w.]+);|^(\s*)([\w.]+)(?:\+\+|--);", r"\1\3\2\4 = \2\4;", z)
+            for z in (a, b))
     ma, mb = ZUWEISUNGSZEILE.match(a), ZUWEISUNGSZEILE.match(b)
     if not ma or not mb:
         return False

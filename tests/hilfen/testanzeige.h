@@ -24,6 +24,7 @@ class Aufzeichnung : public Anzeige {
     std::function<void()> beiMeldung;  // runs while a message is "open"
     std::function<void()> beiVerarbeiten;
     std::function<void()> beiAuftraegen;
+    std::function<void()> beiAuswahl;
 
     void meldung(const std::string& t) override {
         meldungen.push_back(t);
@@ -48,7 +49,10 @@ class Aufzeichnung : public Anzeige {
         ++auftraege;
         if (beiAuftraegen) beiAuftraegen();
     }
-    void auswahlZurueckgesetzt() override { ++auswahl; }
+    void auswahlZurueckgesetzt() override {
+        ++auswahl;
+        if (beiAuswahl) beiAuswahl();
+    }
     void preiseGesetzt(const std::string& km, const std::string& grund) override {
         ereignisse.push_back("preise:" + km + "/" + grund);
     }

@@ -87,6 +87,43 @@ TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
     }
 }
 
+// Only an order no taxi was sent to expires: belegt, restminuten 0 and unterwegs 0 together.
+TEST(Verfall, NurOhneRestminutenUndOhneTaxi) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.restminuten = 3;  // a damaged file may say so without a taxi on the way
+    a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+    verfallpruefen(t.spiel);
+    EXPECT_EQ(a.belegt, 1);
+}
+
+// The screens rebuild their lists when told: by then the row is cleared, and when the dispatch
+// hears of it its three selections are already -1.
+TEST(Verfall, BildschirmeHoerenErstNachDemRaeumen) {
+    for (bool verfall : {true, false}) {
+        TestSpiel t;
+        Auftrag& a = verfall ? t.s.auftraege[1] : unterwegs(t, 1, 1, 1, 5);
+        a.belegt = 1;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+        t.s.gewaehlterauftrag = 0;
+        t.s.gewaehltestaxi = 1;
+        t.s.gewaehlterfahrer = 2;
+        std::vector<int32_t> beiAuftraegen, beiAuswahl;
+        t.anzeige.beiAuftraegen = [&] { beiAuftraegen.push_back(a.belegt); };
+        t.anzeige.beiAuswahl = [&] {
+            beiAuswahl = {a.belegt, t.s.gewaehlterauftrag, t.s.gewaehltestaxi,
+                          t.s.gewaehlterfahrer};
+        };
+        if (verfall)
+            verfallpruefen(t.spiel);
+        else
+            fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(beiAuftraegen, std::vector<int32_t>{0}) << verfall;
+        EXPECT_EQ(beiAuswahl, (std::vector<int32_t>{0, -1, -1, -1})) << verfall;
+    }
+}
+
 TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
     TestSpiel t;
     unterwegs(t, 1, 1, 500, 5).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
@@ -108,6 +145,23 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     EXPECT_EQ(t.anzeige.auswahl, 1);
     EXPECT_EQ(t.anzeige.verarbeiten, 2);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+}
+
+// The fare's image bonus keeps image within -100..100; a negative bonus can only come from a
+// file, and does not take it lower either.
+TEST(Fahrten, ImagebonusBleibtImBereich) {
+    struct Fall {
+        int32_t vorher, bonus, nachher;
+    };
+    for (const Fall f :
+         {Fall{98, 4, 100}, Fall{-100, 0, -100}, Fall{-100, -5, -100}, Fall{-50, 2, -48}}) {
+        TestSpiel t;
+        t.s.image = f.vorher;
+        unterwegs(t, 1, 1, 1, 5).imagebonus = f.bonus;
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(t.s.image, f.nachher) << f.vorher << " " << f.bonus;
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), f.nachher);
+    }
 }
 
 TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
@@ -133,6 +187,13 @@ TEST(Fahrten, SonderauftragErfolgreich) {
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 100);
     EXPECT_EQ(t.s.image, 0);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
+
+    TestSpiel drei;
+    drei.s.untergrundansehen = 3;
+    unterwegs(drei, 1, 7, 1, 3, 2, 5000);
+    fahrtenfortschreiben(drei.spiel);
+    EXPECT_EQ(drei.s.untergrundansehen, 4);
+    EXPECT_EQ(drei.anzeige.letzterBalken(Balken::untergrund), 20);
 }
 
 TEST(Fahrten, SonderauftragErwischt) {
@@ -156,17 +217,26 @@ TEST(Fahrten, SonderauftragErwischt) {
     EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
     EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
 
-    // In debt there is nothing to seize: the fine is 0 and never adds money.
-    for (const double schulden : {-1000.0, -100000.0, 0.0}) {
+    // In debt there is nothing to seize: the fine is 0 and never adds money. Half a euro of
+    // money is fined a quarter.
+    for (const double vorher : {-1000.0, -100000.0, 0.0, -0.5, 0.5}) {
         TestSpiel m;
-        m.s.vermoegen = schulden;
+        m.s.vermoegen = vorher;
         unterwegs(m, 1, 9, 1, 3, 1);
         fahrtenfortschreiben(m.spiel);
         EXPECT_EQ(m.anzeige.meldungen.at(0),
                   "Sonderauftrag 9 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen "
                   "eine Strafe von 0 €.");
-        EXPECT_EQ(m.s.vermoegen, schulden);
+        EXPECT_EQ(m.s.vermoegen, vorher > 0 ? vorher / 2 : vorher);
     }
+
+    // Caught costs five points of standing, shown as 5 per point.
+    TestSpiel zehn;
+    zehn.s.untergrundansehen = 10;
+    unterwegs(zehn, 1, 9, 1, 3, 1);
+    fahrtenfortschreiben(zehn.spiel);
+    EXPECT_EQ(zehn.s.untergrundansehen, 5);
+    EXPECT_EQ(zehn.anzeige.letzterBalken(Balken::untergrund), 25);
 
     // The named fine is rounded, not cut: 10003 / 2 = 5001.5 names 5002.
     TestSpiel r;
@@ -189,9 +259,17 @@ TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
               "Ihr Taxi, das den Auftrag 11 erledigte hatte einen Unfall. Der Schaden beträgt " +
                   std::to_string(schaden) + " €.");
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - schaden);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: " + std::to_string(50000 - schaden) + " €");
     EXPECT_EQ(t.s.image, -100);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -100);
     EXPECT_EQ(t.s.untergrundansehen, 4);
     EXPECT_EQ(t.s.erledigteauftraege, 0);
+
+    TestSpiel null;
+    unterwegs(null, 1, 12, 1, 0);
+    fahrtenfortschreiben(null.spiel);
+    EXPECT_EQ(null.s.image, -10);
+    EXPECT_EQ(null.anzeige.letzterBalken(Balken::image), -10);
 }
 
 TEST(Fahrten, MeldungenInZeilenfolge) {
