@@ -157,15 +157,28 @@ REIN = {
     "zeitText", "uhrText", "geldText", "alsZeit", "alsGanzzahl", "istZeit", "kandidat",
     "automodell", "preisVon", "zifferAn", "substr", "find", "Taxi", "Fahrer", "Auftrag", "zeit",
 }
-ZUWEISUNGSZEILE = re.compile(r"^\s*([\w.\[\]>()-]+?)\s*[-+*/%|&^]?=(?!=)\s*(.+);\s*$")
+ZUWEISUNGSZEILE = re.compile(r"^\s*([^=;]*?[^=;<>!\s])\s*[-+*/%|&^]?=(?!=)\s*(.+);\s*$")
+# Notices to the screens: two of them in the other order leave every screen as it was.
+HINWEISE = {
+    "balkenGeaendert", "preiseGesetzt", "kurseGeaendert", "geldMelden", "auftraegeGeaendert",
+    "uhrGeaendert", "geldGeaendert",
+}
+HINWEISZEILE = re.compile(r"^\s*(?:\w+(?:\(\))?\.)*(\w+)\(.*\);\s*$")
 
 
 def unabhaengig(a, b):
-    """Two one-line assignments that neither read each other's target nor call anything with
-    side effects: swapping them changes nothing."""
-    # ++x and x-- read and write x alone
-    a, b = (re.sub(r"^(\s*)(?:\+\+|--)([\w.]+);|^(\s*)([\w.]+)(?:\+\+|--);", r"\1\3\2\4 = \2\4;", z)
-            for z in (a, b))
+    """Two one-line statements that cannot see each other: assignments that neither read each
+    other's target nor call anything with side effects, or two notices to the screens."""
+    ha, hb = HINWEISZEILE.match(a), HINWEISZEILE.match(b)
+    if ha and hb and ha.group(1) in HINWEISE and hb.group(1) in HINWEISE:
+        return True
+    # ++x and x-- read and write x alone; x.fill(v) writes x
+    a, b = (
+        re.sub(r"^(\s*)([\w.\[\] -]+)\.fill\((.*)\);", r"\1\2 = \3;",
+               re.sub(r"^(\s*)(?:\+\+|--)([\w.]+);|^(\s*)([\w.]+)(?:\+\+|--);",
+                      r"\1\3\2\4 = \2\4;", z))
+        for z in (a, b)
+    )
     ma, mb = ZUWEISUNGSZEILE.match(a), ZUWEISUNGSZEILE.match(b)
     if not ma or not mb:
         return False
@@ -174,11 +187,12 @@ def unabhaengig(a, b):
             return False
         if any(n not in REIN for n in re.findall(r"(\w+)\s*\(", m.group(2))):
             return False
-    return ma.group(1) not in b.replace(ma.group(0).strip(), "", 0) and not (
-        re.search(r"(?<![\w.])" + re.escape(ma.group(1)) + r"(?!\w)", mb.group(2))
-        or re.search(r"(?<![\w.])" + re.escape(mb.group(1)) + r"(?!\w)", ma.group(2))
-        or ma.group(1) == mb.group(1)
-    )
+    ziel_a, ziel_b = ma.group(1), mb.group(1)
+
+    def liest(ziel, m):
+        return re.search(r"(?<![\w.])" + re.escape(ziel) + r"(?![\w(])", m.group(2))
+
+    return ziel_a != ziel_b and not liest(ziel_a, mb) and not liest(ziel_b, ma)
 
 
 def kurz(text, laenge=60):

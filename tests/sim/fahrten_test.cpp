@@ -88,14 +88,18 @@ TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
 }
 
 // Only an order no taxi was sent to expires: belegt, restminuten 0 and unterwegs 0 together.
+// A row with minutes left but no taxi on the way (only a file can say so) neither expires nor
+// counts down.
 TEST(Verfall, NurOhneRestminutenUndOhneTaxi) {
     TestSpiel t;
     Auftrag& a = t.s.auftraege[1];
     a.belegt = 1;
-    a.restminuten = 3;  // a damaged file may say so without a taxi on the way
+    a.restminuten = 3;
     a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
     verfallpruefen(t.spiel);
+    fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(a.belegt, 1);
+    EXPECT_EQ(a.restminuten, 3);
 }
 
 // The screens rebuild their lists when told: by then the row is cleared, and when the dispatch
@@ -306,6 +310,12 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
         EXPECT_EQ(t.s.taxen[k].unterwegs, 0) << k;
         EXPECT_EQ(t.s.fahrer[k].unterwegs, 0) << k;
     }
+    // a free taxi or driver stays at 0
+    fahrtenfortschreiben(t.spiel);
+    for (int k = 1; k <= kSlots; ++k) {
+        EXPECT_EQ(t.s.taxen[k].restminuten, 0) << k;
+        EXPECT_EQ(t.s.fahrer[k].restminuten, 0) << k;
+    }
 }
 
 TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
@@ -330,6 +340,20 @@ TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
     fahrtenfortschreiben(t.spiel);
     verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[999].restminuten, 999);
+}
+
+// After a settlement the main screen is refreshed, the player may act, the dispatch is told,
+// and the player may act again.
+TEST(Fahrten, ReihenfolgeNachDerAbrechnung) {
+    TestSpiel t;
+    unterwegs(t, 1, 1, 1, 5);
+    std::vector<std::string> folge;
+    t.anzeige.beiAuftraegen = [&] { folge.push_back("Hauptbildschirm"); };
+    t.anzeige.beiAuswahl = [&] { folge.push_back("Auswahl"); };
+    t.anzeige.beiVerarbeiten = [&] { folge.push_back("Spieler"); };
+    fahrtenfortschreiben(t.spiel);
+    EXPECT_EQ(folge,
+              (std::vector<std::string>{"Hauptbildschirm", "Spieler", "Auswahl", "Spieler"}));
 }
 
 TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {

@@ -229,7 +229,20 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     const DatumZeit start = t.s.spielzeit;
     EXPECT_EQ(t.s.spiellaeuft, 0);
     EXPECT_DOUBLE_EQ(start, t.zeit.lokal);
+    // whatever the state held before, the new game sets its starting values
     t.s.auftraege[3].belegt = 1;
+    t.s.untergrundansehen = 7;
+    t.s.angenommeneauftraege = 3;
+    t.s.erledigteauftraege = 2;
+    t.s.schulden = 10000;
+    t.s.bekanntheit = 40;
+    t.s.image = -30;
+    t.s.aktien[6].stueck = 5;
+    for (int k = 1; k <= kSlots; ++k) {
+        t.s.taxen[k].belegt = 1;
+        t.s.fahrer[k].belegt = 1;
+        t.s.eingestellt[k] = 1;
+    }
     ASSERT_TRUE(neuesSpiel(t.spiel, 50000, "3", "1,2"));
     EXPECT_EQ(t.s.spiellaeuft, 1);
     EXPECT_DOUBLE_EQ(t.s.spielzeit, start);
@@ -241,6 +254,18 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     EXPECT_EQ(t.s.taxinummer, 1);
     EXPECT_EQ(t.s.fahrernummer, 1);
     EXPECT_EQ(t.s.auftraege[3], Auftrag{});
+    EXPECT_EQ(t.s.untergrundansehen, 0);
+    EXPECT_EQ(t.s.angenommeneauftraege, 0);
+    EXPECT_EQ(t.s.erledigteauftraege, 0);
+    EXPECT_EQ(t.s.schulden, 0);
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    EXPECT_EQ(t.s.image, 0);
+    EXPECT_EQ(t.s.aktien[6].stueck, 0);
+    for (int k = 1; k <= kSlots; ++k) {
+        EXPECT_EQ(t.s.taxen[k].belegt, 0) << k;
+        EXPECT_EQ(t.s.fahrer[k].belegt, 0) << k;
+        EXPECT_EQ(t.s.eingestellt[k], 0) << k;
+    }
     for (int k = 0; k < kAktien; ++k) {
         EXPECT_EQ(t.bank.kurs[k], "100.0");
         EXPECT_EQ(t.bank.vor6[k], "N/A");
@@ -268,6 +293,8 @@ TEST(NeuesSpiel, FalscherPreisStopptMitMeldung) {
 
 TEST(NeuesSpiel, OhneStartkapitalBleibtDasGeld) {
     TestSpiel t(false);
+    t.s.vermoegen = 1234.5;
     ASSERT_TRUE(neuesSpiel(t.spiel, 0, "3", "1,2"));
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 1234.5);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 1234,5 €");
 }
