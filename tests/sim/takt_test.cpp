@@ -35,13 +35,11 @@ TEST_F(Zeitplan, MitternachtKurseDannGehaelterDannGeld) {
     t.s.schulden = 10000;
     ticke(0, 0);
     ASSERT_EQ(t.anzeige.kurse, 1);
-    const auto& e = t.anzeige.ereignisse;
-    auto zinsen = std::find(e.begin(), e.end(),
-                            "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
-    auto gehalt = std::find(e.begin(), e.end(), "geld:Vermögen: 49675 €");
-    ASSERT_NE(zinsen, e.end());
-    ASSERT_NE(gehalt, e.end());
-    EXPECT_LT(zinsen, gehalt);
+    // the interest of the stock update first, then the three salaries of 100
+    EXPECT_EQ(t.anzeige.ereignisse,
+              (std::vector<std::string>{
+                  "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.",
+                  "geld:Vermögen: 49975 €", "geld:Vermögen: 49675 €"}));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 25 - 300);
     EXPECT_EQ(t.anzeige.uhr.back(), "07.12.2026  00:00 Uhr");
 }
@@ -150,10 +148,36 @@ TEST(Takt, SpaetGesendeteFahrtWirdBezahlt) {
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
 }
 
+// The trips come before the new order: a row freed by a settlement takes the order of the same
+// minute.
+TEST(Takt, FahrtenVorDemNeuenAuftrag) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.nummer = 1;
+    a.unterwegs = 1;
+    a.restminuten = 1;
+    a.unfallwurf = 7;
+    t.s.auftragsnummer = 2;
+    // decay and generation both reseed from this millisecond: no decay, a regular order
+    t.zeit.ms = suchMs([](Zufall& z) {
+        Zufall verfall = z;
+        return verfall.Random(2000) != 0 && z.Random(131) == 0 && z.Random(24) != 0;
+    });
+    Timer1Timer(t.spiel);
+    EXPECT_EQ(t.s.erledigteauftraege, 1);
+    EXPECT_EQ(a.belegt, 1);
+    EXPECT_EQ(a.nummer, 2);
+    EXPECT_EQ(t.s.auftraege[2].belegt, 0);
+}
+
 TEST(Bekanntheit, VerfallMitBodenNull) {
     TestSpiel t;
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) == 0; });
     t.s.bekanntheit = 5;
+    bekanntheitVerfallen(t.spiel);
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    t.s.bekanntheit = 9;
     bekanntheitVerfallen(t.spiel);
     EXPECT_EQ(t.s.bekanntheit, 0);
     t.s.bekanntheit = 200;
@@ -197,6 +221,23 @@ TEST(Takt, SchnellerGestelltWaehrendDesTaktsLaeuftDanach) {
     Timer1Timer(t.spiel);
     EXPECT_TRUE(t.uhr.laeuft());
     EXPECT_EQ(t.uhr.intervall(), 50);
+}
+
+TEST(Geschwindigkeit, JedeTaste) {
+    struct Fall {
+        char taste;
+        int intervall;
+    };
+    for (const Fall f : {Fall{'4', 50}, Fall{'3', 400}, Fall{'2', 1000}, Fall{'1', 2000}}) {
+        TestSpiel t;
+        t.uhr.ausschalten();
+        tasteGedrueckt(t.spiel, f.taste);
+        EXPECT_TRUE(t.uhr.laeuft()) << f.taste;
+        EXPECT_EQ(t.uhr.intervall(), f.intervall) << f.taste;
+        tasteGedrueckt(t.spiel, '0');
+        EXPECT_FALSE(t.uhr.laeuft()) << f.taste;
+        EXPECT_EQ(t.uhr.intervall(), f.intervall) << f.taste;
+    }
 }
 
 TEST(Geschwindigkeit, TastenNurImSpiel) {
