@@ -156,6 +156,8 @@ REIN = {
     "max", "clamp", "size", "stand", "zweistellig", "nummernText", "auftragsText", "datumText",
     "zeitText", "uhrText", "geldText", "alsZeit", "alsGanzzahl", "istZeit", "kandidat",
     "automodell", "preisVon", "zifferAn", "substr", "find", "Taxi", "Fahrer", "Auftrag", "zeit",
+    "freieTaxenZeilen", "freieFahrerZeilen", "slotMitNummer", "nummerAusAuftragszeile",
+    "nummerAusListenzeile",
 }
 ZUWEISUNGSZEILE = re.compile(r"^\s*([^=;]*?[^=;<>!\s])\s*[-+*/%|&^]?=(?!=)\s*(.+);\s*$")
 # Notices to the screens: two of them in the other order leave every screen as it was.
