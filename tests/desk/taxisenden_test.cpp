@@ -105,14 +105,35 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_EQ(t.anzeige.meldungen.back(), "Wählen Sie den zu erledigende Auftrag aus.");
 }
 
+// The span to the pickup counts in minutes of exactly 1/1440 day: 99.95 minutes give 99, 100.02
+// give 100 (a day of 1439 or 1441 minutes would be off by one here).
+TEST_F(Senden, MinutenBisZurAbholung) {
+    for (const double vorlauf : {99.95, 100.02}) {
+        t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit + vorlauf * kMinute);
+        t.s.auftraege[1].unterwegs = 0;
+        t.s.taxen[1].unterwegs = 0;
+        t.s.fahrer[1].unterwegs = 0;
+        t.zeit.ms = suchMs({Zug::gleich(30, 0)});
+        taxiSenden(t.spiel, waehleAlles());
+        EXPECT_EQ(t.s.auftraege[1].restminuten, static_cast<int>(vorlauf) + 50) << vorlauf;
+    }
+}
+
 TEST_F(Senden, VerspaeteteFahrtWirdNull) {
-    t.s.auftraege[1].fahrzeit = 3;
-    t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
-    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 2; });
-    taxiSenden(t.spiel, waehleAlles());
-    EXPECT_EQ(t.s.auftraege[1].restminuten, 0);
-    EXPECT_EQ(t.s.taxen[1].restminuten, 0);
-    EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+    // 15.5 minutes late, fahrzeit 3: a delay of 2 gives -10.5, one of 11 gives -1.5 (cut to -1)
+    for (int32_t verzoegerung : {2, 11}) {
+        t.s.auftraege[1].fahrzeit = 3;
+        t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
+        t.s.auftraege[1].unterwegs = 0;
+        t.s.taxen[1] = Taxi{1, 50000, 10, 0, 9, 4, 3};
+        t.s.fahrer[1] = Fahrer{1, 161, 0, 9, 3, 2, 6};
+        t.zeit.ms = suchMs({Zug::gleich(30, verzoegerung)});
+        taxiSenden(t.spiel, waehleAlles());
+        EXPECT_EQ(t.s.auftraege[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.taxen[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.fahrer[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+    }
 }
 
 TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
@@ -172,6 +193,16 @@ TEST_F(Senden, NurWasNochGesendetWerdenKann) {
     EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
     t.s.fahrer[1].belegt = 1;
+
+    // the taxi or the driver went on a trip meanwhile
+    for (int32_t* unterwegs : {&t.s.taxen[1].unterwegs, &t.s.fahrer[1].unterwegs}) {
+        waehleAlles();
+        *unterwegs = 1;
+        taxiSenden(t.spiel, l);
+        EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+        EXPECT_EQ(t.s.taxen[1].restminuten + t.s.fahrer[1].restminuten, 0);
+        *unterwegs = 0;
+    }
 
     for (std::string* zeile : {&l.auftraege[0], &l.taxen[0], &l.fahrer[0]}) {
         const std::string richtig = *zeile;

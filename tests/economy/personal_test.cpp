@@ -63,6 +63,12 @@ TEST(Personal, NichtWaehrendEinerFahrt) {
 
 TEST(Personal, BlaetternBleibtImKatalog) {
     TestSpiel t;
+    t.s.aktuellerfahrer = 7;
+    personalOeffnen(t.spiel);
+    EXPECT_EQ(t.s.aktuellerfahrer, 1);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_TRUE(fahrerVor(t.spiel));
+    EXPECT_EQ(t.s.aktuellerfahrer, 12);
     t.s.aktuellerfahrer = 12;
     EXPECT_FALSE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 12);
@@ -73,6 +79,24 @@ TEST(Personal, BlaetternBleibtImKatalog) {
     t.s.aktuellerfahrer = -3;
     EXPECT_TRUE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 1);
+    t.s.aktuellerfahrer = 77;  // a damaged value comes back into the catalogue
+    EXPECT_TRUE(fahrerZurueck(t.spiel));
+    EXPECT_EQ(t.s.aktuellerfahrer, 12);
+}
+
+TEST(Personal, WerIstEingestellt) {
+    TestSpiel t;
+    einstellen(t, 5);
+    for (int k = 0; k <= 13; ++k)
+        EXPECT_EQ(kandidatEingestellt(t.spiel, k), k == 5) << k;
+    // outside the catalogue nobody can be hired or dismissed
+    for (int k : {0, 13}) {
+        t.s.aktuellerfahrer = k;
+        fahrerEinstellen(t.spiel);
+        EXPECT_FALSE(fahrerEntlassen(t.spiel));
+    }
+    EXPECT_EQ(t.s.fahrernummer, 2);
+    EXPECT_EQ(t.s.fahrer[2].belegt, 0);
 }
 
 TEST(Personal, GehaltGleichErfahrungsformel) {
