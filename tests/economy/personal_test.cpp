@@ -50,6 +50,33 @@ TEST(Personal, EntlassenKostetEinGehalt) {
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 822);
 }
 
+// The slot is found by the employed candidate, in any slot; a candidate not employed cannot be
+// dismissed. The money is gone when the message shows.
+TEST(Personal, EntlassenFindetDenRichtigenSlot) {
+    TestSpiel t;
+    for (int k = 1; k <= 12; ++k)
+        einstellen(t, k);
+    t.s.aktuellerfahrer = 12;
+    double geldBeiMeldung = 0;
+    t.anzeige.beiMeldung = [&] { geldBeiMeldung = t.s.vermoegen; };
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
+    EXPECT_EQ(t.s.fahrer[12].belegt, 0);
+    EXPECT_DOUBLE_EQ(geldBeiMeldung, 50000 - 145);
+    EXPECT_FALSE(fahrerEntlassen(t.spiel));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 145);
+    EXPECT_EQ(t.anzeige.meldungen.size(), 1u);
+
+    // a free slot that still names the candidate (as a file may hold it) is not the driver
+    TestSpiel f;
+    f.s.fahrer[1] = Fahrer{0, 81, 0, 0, 4, 1, 1};
+    f.s.fahrer[2] = Fahrer{1, 100, 0, 0, 4, 2, 1};
+    f.s.eingestellt[4] = 1;
+    f.s.aktuellerfahrer = 4;
+    EXPECT_TRUE(fahrerEntlassen(f.spiel));
+    EXPECT_EQ(f.s.fahrer[2].belegt, 0);
+    EXPECT_DOUBLE_EQ(f.s.vermoegen, 50000 - 100);
+}
+
 TEST(Personal, NichtWaehrendEinerFahrt) {
     TestSpiel t;
     einstellen(t, 6);
