@@ -322,15 +322,19 @@ class Erzeuger:
                 continue  # the random-range operator changes it
             roh = t.text.replace("'", "")
             m = re.fullmatch(r"(\d+)([uUlL]*)", roh)
-            if m and not roh.startswith("0x"):
-                wert, endung = int(m.group(1)), m.group(2)
+            if m:
+                # a leading 0 makes an octal literal (file modes)
+                oktal = len(m.group(1)) > 1 and m.group(1).startswith("0")
+                wert, endung = int(m.group(1), 8 if oktal else 10), m.group(2)
                 for neu in (wert + 1, wert - 1):
                     if neu < 0 and i > 0 and self.tokens[i - 1].text in {"-", "+"}:
                         continue
-                    if neu < 0 and endung:
+                    if neu < 0 and (endung or oktal):
                         continue
-                    text = f"{neu}{endung}" if neu >= 0 else f"({neu})"
-                    self.neu(t.zeile, "konstante", f"{t.text} -> {neu}", t.anfang, t.ende, text)
+                    text = f"0{neu:o}" if oktal else str(neu)
+                    text = f"{text}{endung}" if neu >= 0 else f"({neu})"
+                    self.neu(t.zeile, "konstante", f"{t.text} -> {text.strip('()')}", t.anfang,
+                             t.ende, text)
                 continue
             m = re.fullmatch(r"(\d+\.\d*|\.\d+)([fF]?)", roh)
             if m:
