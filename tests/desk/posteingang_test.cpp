@@ -36,6 +36,7 @@ TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
     ASSERT_EQ(z.size(), 3u);
     EXPECT_EQ(z[0].text.substr(0, 14), "Auftrag 000007");
     EXPECT_FALSE(z[0].haken);
+    EXPECT_EQ(z[1].text.substr(0, 14), "Auftrag 000008");
     EXPECT_NE(z[1].text.find("Treffpunkt 0"), std::string::npos);
     EXPECT_EQ(z[2].text.substr(8, 6), "000011");
     EXPECT_TRUE(z[2].haken);
@@ -75,7 +76,8 @@ TEST(Posteingang, HakenPausiertDieUhrUndStelltSieWiederHer) {
     t.uhr.einschalten();
     posteingangHaken(t.spiel, z, 0);
     EXPECT_TRUE(t.uhr.laeuft());
-    posteingangHaken(t.spiel, z, 5);  // no such line: nothing happens
+    for (int k : {5, 1, -1})  // no such line: nothing happens
+        posteingangHaken(t.spiel, z, k);
     EXPECT_EQ(t.s.angenommeneauftraege, 2);
 }
 

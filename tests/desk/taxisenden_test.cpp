@@ -38,13 +38,20 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     t.s.auftraege[2] = t.s.auftraege[1];
     t.s.auftraege[2].nummer = 6;
     t.s.auftraege[2].angenommen = 0;
+    t.s.auftraege[3] = t.s.auftraege[1];
+    t.s.auftraege[3].nummer = 7;
+    t.s.auftraege[3].sonderauftrag = 3;  // a special order's outcome: only a file leaves it unsent
+    t.s.gewaehlterauftrag = 2;
     t.s.gewaehltestaxi = 3;
+    t.s.gewaehlterfahrer = 4;
     const SendenListen l = sendenAufbauen(t.spiel);
     ASSERT_EQ(l.auftraege.size(), 1u);
     EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
     EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
     EXPECT_EQ(l.fahrer, std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
+    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
     EXPECT_EQ(t.s.gewaehltestaxi, -1);
+    EXPECT_EQ(t.s.gewaehlterfahrer, -1);
 }
 
 TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
@@ -98,14 +105,35 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_EQ(t.anzeige.meldungen.back(), "Wählen Sie den zu erledigende Auftrag aus.");
 }
 
+// The span to the pickup counts in minutes of exactly 1/1440 day: 99.95 minutes give 99, 100.02
+// give 100 (a day of 1439 or 1441 minutes would be off by one here).
+TEST_F(Senden, MinutenBisZurAbholung) {
+    for (const double vorlauf : {99.95, 100.02}) {
+        t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit + vorlauf * kMinute);
+        t.s.auftraege[1].unterwegs = 0;
+        t.s.taxen[1].unterwegs = 0;
+        t.s.fahrer[1].unterwegs = 0;
+        t.zeit.ms = suchMs({Zug::gleich(30, 0)});
+        taxiSenden(t.spiel, waehleAlles());
+        EXPECT_EQ(t.s.auftraege[1].restminuten, static_cast<int>(vorlauf) + 50) << vorlauf;
+    }
+}
+
 TEST_F(Senden, VerspaeteteFahrtWirdNull) {
-    t.s.auftraege[1].fahrzeit = 3;
-    t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
-    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 2; });
-    taxiSenden(t.spiel, waehleAlles());
-    EXPECT_EQ(t.s.auftraege[1].restminuten, 0);
-    EXPECT_EQ(t.s.taxen[1].restminuten, 0);
-    EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+    // 15.5 minutes late, fahrzeit 3: a delay of 2 gives -10.5, one of 11 gives -1.5 (cut to -1)
+    for (int32_t verzoegerung : {2, 11}) {
+        t.s.auftraege[1].fahrzeit = 3;
+        t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
+        t.s.auftraege[1].unterwegs = 0;
+        t.s.taxen[1] = Taxi{1, 50000, 10, 0, 9, 4, 3};
+        t.s.fahrer[1] = Fahrer{1, 161, 0, 9, 3, 2, 6};
+        t.zeit.ms = suchMs({Zug::gleich(30, verzoegerung)});
+        taxiSenden(t.spiel, waehleAlles());
+        EXPECT_EQ(t.s.auftraege[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.taxen[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.fahrer[1].restminuten, 0) << verzoegerung;
+        EXPECT_EQ(t.s.auftraege[1].unterwegs, 1);
+    }
 }
 
 TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
@@ -145,10 +173,75 @@ TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
     EXPECT_EQ(t.anzeige.auswahl, vorher + 1);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
 
-    l = waehleAlles();
-    t.s.gewaehltestaxi = 5;  // past the end of the list
+    // a selection outside its list
+    for (int32_t* auswahl : {&t.s.gewaehlterauftrag, &t.s.gewaehltestaxi, &t.s.gewaehlterfahrer})
+        for (int32_t falsch : {1, 5, -2}) {
+            l = waehleAlles();
+            *auswahl = falsch;
+            taxiSenden(t.spiel, l);
+            EXPECT_EQ(t.s.fahrer[1].unterwegs, 0) << falsch;
+            EXPECT_EQ(t.s.auftraege[1].unterwegs, 0) << falsch;
+        }
+}
+
+// Lines that no longer fit the state send nothing: a driver dismissed after the lists were
+// built, a line that names no number, an order not accepted, an order sent already.
+TEST_F(Senden, NurWasNochGesendetWerdenKann) {
+    SendenListen l = waehleAlles();
+    t.s.fahrer[1].belegt = 0;
     taxiSenden(t.spiel, l);
-    EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
+    EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+    EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
+    t.s.fahrer[1].belegt = 1;
+
+    // the taxi or the driver went on a trip meanwhile
+    for (int32_t* unterwegs : {&t.s.taxen[1].unterwegs, &t.s.fahrer[1].unterwegs}) {
+        waehleAlles();
+        *unterwegs = 1;
+        taxiSenden(t.spiel, l);
+        EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+        EXPECT_EQ(t.s.taxen[1].restminuten + t.s.fahrer[1].restminuten, 0);
+        *unterwegs = 0;
+    }
+
+    for (std::string* zeile : {&l.auftraege[0], &l.taxen[0], &l.fahrer[0]}) {
+        const std::string richtig = *zeile;
+        *zeile = "kaputt";
+        waehleAlles();
+        taxiSenden(t.spiel, l);
+        EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+        *zeile = richtig;
+    }
+
+    t.s.auftraege[1].angenommen = 0;
+    waehleAlles();
+    taxiSenden(t.spiel, l);
+    EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
+    t.s.auftraege[1].angenommen = 1;
+
+    waehleAlles();
+    taxiSenden(t.spiel, l);
+    ASSERT_EQ(t.s.auftraege[1].unterwegs, 1);
+    // the same lines once more, with a second taxi and driver free
+    t.s.taxen[2] = Taxi{1, 20000, 0, 0, 0, 1, 4};
+    t.s.fahrer[2] = Fahrer{1, 97, 0, 0, 1, 5, 2};
+    l.taxen = {"04: Taxi Variante 1"};
+    l.fahrer = {"05: Thomas Becker (Erfahrung: 2 von 6)"};
+    t.s.gewaehlterauftrag = t.s.gewaehltestaxi = t.s.gewaehlterfahrer = 0;
+    taxiSenden(t.spiel, l);
+    EXPECT_EQ(t.s.taxen[2].unterwegs, 0);
+    EXPECT_EQ(t.s.fahrer[2].unterwegs, 0);
+}
+
+// The last slot of each table is found too.
+TEST_F(Senden, LetzterSlot) {
+    t.s.taxen[12] = t.s.taxen[1];
+    t.s.taxen[1] = Taxi{};
+    t.s.fahrer[12] = t.s.fahrer[1];
+    t.s.fahrer[1] = Fahrer{};
+    taxiSenden(t.spiel, waehleAlles());
+    EXPECT_EQ(t.s.taxen[12].unterwegs, 1);
+    EXPECT_EQ(t.s.fahrer[12].unterwegs, 1);
 }
 
 TEST_F(Senden, UhrStehtWaehrendDesSendensUndBleibtWieSieWar) {

@@ -23,7 +23,9 @@ TEST(Autohaendler, KaufUndNummern) {
 
 TEST(Autohaendler, BlaetternBleibtImKatalog) {
     TestSpiel t;
-    t.s.aktuellesauto = 1;
+    t.s.aktuellesauto = 3;
+    autohaendlerOeffnen(t.spiel);
+    EXPECT_EQ(t.s.aktuellesauto, 1);
     EXPECT_FALSE(autoZurueck(t.spiel));
     EXPECT_EQ(t.s.aktuellesauto, 1);
     for (int i = 0; i < 3; ++i)

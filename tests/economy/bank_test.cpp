@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "economy/autohaendler.h"
 #include "economy/bank.h"
@@ -223,6 +224,14 @@ TEST(Aktienhandel, UngueltigeMengeZeigtIhreMeldung) {
     }
 }
 
+TEST(Aktienhandel, EineAktie) {
+    Bank30000 t;
+    EXPECT_TRUE(aktienKaufen(t.spiel, 1, "1"));
+    EXPECT_TRUE(aktienVerkaufen(t.spiel, 1, "1"));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 30000);
+    EXPECT_EQ(t.s.aktien[1].stueck, 0);
+}
+
 TEST(Aktienhandel, LeerzeichenUmDieZahl) {
     Bank30000 t;
     EXPECT_TRUE(aktienKaufen(t.spiel, 4, " 5"));
@@ -271,6 +280,13 @@ TEST(Aktienhandel, GrosseMengenIn64Bit) {
 
 TEST(Bank, Stufen) {
     ASSERT_EQ(kreditstufen.size(), 8u);
+    // every step lends what its caption says: "20.000 €" is 20000
+    for (const Kreditstufe& k : kreditstufen) {
+        std::string ziffern;
+        for (const char* c = k.text; *c != ' '; ++c)
+            if (*c != '.') ziffern += *c;
+        EXPECT_EQ(std::to_string(k.betrag), ziffern) << k.text;
+    }
     EXPECT_STREQ(kreditstufen[0].text, "10.000 €");
     EXPECT_EQ(kreditstufen[0].betrag, 10000);
     EXPECT_STREQ(kreditstufen[4].text, "100.000 €");

@@ -50,6 +50,33 @@ TEST(Personal, EntlassenKostetEinGehalt) {
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 822);
 }
 
+// The slot is found by the employed candidate, in any slot; a candidate not employed cannot be
+// dismissed. The money is gone when the message shows.
+TEST(Personal, EntlassenFindetDenRichtigenSlot) {
+    TestSpiel t;
+    for (int k = 1; k <= 12; ++k)
+        einstellen(t, k);
+    t.s.aktuellerfahrer = 12;
+    double geldBeiMeldung = 0;
+    t.anzeige.beiMeldung = [&] { geldBeiMeldung = t.s.vermoegen; };
+    EXPECT_TRUE(fahrerEntlassen(t.spiel));
+    EXPECT_EQ(t.s.fahrer[12].belegt, 0);
+    EXPECT_DOUBLE_EQ(geldBeiMeldung, 50000 - 145);
+    EXPECT_FALSE(fahrerEntlassen(t.spiel));
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 145);
+    EXPECT_EQ(t.anzeige.meldungen.size(), 1u);
+
+    // a free slot that still names the candidate (as a file may hold it) is not the driver
+    TestSpiel f;
+    f.s.fahrer[1] = Fahrer{0, 81, 0, 0, 4, 1, 1};
+    f.s.fahrer[2] = Fahrer{1, 100, 0, 0, 4, 2, 1};
+    f.s.eingestellt[4] = 1;
+    f.s.aktuellerfahrer = 4;
+    EXPECT_TRUE(fahrerEntlassen(f.spiel));
+    EXPECT_EQ(f.s.fahrer[2].belegt, 0);
+    EXPECT_DOUBLE_EQ(f.s.vermoegen, 50000 - 100);
+}
+
 TEST(Personal, NichtWaehrendEinerFahrt) {
     TestSpiel t;
     einstellen(t, 6);
@@ -63,6 +90,12 @@ TEST(Personal, NichtWaehrendEinerFahrt) {
 
 TEST(Personal, BlaetternBleibtImKatalog) {
     TestSpiel t;
+    t.s.aktuellerfahrer = 7;
+    personalOeffnen(t.spiel);
+    EXPECT_EQ(t.s.aktuellerfahrer, 1);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_TRUE(fahrerVor(t.spiel));
+    EXPECT_EQ(t.s.aktuellerfahrer, 12);
     t.s.aktuellerfahrer = 12;
     EXPECT_FALSE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 12);
@@ -73,6 +106,24 @@ TEST(Personal, BlaetternBleibtImKatalog) {
     t.s.aktuellerfahrer = -3;
     EXPECT_TRUE(fahrerVor(t.spiel));
     EXPECT_EQ(t.s.aktuellerfahrer, 1);
+    t.s.aktuellerfahrer = 77;  // a damaged value comes back into the catalogue
+    EXPECT_TRUE(fahrerZurueck(t.spiel));
+    EXPECT_EQ(t.s.aktuellerfahrer, 12);
+}
+
+TEST(Personal, WerIstEingestellt) {
+    TestSpiel t;
+    einstellen(t, 5);
+    for (int k = 0; k <= 13; ++k)
+        EXPECT_EQ(kandidatEingestellt(t.spiel, k), k == 5) << k;
+    // outside the catalogue nobody can be hired or dismissed
+    for (int k : {0, 13}) {
+        t.s.aktuellerfahrer = k;
+        fahrerEinstellen(t.spiel);
+        EXPECT_FALSE(fahrerEntlassen(t.spiel));
+    }
+    EXPECT_EQ(t.s.fahrernummer, 2);
+    EXPECT_EQ(t.s.fahrer[2].belegt, 0);
 }
 
 TEST(Personal, GehaltGleichErfahrungsformel) {

@@ -24,6 +24,7 @@ class Aufzeichnung : public Anzeige {
     std::function<void()> beiMeldung;  // runs while a message is "open"
     std::function<void()> beiVerarbeiten;
     std::function<void()> beiAuftraegen;
+    std::function<void()> beiAuswahl;
 
     void meldung(const std::string& t) override {
         meldungen.push_back(t);
@@ -48,7 +49,10 @@ class Aufzeichnung : public Anzeige {
         ++auftraege;
         if (beiAuftraegen) beiAuftraegen();
     }
-    void auswahlZurueckgesetzt() override { ++auswahl; }
+    void auswahlZurueckgesetzt() override {
+        ++auswahl;
+        if (beiAuswahl) beiAuswahl();
+    }
     void preiseGesetzt(const std::string& km, const std::string& grund) override {
         ereignisse.push_back("preise:" + km + "/" + grund);
     }
@@ -83,5 +87,22 @@ struct TestSpiel {
 
 // The first UTC millisecond of the day whose reseed makes `passt` true for the draws that follow.
 uint32_t suchMs(const std::function<bool(Zufall&)>& passt);
+
+// One draw of a rule, in the order the rule draws: Random(n) must land in von..bis. With a
+// `nachbar` range, Random(nachbar) from the same seed must land elsewhere, so a rule drawing
+// from a range one too wide or too narrow ends with another game value.
+struct Zug {
+    int32_t n;
+    int32_t von = 0, bis = INT32_MAX;
+    int32_t nachbar = 0;
+
+    static Zug beliebig(int32_t n) { return {n}; }
+    static Zug gleich(int32_t n, int32_t wert, int32_t nachbar = 0) {
+        return {n, wert, wert, nachbar};
+    }
+    static Zug nichtNull(int32_t n) { return {n, 1}; }
+};
+// The first millisecond whose reseed gives these draws.
+uint32_t suchMs(const std::vector<Zug>& zuege);
 
 }  // namespace kabrolux::test

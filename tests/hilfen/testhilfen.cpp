@@ -27,4 +27,16 @@ uint32_t suchMs(const std::function<bool(Zufall&)>& passt) {
     throw std::runtime_error("no millisecond of the day gives these draws");
 }
 
+uint32_t suchMs(const std::vector<Zug>& zuege) {
+    return suchMs([&](Zufall& z) {
+        for (const Zug& zug : zuege) {
+            Zufall nachbar = z;
+            const int32_t r = z.Random(zug.n);
+            if (r < zug.von || r > zug.bis) return false;
+            if (zug.nachbar != 0 && nachbar.Random(zug.nachbar) == r) return false;
+        }
+        return true;
+    });
+}
+
 }  // namespace kabrolux::test

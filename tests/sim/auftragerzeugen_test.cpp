@@ -42,6 +42,18 @@ TEST(Attraktivitaet, AuswuerfelUndBalken) {
     EXPECT_EQ(t.s.auftragsnummer, r131 == 0 ? 2 : 1);
 }
 
+// Both sums are rounded, not cut: at a price of 1.7 per km the roll is drawn from 0..131
+// (Round(131.7) = 132) and the gauge shows -Round(116.7) = -117.
+TEST(Attraktivitaet, SummenWerdenGerundet) {
+    TestSpiel t;
+    t.s.kilometerpreis = 1.7;
+    // the draw is 1 from 132 and would be 0 from 131
+    t.zeit.ms = suchMs({Zug::gleich(132, 1, 131)});
+    auftragerzeugen(t.spiel);
+    EXPECT_EQ(t.s.auftragsnummer, 1);
+    EXPECT_EQ(t.s.attraktivitaet, -117);
+}
+
 TEST(Attraktivitaet, AbzuegeFuerImageUndBekanntheit) {
     // a = Round(15 * image / 100), b = Round(15 * bekanntheit / 300), halves to even
     TestSpiel t;

@@ -57,6 +57,79 @@ TEST(Verfall, AchtzehnMinutenNachAbholzeit) {
     EXPECT_TRUE(t.anzeige.meldungen.empty());
 }
 
+// "Earlier than": an order exactly 18 minutes past its pickup time stays.
+TEST(Verfall, GenauAchtzehnMinutenBleibtNoch) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 10, 0, 0));
+    t.s.spielzeit = a.abholzeit.alsZeit() + 18 * kMinute;
+    verfallpruefen(t.spiel);
+    EXPECT_EQ(a.belegt, 1);
+    t.s.spielzeit += kMinute / 60000;  // a millisecond later
+    verfallpruefen(t.spiel);
+    EXPECT_EQ(a.belegt, 0);
+}
+
+TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
+    struct Fall {
+        int32_t angenommen, vorher, nachher;
+    };
+    for (const Fall f : {Fall{1, 0, -10}, Fall{0, 0, 0}, Fall{1, -95, -100}, Fall{0, -95, -95}}) {
+        TestSpiel t;
+        t.s.image = f.vorher;
+        Auftrag& a = t.s.auftraege[1];
+        a.belegt = 1;
+        a.angenommen = f.angenommen;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 19 * kMinute);
+        verfallpruefen(t.spiel);
+        EXPECT_EQ(a.abschluss, 2);
+        EXPECT_EQ(t.s.image, f.nachher) << f.angenommen << " " << f.vorher;
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), f.nachher);
+    }
+}
+
+// Only an order no taxi was sent to expires: belegt, restminuten 0 and unterwegs 0 together.
+// A row with minutes left but no taxi on the way (only a file can say so) neither expires nor
+// counts down.
+TEST(Verfall, NurOhneRestminutenUndOhneTaxi) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.restminuten = 3;
+    a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+    verfallpruefen(t.spiel);
+    fahrtenfortschreiben(t.spiel);
+    EXPECT_EQ(a.belegt, 1);
+    EXPECT_EQ(a.restminuten, 3);
+}
+
+// The screens rebuild their lists when told: by then the row is cleared, and when the dispatch
+// hears of it its three selections are already -1.
+TEST(Verfall, BildschirmeHoerenErstNachDemRaeumen) {
+    for (bool verfall : {true, false}) {
+        TestSpiel t;
+        Auftrag& a = verfall ? t.s.auftraege[1] : unterwegs(t, 1, 1, 1, 5);
+        a.belegt = 1;
+        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+        t.s.gewaehlterauftrag = 0;
+        t.s.gewaehltestaxi = 1;
+        t.s.gewaehlterfahrer = 2;
+        std::vector<int32_t> beiAuftraegen, beiAuswahl;
+        t.anzeige.beiAuftraegen = [&] { beiAuftraegen.push_back(a.belegt); };
+        t.anzeige.beiAuswahl = [&] {
+            beiAuswahl = {a.belegt, t.s.gewaehlterauftrag, t.s.gewaehltestaxi,
+                          t.s.gewaehlterfahrer};
+        };
+        if (verfall)
+            verfallpruefen(t.spiel);
+        else
+            fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(beiAuftraegen, std::vector<int32_t>{0}) << verfall;
+        EXPECT_EQ(beiAuswahl, (std::vector<int32_t>{0, -1, -1, -1})) << verfall;
+    }
+}
+
 TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
     TestSpiel t;
     unterwegs(t, 1, 1, 500, 5).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
@@ -78,6 +151,23 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     EXPECT_EQ(t.anzeige.auswahl, 1);
     EXPECT_EQ(t.anzeige.verarbeiten, 2);
     EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+}
+
+// The fare's image bonus keeps image within -100..100; a negative bonus can only come from a
+// file, and does not take it lower either.
+TEST(Fahrten, ImagebonusBleibtImBereich) {
+    struct Fall {
+        int32_t vorher, bonus, nachher;
+    };
+    for (const Fall f :
+         {Fall{98, 4, 100}, Fall{-100, 0, -100}, Fall{-100, -5, -100}, Fall{-50, 2, -48}}) {
+        TestSpiel t;
+        t.s.image = f.vorher;
+        unterwegs(t, 1, 1, 1, 5).imagebonus = f.bonus;
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(t.s.image, f.nachher) << f.vorher << " " << f.bonus;
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), f.nachher);
+    }
 }
 
 TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
@@ -103,6 +193,13 @@ TEST(Fahrten, SonderauftragErfolgreich) {
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 100);
     EXPECT_EQ(t.s.image, 0);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
+
+    TestSpiel drei;
+    drei.s.untergrundansehen = 3;
+    unterwegs(drei, 1, 7, 1, 3, 2, 5000);
+    fahrtenfortschreiben(drei.spiel);
+    EXPECT_EQ(drei.s.untergrundansehen, 4);
+    EXPECT_EQ(drei.anzeige.letzterBalken(Balken::untergrund), 20);
 }
 
 TEST(Fahrten, SonderauftragErwischt) {
@@ -126,17 +223,26 @@ TEST(Fahrten, SonderauftragErwischt) {
     EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
     EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
 
-    // In debt there is nothing to seize: the fine is 0 and never adds money.
-    for (const double schulden : {-1000.0, -100000.0, 0.0}) {
+    // In debt there is nothing to seize: the fine is 0 and never adds money. Half a euro of
+    // money is fined a quarter.
+    for (const double vorher : {-1000.0, -100000.0, 0.0, -0.5, 0.5}) {
         TestSpiel m;
-        m.s.vermoegen = schulden;
+        m.s.vermoegen = vorher;
         unterwegs(m, 1, 9, 1, 3, 1);
         fahrtenfortschreiben(m.spiel);
         EXPECT_EQ(m.anzeige.meldungen.at(0),
                   "Sonderauftrag 9 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen "
                   "eine Strafe von 0 €.");
-        EXPECT_EQ(m.s.vermoegen, schulden);
+        EXPECT_EQ(m.s.vermoegen, vorher > 0 ? vorher / 2 : vorher);
     }
+
+    // Caught costs five points of standing, shown as 5 per point.
+    TestSpiel zehn;
+    zehn.s.untergrundansehen = 10;
+    unterwegs(zehn, 1, 9, 1, 3, 1);
+    fahrtenfortschreiben(zehn.spiel);
+    EXPECT_EQ(zehn.s.untergrundansehen, 5);
+    EXPECT_EQ(zehn.anzeige.letzterBalken(Balken::untergrund), 25);
 
     // The named fine is rounded, not cut: 10003 / 2 = 5001.5 names 5002.
     TestSpiel r;
@@ -159,9 +265,17 @@ TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
               "Ihr Taxi, das den Auftrag 11 erledigte hatte einen Unfall. Der Schaden beträgt " +
                   std::to_string(schaden) + " €.");
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - schaden);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: " + std::to_string(50000 - schaden) + " €");
     EXPECT_EQ(t.s.image, -100);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -100);
     EXPECT_EQ(t.s.untergrundansehen, 4);
     EXPECT_EQ(t.s.erledigteauftraege, 0);
+
+    TestSpiel null;
+    unterwegs(null, 1, 12, 1, 0);
+    fahrtenfortschreiben(null.spiel);
+    EXPECT_EQ(null.s.image, -10);
+    EXPECT_EQ(null.anzeige.letzterBalken(Balken::image), -10);
 }
 
 TEST(Fahrten, MeldungenInZeilenfolge) {
@@ -198,6 +312,12 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
         EXPECT_EQ(t.s.taxen[k].unterwegs, 0) << k;
         EXPECT_EQ(t.s.fahrer[k].unterwegs, 0) << k;
     }
+    // a free taxi or driver stays at 0
+    fahrtenfortschreiben(t.spiel);
+    for (int k = 1; k <= kSlots; ++k) {
+        EXPECT_EQ(t.s.taxen[k].restminuten, 0) << k;
+        EXPECT_EQ(t.s.fahrer[k].restminuten, 0) << k;
+    }
 }
 
 TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
@@ -222,6 +342,20 @@ TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
     fahrtenfortschreiben(t.spiel);
     verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[999].restminuten, 999);
+}
+
+// After a settlement the main screen is refreshed, the player may act, the dispatch is told,
+// and the player may act again.
+TEST(Fahrten, ReihenfolgeNachDerAbrechnung) {
+    TestSpiel t;
+    unterwegs(t, 1, 1, 1, 5);
+    std::vector<std::string> folge;
+    t.anzeige.beiAuftraegen = [&] { folge.push_back("Hauptbildschirm"); };
+    t.anzeige.beiAuswahl = [&] { folge.push_back("Auswahl"); };
+    t.anzeige.beiVerarbeiten = [&] { folge.push_back("Spieler"); };
+    fahrtenfortschreiben(t.spiel);
+    EXPECT_EQ(folge,
+              (std::vector<std::string>{"Hauptbildschirm", "Spieler", "Auswahl", "Spieler"}));
 }
 
 TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {

@@ -8,12 +8,15 @@ using namespace kabrolux::test;
 
 TEST(Aktien, KursNieUnterEins) {
     TestSpiel t;
-    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(7) == 0; });
+    // the first three shares fall by 3
+    t.zeit.ms = suchMs({Zug::gleich(7, 0), Zug::gleich(7, 0), Zug::gleich(7, 0)});
     t.s.aktien[1].kurs = 2;
     t.s.aktien[2].kurs = 1;
+    t.s.aktien[3].kurs = 3;
     aktienkurseberechnen(t.spiel);
     EXPECT_EQ(t.s.aktien[1].kurs, 1);
-    EXPECT_GE(t.s.aktien[2].kurs, 1);
+    EXPECT_EQ(t.s.aktien[2].kurs, 1);
+    EXPECT_EQ(t.s.aktien[3].kurs, 1);
 }
 
 TEST(Aktien, VerlaufRuecktNachRechts) {
@@ -36,6 +39,26 @@ TEST(Aktien, ZinsenNurMitSchulden) {
     for (int i = 0; i < 4; ++i)
         aktienkurseberechnen(t.spiel);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49900 €");
     EXPECT_EQ(t.anzeige.meldungen[0],
               "Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
+}
+
+// The interest is the nearest whole euro, halves to the even one; any debt pays, if only 0 €.
+// (Debts off the 10 000 steps come only from a file.)
+TEST(Aktien, ZinsenGerundet) {
+    struct Fall {
+        int32_t schulden, zinsen;
+    };
+    for (const Fall f : {Fall{600, 2}, Fall{1000, 2}, Fall{1, 0}, Fall{1400, 4}}) {
+        TestSpiel t;
+        t.s.schulden = f.schulden;
+        aktienkurseberechnen(t.spiel);
+        EXPECT_EQ(t.anzeige.meldungen,
+                  std::vector<std::string>{"Die Kreditzinsen von " + std::to_string(f.zinsen) +
+                                           " € werden jetzt an die Bank "
+                                           "gezahlt."})
+            << f.schulden;
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - f.zinsen);
+    }
 }

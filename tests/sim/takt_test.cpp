@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desk/taxisenden.h"
 #include "sim/neuesspiel.h"
 #include "sim/takt.h"
 #include "testanzeige.h"
@@ -34,13 +35,11 @@ TEST_F(Zeitplan, MitternachtKurseDannGehaelterDannGeld) {
     t.s.schulden = 10000;
     ticke(0, 0);
     ASSERT_EQ(t.anzeige.kurse, 1);
-    const auto& e = t.anzeige.ereignisse;
-    auto zinsen = std::find(e.begin(), e.end(),
-                            "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
-    auto gehalt = std::find(e.begin(), e.end(), "geld:Vermögen: 49675 €");
-    ASSERT_NE(zinsen, e.end());
-    ASSERT_NE(gehalt, e.end());
-    EXPECT_LT(zinsen, gehalt);
+    // the interest of the stock update first, then the three salaries of 100
+    EXPECT_EQ(t.anzeige.ereignisse,
+              (std::vector<std::string>{
+                  "meldung:Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.",
+                  "geld:Vermögen: 49975 €", "geld:Vermögen: 49675 €"}));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - 25 - 300);
     EXPECT_EQ(t.anzeige.uhr.back(), "07.12.2026  00:00 Uhr");
 }
@@ -89,10 +88,96 @@ TEST_F(Zeitplan, GehaltDarfInsMinusFuehren) {
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: -250 €");
 }
 
+// Expiry comes before the trips within a tick: 98 - 10 + 4 = 92, not min(100, 98 + 4) - 10.
+TEST(Takt, VerfallVorDenFahrten) {
+    TestSpiel t;
+    t.s.image = 98;
+    Auftrag& verfaellt = t.s.auftraege[1];
+    verfaellt.belegt = 1;
+    verfaellt.nummer = 1;
+    verfaellt.angenommen = 1;
+    verfaellt.abholzeit = Abholzeit::zeit(t.s.spielzeit - 18 * kMinute);
+    Auftrag& fertig = t.s.auftraege[2];
+    fertig.belegt = 1;
+    fertig.nummer = 2;
+    fertig.angenommen = 1;
+    fertig.unterwegs = 1;
+    fertig.restminuten = 1;
+    fertig.unfallwurf = 7;
+    fertig.imagebonus = 4;
+    Timer1Timer(t.spiel);
+    EXPECT_EQ(verfaellt.abschluss, 2);
+    EXPECT_EQ(fertig.abschluss, 2);
+    EXPECT_EQ(t.s.image, 92);
+    EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), 92);
+}
+
+// A dispatched order never expires: sent 17.5 minutes after its pickup time with a trip of 0
+// minutes, it is paid in the next minute, not deleted with a loss of image.
+TEST(Takt, SpaetGesendeteFahrtWirdBezahlt) {
+    TestSpiel t;
+    const DatumZeit abholung = datumZeit(2026, 12, 7, 10, 0, 0);
+    t.s.spielzeit = abholung + 17.5 * kMinute;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.nummer = 5;
+    a.angenommen = 1;
+    a.fahrzeit = 3;
+    a.einnahmen = 40;
+    a.imagebonus = 2;
+    a.abholzeit = Abholzeit::zeit(abholung);
+    t.s.taxen[1] = Taxi{1, 20000, 0, 0, 0, 1, 1};
+    t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 1, 6};
+    // -17.5 + at most 14 + 3 minutes is below zero: a trip of 0 minutes, and no accident
+    t.zeit.ms = suchMs({Zug{30, 0, 14}, Zug::beliebig(1), Zug::nichtNull(90)});
+    const SendenListen l = sendenAufbauen(t.spiel);
+    auftragGewaehlt(t.spiel, 0);
+    taxiGewaehlt(t.spiel, 0);
+    fahrerGewaehlt(t.spiel, 0);
+    taxiSenden(t.spiel, l);
+    ASSERT_EQ(a.unterwegs, 1);
+    ASSERT_EQ(a.restminuten, 0);
+
+    t.zeit.ms = 43'200'000;
+    Timer1Timer(t.spiel);  // 10:18:30
+    EXPECT_EQ(t.anzeige.meldungen,
+              std::vector<std::string>{"Auftrag 5 hat ihnen 40 € eingebracht."});
+    EXPECT_EQ(t.s.image, 2);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50040);
+    EXPECT_EQ(t.s.erledigteauftraege, 1);
+    EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
+}
+
+// The trips come before the new order: a row freed by a settlement takes the order of the same
+// minute.
+TEST(Takt, FahrtenVorDemNeuenAuftrag) {
+    TestSpiel t;
+    Auftrag& a = t.s.auftraege[1];
+    a.belegt = 1;
+    a.nummer = 1;
+    a.unterwegs = 1;
+    a.restminuten = 1;
+    a.unfallwurf = 7;
+    t.s.auftragsnummer = 2;
+    // decay and generation both reseed from this millisecond: no decay, a regular order
+    t.zeit.ms = suchMs([](Zufall& z) {
+        Zufall verfall = z;
+        return verfall.Random(2000) != 0 && z.Random(131) == 0 && z.Random(24) != 0;
+    });
+    Timer1Timer(t.spiel);
+    EXPECT_EQ(t.s.erledigteauftraege, 1);
+    EXPECT_EQ(a.belegt, 1);
+    EXPECT_EQ(a.nummer, 2);
+    EXPECT_EQ(t.s.auftraege[2].belegt, 0);
+}
+
 TEST(Bekanntheit, VerfallMitBodenNull) {
     TestSpiel t;
     t.zeit.ms = suchMs([](Zufall& z) { return z.Random(2000) == 0; });
     t.s.bekanntheit = 5;
+    bekanntheitVerfallen(t.spiel);
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    t.s.bekanntheit = 9;
     bekanntheitVerfallen(t.spiel);
     EXPECT_EQ(t.s.bekanntheit, 0);
     t.s.bekanntheit = 200;
@@ -138,6 +223,23 @@ TEST(Takt, SchnellerGestelltWaehrendDesTaktsLaeuftDanach) {
     EXPECT_EQ(t.uhr.intervall(), 50);
 }
 
+TEST(Geschwindigkeit, JedeTaste) {
+    struct Fall {
+        char taste;
+        int intervall;
+    };
+    for (const Fall f : {Fall{'4', 50}, Fall{'3', 400}, Fall{'2', 1000}, Fall{'1', 2000}}) {
+        TestSpiel t;
+        t.uhr.ausschalten();
+        tasteGedrueckt(t.spiel, f.taste);
+        EXPECT_TRUE(t.uhr.laeuft()) << f.taste;
+        EXPECT_EQ(t.uhr.intervall(), f.intervall) << f.taste;
+        tasteGedrueckt(t.spiel, '0');
+        EXPECT_FALSE(t.uhr.laeuft()) << f.taste;
+        EXPECT_EQ(t.uhr.intervall(), f.intervall) << f.taste;
+    }
+}
+
 TEST(Geschwindigkeit, TastenNurImSpiel) {
     TestSpiel t(false);
     tasteGedrueckt(t.spiel, '3');
@@ -168,7 +270,20 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     const DatumZeit start = t.s.spielzeit;
     EXPECT_EQ(t.s.spiellaeuft, 0);
     EXPECT_DOUBLE_EQ(start, t.zeit.lokal);
+    // whatever the state held before, the new game sets its starting values
     t.s.auftraege[3].belegt = 1;
+    t.s.untergrundansehen = 7;
+    t.s.angenommeneauftraege = 3;
+    t.s.erledigteauftraege = 2;
+    t.s.schulden = 10000;
+    t.s.bekanntheit = 40;
+    t.s.image = -30;
+    t.s.aktien[6].stueck = 5;
+    for (int k = 1; k <= kSlots; ++k) {
+        t.s.taxen[k].belegt = 1;
+        t.s.fahrer[k].belegt = 1;
+        t.s.eingestellt[k] = 1;
+    }
     ASSERT_TRUE(neuesSpiel(t.spiel, 50000, "3", "1,2"));
     EXPECT_EQ(t.s.spiellaeuft, 1);
     EXPECT_DOUBLE_EQ(t.s.spielzeit, start);
@@ -180,6 +295,18 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     EXPECT_EQ(t.s.taxinummer, 1);
     EXPECT_EQ(t.s.fahrernummer, 1);
     EXPECT_EQ(t.s.auftraege[3], Auftrag{});
+    EXPECT_EQ(t.s.untergrundansehen, 0);
+    EXPECT_EQ(t.s.angenommeneauftraege, 0);
+    EXPECT_EQ(t.s.erledigteauftraege, 0);
+    EXPECT_EQ(t.s.schulden, 0);
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    EXPECT_EQ(t.s.image, 0);
+    EXPECT_EQ(t.s.aktien[6].stueck, 0);
+    for (int k = 1; k <= kSlots; ++k) {
+        EXPECT_EQ(t.s.taxen[k].belegt, 0) << k;
+        EXPECT_EQ(t.s.fahrer[k].belegt, 0) << k;
+        EXPECT_EQ(t.s.eingestellt[k], 0) << k;
+    }
     for (int k = 0; k < kAktien; ++k) {
         EXPECT_EQ(t.bank.kurs[k], "100.0");
         EXPECT_EQ(t.bank.vor6[k], "N/A");
@@ -207,6 +334,8 @@ TEST(NeuesSpiel, FalscherPreisStopptMitMeldung) {
 
 TEST(NeuesSpiel, OhneStartkapitalBleibtDasGeld) {
     TestSpiel t(false);
+    t.s.vermoegen = 1234.5;
     ASSERT_TRUE(neuesSpiel(t.spiel, 0, "3", "1,2"));
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 0);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 1234.5);
+    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 1234,5 €");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
 
 #include "sim/zufall.h"
@@ -60,4 +61,33 @@ TEST(Zufall, SystemzeitIstDieLokaleZeitVonHeute) {
     EXPECT_EQ(z.jahr, lokal.tm_year + 1900);
     EXPECT_EQ(z.monat, lokal.tm_mon + 1);
     EXPECT_EQ(z.tag, lokal.tm_mday);
+}
+
+// Both clocks to the millisecond: their value lies between two readings of the system clock
+// taken around it (unless midnight passed in between).
+TEST(Zufall, SystemzeitAufDieMillisekunde) {
+    using namespace std::chrono;
+    auto msDesTages = [](system_clock::time_point t, bool lokal) -> int64_t {
+        const int64_t ms = duration_cast<milliseconds>(t.time_since_epoch()).count();
+        if (!lokal) return ms % 86'400'000;
+        const std::time_t sek = system_clock::to_time_t(t);
+        std::tm tm{};
+        localtime_r(&sek, &tm);
+        return ((tm.tm_hour * 60 + tm.tm_min) * 60 + tm.tm_sec) * 1000LL + ms % 1000;
+    };
+    Systemzeit s;
+    const auto vorher = system_clock::now();
+    const int64_t utc = s.utcMillisekundenDesTages();
+    const Zerlegt lokal = zerlege(s.lokaleZeit());
+    const auto nachher = system_clock::now();
+    const int64_t lokalMs =
+        ((lokal.stunde * 60 + lokal.minute) * 60 + lokal.sekunde) * 1000LL + lokal.millisekunde;
+    if (msDesTages(nachher, false) >= msDesTages(vorher, false)) {
+        EXPECT_GE(utc, msDesTages(vorher, false));
+        EXPECT_LE(utc, msDesTages(nachher, false));
+    }
+    if (msDesTages(nachher, true) >= msDesTages(vorher, true)) {
+        EXPECT_GE(lokalMs, msDesTages(vorher, true));
+        EXPECT_LE(lokalMs, msDesTages(nachher, true));
+    }
 }

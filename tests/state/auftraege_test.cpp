@@ -58,6 +58,12 @@ TEST(Schluessel, NummernAusZeilenLesen) {
     EXPECT_EQ(nummerAusListenzeile("100: Jan Fischer (Erfahrung: 1 von 6)"), 100);
     EXPECT_EQ(nummerAusListenzeile("kaputt"), std::nullopt);
     EXPECT_EQ(nummerAusListenzeile(": leer"), std::nullopt);
+    // only a whole number in front of the separator counts
+    EXPECT_EQ(nummerAusAuftragszeile("Auftrag 000012"), std::nullopt);
+    EXPECT_EQ(nummerAusAuftragszeile("Auftrag 12a: Holen Sie"), std::nullopt);
+    EXPECT_EQ(nummerAusAuftragszeile("Auftrag 99999999999: Holen Sie"), std::nullopt);
+    EXPECT_EQ(nummerAusListenzeile("7a: Taxi Variante 1"), std::nullopt);
+    EXPECT_EQ(nummerAusListenzeile("07 Taxi Variante 1"), std::nullopt);
 }
 
 TEST(Tabelle, RaeumenUndLeerenUnterscheidenSich) {
@@ -103,6 +109,9 @@ TEST(Tabelle, VolleTabelle) {
     for (int r = 1; r <= kAuftragsZeilen; ++r)
         t[r] = beispiel(r);
     EXPECT_EQ(freieZeile(t), 0);
+    raeumeZeile(t[999]);
+    EXPECT_EQ(freieZeile(t), 999);
+    t[999] = beispiel(999);
     int letzte = 0, anzahl = 0;
     durchlaufeBenutzte(t, [&](int r, Auftrag&) {
         letzte = r;

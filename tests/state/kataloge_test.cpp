@@ -54,3 +54,14 @@ TEST(Kataloge, ZiffernUndPreise) {
     EXPECT_EQ(automodell(5), nullptr);
     EXPECT_EQ(kandidat(13), nullptr);
 }
+
+// The digit at a place counted from 1; anything else, and any place outside the text, reads 0.
+TEST(Kataloge, ZifferAnEinerStelle) {
+    EXPECT_EQ(zifferAn("a9", 2), 9);
+    EXPECT_EQ(zifferAn("7b", 1), 7);
+    EXPECT_EQ(zifferAn("x0", 2), 0);
+    for (const char* kein : {"x/", "x:", "xa", "x "})
+        EXPECT_EQ(zifferAn(kein, 2), 0) << kein;
+    for (int stelle : {0, -1, 3, 4})
+        EXPECT_EQ(zifferAn("55", stelle), 0) << stelle;
+}

@@ -242,6 +242,20 @@ TEST_F(Datei, ZwischendateiNeuImZielordner) {
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
+// A hundred names are tried before the save gives up.
+TEST_F(Datei, HundertNamenFuerDieZwischendatei) {
+    Gestoert g;
+    g.belegteNamen = 99;
+    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "");
+    EXPECT_EQ(g.angelegt.size(), 100u);
+    const Bild gespeichert = dateiInhalt(ziel);
+    Gestoert voll;
+    voll.belegteNamen = 100;
+    EXPECT_EQ(speichereDatei(ziel.string(), neuesSpiel(), voll), "I/O error 17");
+    EXPECT_EQ(voll.angelegt.size(), 100u);
+    erwarteUnversehrt(gespeichert);
+}
+
 TEST_F(Datei, LadenFehlendeDatei) {
     Spielstand s = neuesSpiel();
     const Bild vorher = speicherbild(s);

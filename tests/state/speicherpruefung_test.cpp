@@ -282,6 +282,12 @@ std::vector<Aenderung> bedeutungslos() {
          ""},
         {"hinterGanzzahl", int32(auftragsfeld(3, 7) + 16, -1), ""},
         {"hinterText", byte(auftragsfeld(6, 4) + 29, 0x81), ""},
+        {"direktHinterText",
+         [](Bild& b) {
+             const std::size_t feld = auftragsfeld(6, 4);
+             b.at(feld + 1 + b.at(feld)) = 0x81;
+         },
+         ""},
         {"hinterLeeremText", byte(auftragsfeld(700, 3) + 1, 'x'), ""},
     };
 }
