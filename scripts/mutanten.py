@@ -591,7 +591,8 @@ def aequivalente_lesen(pfad):
 
 class Sicherung:
     """Keeps the original of the file being mutated in the build folder until it is restored,
-    so a run that was killed outright is repaired at the next start."""
+    so a run that was killed outright is repaired at the next start. The mutant is kept beside
+    it: a file that no longer holds the mutant has been edited since and is left alone."""
 
     def __init__(self, bau):
         self.ordner = os.path.join(bau, "mutanten-sicherung")
@@ -602,28 +603,47 @@ class Sicherung:
     def reparieren(self):
         if not os.path.isdir(self.ordner):
             return []
-        repariert = []
+        repariert, belassen = [], []
         for wurzel, _, namen in os.walk(self.ordner):
             for name in namen:
+                if name.endswith(MUTANT_ENDUNG):
+                    continue
                 kopie = os.path.join(wurzel, name)
                 datei = os.path.relpath(kopie, self.ordner)
-                shutil.copyfile(kopie, os.path.join(WURZEL, datei))
-                os.utime(os.path.join(WURZEL, datei))
-                repariert.append(datei)
+                ziel = os.path.join(WURZEL, datei)
+                if lesen(ziel) == lesen(kopie + MUTANT_ENDUNG):
+                    schreiben(ziel, lesen(kopie))
+                    repariert.append(datei)
+                else:
+                    belassen.append(datei)
         shutil.rmtree(self.ordner)
-        return repariert
+        return repariert, belassen
 
-    def sichern(self, datei, inhalt):
+    def sichern(self, datei, original, mutiert):
         os.makedirs(os.path.dirname(self.pfad(datei)), exist_ok=True)
+        with open(self.pfad(datei) + MUTANT_ENDUNG, "wb") as f:
+            f.write(mutiert)
         with open(self.pfad(datei), "wb") as f:
-            f.write(inhalt)
+            f.write(original)
 
     def erledigt(self, datei):
+        os.remove(self.pfad(datei) + MUTANT_ENDUNG)
         os.remove(self.pfad(datei))
         try:
             os.removedirs(os.path.dirname(self.pfad(datei)))
         except OSError:
             pass  # another copy is still kept
+
+
+MUTANT_ENDUNG = ".mutant"
+
+
+def lesen(pfad):
+    try:
+        with open(pfad, "rb") as f:
+            return f.read()
+    except OSError:
+        return None
 
 
 def schreiben(pfad, inhalt):
@@ -704,9 +724,11 @@ def dateien_waehlen(muster):
 def ausfuehren(args):
     bau = os.path.abspath(args.build)
     sicherung = Sicherung(bau)
-    repariert = sicherung.reparieren()
+    repariert, belassen = sicherung.reparieren()
     for d in repariert:
         print(f"restored {d} from the copy of an interrupted run")
+    for d in belassen:
+        print(f"left {d} alone: it was changed after an interrupted run")
 
     dateien = dateien_waehlen(args.files or STANDARD_DATEIEN)
     if not dateien:
@@ -794,7 +816,7 @@ def ausfuehren(args):
             text = original.decode("utf-8")
             mutiert = text[: m.anfang] + m.ersatz + text[m.ende :]
             start = time.monotonic()
-            sicherung.sichern(m.datei, original)
+            sicherung.sichern(m.datei, original, mutiert.encode("utf-8"))
             try:
                 schreiben(pfad, mutiert.encode("utf-8"))
                 with Gesperrt(args.no_lock):
