@@ -602,7 +602,7 @@ class Sicherung:
 
     def reparieren(self):
         if not os.path.isdir(self.ordner):
-            return []
+            return [], []
         repariert, belassen = [], []
         for wurzel, _, namen in os.walk(self.ordner):
             for name in namen:
