@@ -71,9 +71,13 @@ TEST(Werbung, ZuWenigGeldAendertNichts) {
 
 TEST(Werbung, KeineArtKeinKauf) {
     TestSpiel t;
+    t.s.vermoegen = 1e300;  // rich enough for whatever lies beside the table
     EXPECT_FALSE(werbungKaufen(t.spiel, 0));
+    EXPECT_FALSE(werbungKaufen(t.spiel, -1));
     EXPECT_FALSE(werbungKaufen(t.spiel, 6));
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 1e300);
+    EXPECT_EQ(t.s.bekanntheit, 0);
+    t.s.vermoegen = 50000;
     t.s.bekanntheit = 2147483600;  // a damaged value must not overflow
     EXPECT_TRUE(werbungKaufen(t.spiel, 5));
     EXPECT_EQ(t.s.bekanntheit, 300);
