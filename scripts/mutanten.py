@@ -684,7 +684,9 @@ def bauen(bau, zeitlimit):
 
 def testen(bau, zeitlimit):
     """'ok', 'failed' or 'timeout'."""
-    programm = os.path.join(bau, "tests", TESTZIEL)
+    # bin/ in a full build, tests/ in a build of the core alone (no Qt found)
+    programm = next((p for p in (os.path.join(bau, d, TESTZIEL) for d in ("bin", "tests"))
+                     if os.path.exists(p)), os.path.join(bau, "bin", TESTZIEL))
     p = subprocess.Popen([programm, "--gtest_brief=1"], stdout=subprocess.DEVNULL,
                          stderr=subprocess.DEVNULL, start_new_session=True)
     try:
