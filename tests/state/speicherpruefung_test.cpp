@@ -177,6 +177,8 @@ std::vector<Aenderung> schaeden() {
          kaputt("Auftrag 20, Feld 5: Nummer 4 hat schon Auftrag 4")},
         {"belegtHinterDemEnde", int32(auftragswert(45, 1), 1),
          kaputt("Auftrag 45, Feld 1: belegt hinter dem ersten nie benutzten Auftrag 41")},
+        {"belegtInDerLetztenZeile", int32(auftragswert(999, 1), 1),
+         kaputt("Auftrag 999, Feld 1: belegt hinter dem ersten nie benutzten Auftrag 41")},
     };
 }
 
