@@ -1,4 +1,7 @@
 // Saving and loading real files, and what every failure of the system calls leaves behind.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -125,6 +128,21 @@ TEST_F(Datei, SpeichernSchreibtGenauDasBild) {
     EXPECT_EQ(fs::file_size(ziel), 380496u);
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
     EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
+}
+
+// With standard input closed, the new file and then the folder get descriptor 0; neither may
+// stay open after the save.
+TEST_F(Datei, SpeichernLaesstKeinenDeskriptorOffen) {
+    const int eingabe = dup(0);
+    ASSERT_GE(eingabe, 0);
+    close(0);
+    const std::string fehler = speichereDatei(ziel.string(), mitte);
+    const bool nullOffen = fcntl(0, F_GETFD) != -1;
+    dup2(eingabe, 0);
+    close(eingabe);
+    EXPECT_EQ(fehler, "");
+    EXPECT_FALSE(nullOffen);
+    EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
 TEST_F(Datei, LadenGibtDenGespeichertenStandZurueck) {
