@@ -12,6 +12,9 @@ Every build and test run takes the shared build lock (/tmp/kabrolux-bau.lock) fo
 a time, so others can build in between. The source is restored after every mutant, also on
 Ctrl-C or an error; a copy kept in the build folder repairs even a killed run at the next start.
 
+A mutant that reads one place past a table is undefined behaviour that a plain Release build
+may not notice; a build configured with -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS stops there.
+
 Examples:
   scripts/mutanten.py                       all mutants of the default files
   scripts/mutanten.py --list                only list the mutants with their ids
