@@ -98,6 +98,13 @@ std::vector<Aenderung> schaeden() {
          kaputt("Bekanntheit: Wert 301 liegt nicht zwischen 0 und 300")},
         {"bekanntheitTief", int32(48, -1),
          kaputt("Bekanntheit: Wert -1 liegt nicht zwischen 0 und 300")},
+        // Of two damaged fields, the one earlier in the file is named.
+        {"spielzeitUndBekanntheit",
+         [](Bild& b) {
+             gleit(40, kNaN)(b);
+             int32(48, 301)(b);
+         },
+         kaputt("Spielzeit: keine endliche Zahl")},
         {"imageHoch", int32(52, 101), kaputt("Image: Wert 101 liegt nicht zwischen -100 und 100")},
         {"schuldenNegativ", int32(12, -10000), kaputt("Schulden: Wert -10000 ist kleiner als 0")},
         {"schuldenKrumm", int32(12, 12345),
