@@ -8,12 +8,14 @@
 
 #include "state/kataloge.h"
 #include "state/speicherdatei.h"
+#include "vollesspiel.h"
 
 using namespace kabrolux;
 
 namespace {
 
-// 999 live orders with the longest names, twelve taxis and drivers, shares in the depot.
+// The benchmarks' full table (999 live orders, twelve taxis and drivers on trips) as a game
+// the loader accepts: drivers employed, names from the catalogues, shares in the depot.
 Spielstand volleSpiel() {
     Spielstand s;
     s.spiellaeuft = 1;
@@ -21,28 +23,20 @@ Spielstand volleSpiel() {
     s.grundpreis = 3;
     s.kilometerpreis = 1.2;
     s.spielzeit = 46363.5;
-    s.auftragsnummer = 1000;
     s.erledigteauftraege = 500;
     s.angenommeneauftraege = 499;
     s.taxinummer = kSlots + 1;
     s.fahrernummer = kSlots + 1;
+    test::tabelleFuellen(s);
     for (int r = 1; r <= kAuftragsZeilen; ++r) {
         Auftrag& a = s.auftraege[r];
-        a.belegt = 1;
-        a.nummer = r;
-        a.abholzeit = Abholzeit::zeit(s.spielzeit + r * kMinute);
         a.kunde = kundennamen[static_cast<std::size_t>(r) % kundennamen.size()];
         a.abholort = abholorte[static_cast<std::size_t>(r) % abholorte.size()];
         a.kilometer = r % 120 + 1;
         a.einnahmen = 3 + a.kilometer;
-        a.angenommen = r % 2;
-        a.sonderauftrag = r % 7 == 0 ? 1 : 0;
     }
-    for (int k = 1; k <= kSlots; ++k) {
-        s.taxen[k] = Taxi{1, 20000, 0, 0, 0, 1 + k % 4, k};
-        s.fahrer[k] = Fahrer{1, 97, 0, 0, k, k, 2};
+    for (int k = 1; k <= kSlots; ++k)
         s.eingestellt[k] = 1;
-    }
     for (Aktie& a : s.aktien)
         a = Aktie{0, 10, 100};
     return s;
