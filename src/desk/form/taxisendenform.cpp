@@ -44,10 +44,9 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
                         kGelb, Qt::AlignHCenter);
     Memo1->setGeometry(236, 206, 248, 170);
 
-    Button1 = new QPushButton(QStringLiteral("Auftrag mit diesem Fahrer und Taxi erledigen"), this);
-    Button1->setGeometry(8, 390, 340, 30);
-    Button2 = new QPushButton(QStringLiteral("Zurück ins Hauptmenü"), this);
-    Button2->setGeometry(372, 390, 340, 30);
+    Button1 = druckknopf(this, QStringLiteral("Auftrag mit diesem Fahrer und Taxi erledigen"), 8,
+                         390, 340, 30);
+    Button2 = druckknopf(this, QStringLiteral("Zurück ins Hauptmenü"), 372, 390, 340, 30);
 
     // The chosen line changes by mouse, keyboard or assistive technology alike.
     KABROLUX_NAMEN(Label1, Label2, Label3, Label4, ListBox1, ListBox2, ListBox3, Button1, Button2,

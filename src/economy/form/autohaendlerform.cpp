@@ -25,12 +25,9 @@ TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
     Label7 = new QLabel(
         QStringLiteral("Hoher Komfort im Taxi schlägt sich auf Ihren Imagegewinn nieder.."), this);
     Label7->setGeometry(16, 184, 448, 20);
-    Button2 = new QPushButton(QStringLiteral("Zurück"), this);
-    Button2->setGeometry(16, 220, 100, 28);
-    Button1 = new QPushButton(QStringLiteral("Vor"), this);
-    Button1->setGeometry(141, 220, 100, 28);
-    Button3 = new QPushButton(QStringLiteral("Kaufen"), this);
-    Button3->setGeometry(256, 220, 208, 28);
+    Button2 = druckknopf(this, QStringLiteral("Zurück"), 16, 220, 100, 28);
+    Button1 = druckknopf(this, QStringLiteral("Vor"), 141, 220, 100, 28);
+    Button3 = druckknopf(this, QStringLiteral("Kaufen"), 256, 220, 208, 28);
     KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Button1, Button2,
                    Button3);
     connect(Button1, &QPushButton::clicked, this, &TAutohaendlerform::Button1Click);

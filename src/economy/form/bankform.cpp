@@ -20,12 +20,6 @@ QStringList stufen() {
     return l;
 }
 
-QPushButton* knopf(QWidget* eltern, const QString& text, int x, int y, int breite) {
-    auto* b = new QPushButton(text, eltern);
-    b->setGeometry(x, y, breite, 25);
-    return b;
-}
-
 // Six labels, one per share row: the row captions, or empty value labels.
 std::array<QLabel*, kAktien> spalte(QWidget* eltern, int x, int y, const QColor& farbe,
                                     bool beschriftet) {
@@ -86,12 +80,12 @@ void Tbankform::kreditteil() {
     RadioGroup1 = new Radiogruppe(QStringLiteral("Kredit aufnehmen:"), stufen(), 2, this);
     RadioGroup1->setGeometry(16, 108, 232, 116);
     RadioGroup1->setItemIndex(0);
-    Button1 = knopf(this, QStringLiteral("Kredit aufnehmen"), 16, 230, 232);
+    Button1 = druckknopf(this, QStringLiteral("Kredit aufnehmen"), 16, 230, 232);
 
     RadioGroup2 = new Radiogruppe(QStringLiteral("Kredit tilgen:"), stufen(), 2, this);
     RadioGroup2->setGeometry(16, 272, 232, 116);
     RadioGroup2->setItemIndex(0);
-    Button2 = knopf(this, QStringLiteral("Kredit tilgen"), 16, 394, 232);
+    Button2 = druckknopf(this, QStringLiteral("Kredit tilgen"), 16, 394, 232);
 
     Memo1 = hinweistext(this,
                         QStringLiteral("1% der Kreditsumme \n"
@@ -138,8 +132,8 @@ void Tbankform::aktienteil() {
     Edit1->setGeometry(56, 204, 144, 22);
     Label23->setBuddy(ComboBox1);
     Label24->setBuddy(Edit1);
-    Button3 = knopf(GroupBox1, QStringLiteral("Kaufen"), 216, 173, 100);
-    Button4 = knopf(GroupBox1, QStringLiteral("Verkaufen"), 216, 203, 100);
+    Button3 = druckknopf(GroupBox1, QStringLiteral("Kaufen"), 216, 173, 100);
+    Button4 = druckknopf(GroupBox1, QStringLiteral("Verkaufen"), 216, 203, 100);
 }
 
 void Tbankform::depotteil() {

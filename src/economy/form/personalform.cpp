@@ -25,14 +25,10 @@ TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
     Label6->setGeometry(232, 150, 153, 45);
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignCenter);
-    Button1 = new QPushButton(QStringLiteral("Zurück"), this);
-    Button1->setGeometry(16, 160, 58, 26);
-    Button2 = new QPushButton(QStringLiteral("Vor"), this);
-    Button2->setGeometry(79, 160, 58, 26);
-    Button3 = new QPushButton(QStringLiteral("Einstellen"), this);
-    Button3->setGeometry(16, 200, 121, 28);
-    Button4 = new QPushButton(QStringLiteral("Entlassen"), this);
-    Button4->setGeometry(16, 200, 121, 28);
+    Button1 = druckknopf(this, QStringLiteral("Zurück"), 16, 160, 58, 26);
+    Button2 = druckknopf(this, QStringLiteral("Vor"), 79, 160, 58, 26);
+    Button3 = druckknopf(this, QStringLiteral("Einstellen"), 16, 200, 121, 28);
+    Button4 = druckknopf(this, QStringLiteral("Entlassen"), 16, 200, 121, 28);
     KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Button1, Button2,
                    Button3, Button4);
     connect(Button1, &QPushButton::clicked, this, &TPersonalform::Button1Click);

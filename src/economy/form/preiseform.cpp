@@ -47,8 +47,7 @@ Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a)
                                        "einer Geld-Strafe zwingt."),
                         kRot, Qt::AlignHCenter);
     Memo1->setGeometry(16, 84, 320, 100);
-    Button1 = new QPushButton(QStringLiteral("Zurück ins Hauptmenü"), this);
-    Button1->setGeometry(96, 192, 160, 25);
+    Button1 = druckknopf(this, QStringLiteral("Zurück ins Hauptmenü"), 96, 192, 160);
     Label1->setBuddy(Edit1);
     Label2->setBuddy(Edit2);
 

@@ -28,10 +28,8 @@ Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a)
     RadioButton4 = RadioGroup1->knopf(3);
     RadioButton5 = RadioGroup1->knopf(4);
     RadioButton1->setChecked(true);
-    Button1 = new QPushButton(QStringLiteral("Ja, markierte Werbung kaufen"), this);
-    Button1->setGeometry(16, 164, 184, 28);
-    Button2 = new QPushButton(QStringLiteral("Abbruch"), this);
-    Button2->setGeometry(208, 164, 96, 28);
+    Button1 = druckknopf(this, QStringLiteral("Ja, markierte Werbung kaufen"), 16, 164, 184, 28);
+    Button2 = druckknopf(this, QStringLiteral("Abbruch"), 208, 164, 96, 28);
     connect(Button1, &QPushButton::clicked, this, &Twerbungform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Twerbungform::Button2Click);
     KABROLUX_NAMEN(RadioGroup1, RadioButton1, RadioButton2, RadioButton3, RadioButton4,

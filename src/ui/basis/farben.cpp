@@ -27,6 +27,12 @@ void schwarzesFenster(QWidget* w, const QColor& text) {
     w->setFont(f);
 }
 
+QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite, int hoehe) {
+    auto* b = new QPushButton(text, eltern);
+    b->setGeometry(x, y, breite, hoehe);
+    return b;
+}
+
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte) {
     auto* l = new QLabel(text, eltern);

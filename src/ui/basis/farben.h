@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -37,6 +38,9 @@ void benennen(std::initializer_list<QObject*> objekte, const char* namen);
 void schwarzesFenster(QWidget* w, const QColor& text);
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte = 8);
+// A push button at a fixed place, as every screen lays them out.
+QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite,
+                        int hoehe = 25);
 // A label's new text, sized to fit.
 void setzeText(QLabel* l, const QString& text);
 // A borderless multi-line text on black that only informs: read-only, never takes the focus,
