@@ -105,4 +105,7 @@ struct Zug {
 // The first millisecond whose reseed gives these draws.
 uint32_t suchMs(const std::vector<Zug>& zuege);
 
+// Sends the first order, taxi and driver of the dispatch lists, as a player choosing them would.
+void ersteZeilenSenden(Spiel& spiel);
+
 }  // namespace kabrolux::test

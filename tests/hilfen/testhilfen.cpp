@@ -1,5 +1,6 @@
 #include <stdexcept>
 
+#include "desk/taxisenden.h"
 #include "sim/neuesspiel.h"
 #include "sim/spiel.h"
 #include "testanzeige.h"
@@ -37,6 +38,14 @@ uint32_t suchMs(const std::vector<Zug>& zuege) {
         }
         return true;
     });
+}
+
+void ersteZeilenSenden(Spiel& spiel) {
+    const SendenListen l = sendenAufbauen(spiel);
+    auftragGewaehlt(spiel, 0);
+    taxiGewaehlt(spiel, 0);
+    fahrerGewaehlt(spiel, 0);
+    taxiSenden(spiel, l);
 }
 
 }  // namespace kabrolux::test

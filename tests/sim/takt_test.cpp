@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "desk/taxisenden.h"
 #include "sim/neuesspiel.h"
 #include "sim/takt.h"
 #include "testanzeige.h"
@@ -130,11 +129,7 @@ TEST(Takt, SpaetGesendeteFahrtWirdBezahlt) {
     t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 1, 6};
     // -17.5 + at most 14 + 3 minutes is below zero: a trip of 0 minutes, and no accident
     t.zeit.ms = suchMs({Zug{30, 0, 14}, Zug::beliebig(1), Zug::nichtNull(90)});
-    const SendenListen l = sendenAufbauen(t.spiel);
-    auftragGewaehlt(t.spiel, 0);
-    taxiGewaehlt(t.spiel, 0);
-    fahrerGewaehlt(t.spiel, 0);
-    taxiSenden(t.spiel, l);
+    ersteZeilenSenden(t.spiel);
     ASSERT_EQ(a.unterwegs, 1);
     ASSERT_EQ(a.restminuten, 0);
 

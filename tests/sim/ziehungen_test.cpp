@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "desk/taxisenden.h"
 #include "sim/auftragerzeugen.h"
 #include "sim/fahrten.h"
 #include "sim/kurse.h"
@@ -226,11 +225,7 @@ TEST_P(Sendeziehung, GenauerWert) {
     zuege.back() = Zug::gleich(zuege.back().n, f.wert, f.nachbar);
     t.zeit.ms = suchMs(zuege);
 
-    const SendenListen l = sendenAufbauen(t.spiel);
-    auftragGewaehlt(t.spiel, 0);
-    taxiGewaehlt(t.spiel, 0);
-    fahrerGewaehlt(t.spiel, 0);
-    taxiSenden(t.spiel, l);
+    ersteZeilenSenden(t.spiel);
     ASSERT_EQ(a.unterwegs, 1);
     f.pruefen(a);
 }
