@@ -1,16 +1,17 @@
 #include "economy/preise.h"
 
 #include "sim/neuesspiel.h"
+#include "state/spielstand.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
 
 std::string startKilometerpreisText() {
-    return zahlText(1.2);
+    return zahlText(kStandardKilometerpreis);
 }
 
 std::string startGrundpreisText() {
-    return "3";
+    return zahlText(kStandardGrundpreis);
 }
 
 std::string kilometerpreisVerlassen(const std::string& text) {

@@ -42,8 +42,8 @@ void auftragerzeugen(Spiel& spiel) {
             "Standardwerte gesetzt.");
         s.vermoegen -= 1000;
         spiel.geldMelden();
-        s.grundpreis = 3;
-        s.kilometerpreis = 1.2;
+        s.grundpreis = kStandardGrundpreis;
+        s.kilometerpreis = kStandardKilometerpreis;
         spiel.anzeige().preiseGesetzt(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
         return;
     }

@@ -140,7 +140,8 @@ class Fortschreibung {
           anzeige_(spiel.anzeige()),
           gesendet_(!spiel.imTaktGesendet().zeilen.empty()) {}
 
-    auto begin() { return s_.auftraege.begin(); }
+    // Row r, checked once; a walk goes on from there row by row.
+    Auftrag* ab(int r) { return &s_.auftraege[r]; }
 
     // Counts taxi slot k and driver slot k down one minute; at 0 they are free.
     void slot(int k) {
@@ -206,7 +207,7 @@ namespace {
 // The trip pass from row r on. Slot k is counted at the visit of row k; the rows beyond the
 // slots have a loop of their own, free of slot work.
 void fahrtenAb(Fortschreibung& f, int r) {
-    auto zeile = f.begin() + (r - 1);
+    Auftrag* zeile = f.ab(r);
     bool weiter = true;
     for (; r <= kSlots && weiter; ++r, ++zeile) {
         f.slot(r);
@@ -235,7 +236,7 @@ void fahrtenfortschreiben(Spiel& spiel) {
 void verfallUndFahrten(Spiel& spiel) {
     const DatumZeit jetzt = spiel.stand().spielzeit;
     Fortschreibung f(spiel);
-    auto zeile = f.begin();
+    Auftrag* zeile = f.ab(1);
     // Most minutes nothing expires and nothing is settled: then both passes are only counting,
     // and one walk over the rows does both, reading each row once. At the first row where
     // something would happen, the two passes take over from there in their own order: every

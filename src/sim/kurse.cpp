@@ -12,6 +12,13 @@ void banktexteZuruecksetzen(Banktexte& b) {
     b.depot.fill("0 Stk.");
 }
 
+void banktexteAusStand(Banktexte& b, const Spielstand& s) {
+    for (int k = 1; k <= kAktien; ++k) {
+        b.kurs[k - 1] = zahlText(s.aktien[k].kurs);
+        b.depot[k - 1] = zahlText(s.aktien[k].stueck) + " Stk.";
+    }
+}
+
 void aktienkurseberechnen(Spiel& spiel) {
     Spielstand& s = spiel.stand();
     Banktexte& bank = spiel.bank();
@@ -22,10 +29,7 @@ void aktienkurseberechnen(Spiel& spiel) {
     }
     bank.vor12 = bank.vor6;
     bank.vor6 = bank.kurs;
-    for (int k = 1; k <= kAktien; ++k) {
-        bank.kurs[k - 1] = zahlText(s.aktien[k].kurs);
-        bank.depot[k - 1] = zahlText(s.aktien[k].stueck) + " Stk.";
-    }
+    banktexteAusStand(bank, s);
     spiel.anzeige().kurseGeaendert();
 
     if (s.schulden > 0) {

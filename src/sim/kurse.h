@@ -17,6 +17,8 @@ struct Banktexte {
 
 // A new game's texts: "100.0" now, "N/A" in both history columns, "0 Stk." held.
 void banktexteZuruecksetzen(Banktexte& b);
+// The current prices and holdings of the game, the history columns left as they are.
+void banktexteAusStand(Banktexte& b, const Spielstand& s);
 
 // Reseed, move the six prices by -3..+3 (at least 1), shift the history texts, show the
 // holdings, and charge a quarter day's interest while there are debts.

@@ -1,5 +1,6 @@
 #include "sim/laden.h"
 
+#include "sim/kurse.h"
 #include "sim/spiel.h"
 #include "state/datum.h"
 #include "state/speicherdatei.h"
@@ -31,11 +32,7 @@ bool spielLaden(Spiel& spiel, const std::string& pfad) {
     a.balkenGeaendert(Balken::attraktivitaet, s.attraktivitaet);
     a.uhrGeaendert(uhrText(s.spielzeit));
     // The price history is not saved; the current prices and holdings are.
-    Banktexte& bank = spiel.bank();
-    for (int k = 1; k <= kAktien; ++k) {
-        bank.kurs[k - 1] = zahlText(s.aktien[k].kurs);
-        bank.depot[k - 1] = zahlText(s.aktien[k].stueck) + " Stk.";
-    }
+    banktexteAusStand(spiel.bank(), s);
     a.kurseGeaendert();
     spiel.geldMelden();
     a.auftraegeGeaendert();

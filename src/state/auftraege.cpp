@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "state/zahlen.h"
+
 namespace kabrolux {
 
 int freieZeile(const Auftragstabelle& t) {
@@ -22,13 +24,6 @@ void leereTabelle(Auftragstabelle& t) {
 }
 
 namespace {
-
-void zahlAnhaengen(std::string& ziel, int32_t x) {
-    char p[16];
-    const auto [ende, fehler] = std::to_chars(p, p + sizeof p, x);
-    (void)fehler;
-    ziel.append(p, ende);
-}
 
 void nummernTextAnhaengen(std::string& ziel, int32_t nummer) {
     char p[16];
@@ -63,9 +58,9 @@ void auftragsTextAnhaengen(std::string& z, const Auftrag& a) {
         z.append(" um ");
         zeitAnhaengen(z, t);
         z.append(" Uhr am Treffpunkt ");
-        zahlAnhaengen(z, a.unfallwurf);
+        ziffernAnhaengen(z, a.unfallwurf);
         z.append(" ab. Gewinn: ");
-        zahlAnhaengen(z, a.einnahmen);
+        ziffernAnhaengen(z, a.einnahmen);
         z.append(" €.");
     }
 }

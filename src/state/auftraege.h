@@ -23,7 +23,7 @@ inline bool nieBenutzt(const Auftrag& a) {
 template <class Tabelle, class F>
 int durchlaufeBenutzte(Tabelle& t, F&& f, int ab = 1) {
     int r = ab;
-    for (auto it = t.begin() + (ab - 1);; ++it, ++r) {
+    for (auto* it = &t[ab];; ++it, ++r) {  // the start is checked, the rest stays in the table
         f(r, *it);
         if (nieBenutzt(*it) || r == kAuftragsZeilen) break;
     }

@@ -1,7 +1,8 @@
 #include "state/datum.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "state/zahlen.h"
 
 namespace kabrolux {
 
@@ -60,22 +61,6 @@ DatumZeit datumZeit(int jahr, int monat, int tag, int stunde, int minute, int se
     const double ms = ((stunde * 60.0 + minute) * 60.0 + sekunde) * 1000.0 + millisekunde;
     return tage + ms / static_cast<double>(kMsProTag);
 }
-
-namespace {
-
-// At least `stellen` digits with leading zeros; a minus sign in front of negative values.
-void ziffernAnhaengen(std::string& ziel, int wert, int stellen) {
-    char p[16];
-    const auto [ende, fehler] =
-        std::to_chars(p, p + sizeof p, wert < 0 ? -static_cast<long>(wert) : wert);
-    (void)fehler;
-    if (wert < 0) ziel.push_back('-');
-    for (int n = static_cast<int>(ende - p); n < stellen; ++n)
-        ziel.push_back('0');
-    ziel.append(p, ende);
-}
-
-}  // namespace
 
 void datumAnhaengen(std::string& ziel, const Zerlegt& z) {
     ziffernAnhaengen(ziel, z.tag, 2);

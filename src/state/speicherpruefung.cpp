@@ -1,7 +1,6 @@
 #include "state/speicherpruefung.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -112,7 +111,7 @@ void pruefeTaxi(int k, const Taxi& t) {
 // The personnel screen offers hiring or firing by `eingestellt`, and firing looks for the slot
 // of the candidate: both must tell the same story.
 void pruefeEingestellt(const Spielstand& s) {
-    std::array<int, kSlots + 1> slotVon{};  // candidate -> occupied slot
+    Tabelle<int, kSlots> slotVon{};  // candidate -> occupied slot; checked, whatever ran first
     for (int k = 1; k <= kSlots; ++k) {
         const Fahrer& f = s.fahrer[k];
         if (f.belegt != 1) continue;

@@ -12,6 +12,8 @@ namespace kabrolux {
 constexpr int kAuftragsZeilen = 999;
 constexpr int kSlots = 12;
 constexpr int kAktien = 6;
+// The fares of the prices screen at start, and what a fine resets them to.
+constexpr double kStandardGrundpreis = 3, kStandardKilometerpreis = 1.2;
 
 // The pickup time holds either the integer 0 (never used or cleared) or a date-time; the save
 // file stores which of the two it is. Kept as a double with a flag, so the clock's scans read

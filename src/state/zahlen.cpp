@@ -92,6 +92,17 @@ std::string zweistellig(int32_t x) {
     return s.size() == 1 ? "0" + s : s;
 }
 
+void ziffernAnhaengen(std::string& ziel, int32_t wert, int stellen) {
+    char p[16];
+    const auto [ende, fehler] =
+        std::to_chars(p, p + sizeof p, wert < 0 ? -static_cast<int64_t>(wert) : wert);
+    (void)fehler;
+    if (wert < 0) ziel.push_back('-');
+    for (int n = static_cast<int>(ende - p); n < stellen; ++n)
+        ziel.push_back('0');
+    ziel.append(p, ende);
+}
+
 namespace {
 
 std::string_view ohneLeerzeichen(std::string_view t) {

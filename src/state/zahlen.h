@@ -27,6 +27,9 @@ std::string zahlText(int32_t x);
 std::string zahlText(int64_t x);
 // Two digits at least: 7 -> "07", 12 -> "12", 123 -> "123".
 std::string zweistellig(int32_t x);
+// Appends at least `stellen` digits with leading zeros; a minus sign in front of negative
+// values. For texts built often, without a string of its own per number.
+void ziffernAnhaengen(std::string& ziel, int32_t wert, int stellen = 1);
 
 // Reading edit-field texts. The result holds either the number or the player-visible error.
 struct FloatLesen {
