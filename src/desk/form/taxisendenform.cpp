@@ -63,7 +63,10 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     Spielereignisse* e = &anzeige.ereignisse();
     Label4->setText(anzeige.letzteUhr());
     connect(e, &Spielereignisse::uhrGeaendert, Label4, &QLabel::setText);
-    connect(e, &Spielereignisse::auswahlZurueckgesetzt, this, &TTaxi_sendenform::auffrischen);
+    // Hidden, the lists would be rebuilt for nobody; opening resets the choice and so refreshes.
+    connect(e, &Spielereignisse::auswahlZurueckgesetzt, this, [this] {
+        if (isVisible()) auffrischen();
+    });
 }
 
 void TTaxi_sendenform::auffrischen() {

@@ -66,6 +66,12 @@ class TestTaxiSendenform : public ProgrammTest {
         QCOMPARE(st.gewaehlterauftrag, -1);
         f.Button2->click();
         QVERIFY(!h.isHidden());
+
+        // what changed while the screen was closed shows when it opens again
+        auftrag(st, 2, 4, true);
+        h.taxi_sendenbutton->click();
+        QCOMPARE(f.ListBox1->count(), 1);
+        QVERIFY(f.ListBox1->item(0)->text().contains(QStringLiteral("000004")));
     }
 
     // The keyboard focus is visible on the grey lists, before and after a line is chosen.
