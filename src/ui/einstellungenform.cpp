@@ -49,9 +49,7 @@ Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
     Label2->setGeometry(4, 164, 168, 56);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette pal = Label2->palette();
-    pal.setColor(QPalette::WindowText, kGelb);
-    Label2->setPalette(pal);
+    textfarbe(Label2, kGelb);
 
     // A click on a marked button also counts, as the toggled signal alone would miss it.
     KABROLUX_NAMEN(Label1, Label2, GroupBox1, GroupBox2, RadioButton1, RadioButton2, RadioButton3,

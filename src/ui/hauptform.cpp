@@ -111,9 +111,7 @@ THauptform::THauptform(Programm& p) : p_(p) {
 
     GroupBox1 = new QGroupBox(QStringLiteral("Gesamtattraktivität:"), this);
     GroupBox1->setGeometry(608, 32, 145, 345);
-    QPalette gp = GroupBox1->palette();
-    gp.setColor(QPalette::WindowText, kAqua);
-    GroupBox1->setPalette(gp);
+    textfarbe(GroupBox1, kAqua);
     ProgressBar3 = balken(GroupBox1, 11, 45, 14, 284, -100, -10, Qt::Vertical);
     const struct {
         int y;

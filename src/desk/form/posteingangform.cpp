@@ -27,15 +27,11 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label2 = new QLabel(this);
     Label2->setGeometry(8, 8, 704, 16);
     Label2->setAlignment(Qt::AlignHCenter);
-    QPalette lp = Label2->palette();
-    lp.setColor(QPalette::WindowText, kLimone);
-    Label2->setPalette(lp);
+    textfarbe(Label2, kLimone);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Eingegangene Auftrage:"), this);
     GroupBox1->setGeometry(8, 30, 704, 318);
-    QPalette gp = GroupBox1->palette();
-    gp.setColor(QPalette::WindowText, kGelb);
-    GroupBox1->setPalette(gp);
+    textfarbe(GroupBox1, kGelb);
     CheckListBox1 = new QListWidget(GroupBox1);
     graueListe(CheckListBox1);
     CheckListBox1->setGeometry(8, 20, 688, 290);
@@ -47,7 +43,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label1->setGeometry(8, 354, 704, 36);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setPalette(lp);
+    textfarbe(Label1, kLimone);
 
     KABROLUX_NAMEN(Label1, Label2, GroupBox1, CheckListBox1);
     connect(CheckListBox1, &QListWidget::itemChanged, this,

@@ -27,9 +27,7 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     Label4 = new QLabel(this);
     Label4->setGeometry(236, 184, 248, 16);
     Label4->setAlignment(Qt::AlignHCenter);
-    QPalette lp = Label4->palette();
-    lp.setColor(QPalette::WindowText, kLimone);
-    Label4->setPalette(lp);
+    textfarbe(Label4, kLimone);
 
     Memo1 = hinweistext(this,
                         QStringLiteral("Aufträge, die angenommen wurden, jedoch \n"

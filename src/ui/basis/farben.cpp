@@ -17,6 +17,12 @@ void benennen(std::initializer_list<QObject*> objekte, const char* namen) {
         o->setObjectName(liste.value(i++).trimmed());
 }
 
+void textfarbe(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    w->setPalette(p);
+}
+
 void schwarzesFenster(QWidget* w, const QColor& text) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -36,9 +42,7 @@ QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int 
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte) {
     auto* l = new QLabel(text, eltern);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, farbe);
-    l->setPalette(p);
+    textfarbe(l, farbe);
     if (punkte != 8) {
         QFont f = l->font();
         f.setPointSize(punkte);
@@ -61,9 +65,7 @@ QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
     auto* m = new QLabel(eltern);
     m->setTextFormat(Qt::PlainText);
     m->setAlignment(ausrichtung | Qt::AlignTop);
-    QPalette p = m->palette();
-    p.setColor(QPalette::WindowText, farbe);
-    m->setPalette(p);
+    textfarbe(m, farbe);
     m->setText(text);
     return m;
 }

@@ -34,6 +34,8 @@ inline std::string s(const QString& t) {
 // Names the objects in turn after the comma-separated names.
 void benennen(std::initializer_list<QObject*> objekte, const char* namen);
 
+// The colour a widget writes its text in.
+void textfarbe(QWidget* w, const QColor& farbe);
 // Black window with the given default text colour.
 void schwarzesFenster(QWidget* w, const QColor& text);
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
