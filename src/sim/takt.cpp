@@ -48,25 +48,7 @@ void bekanntheitVerfallen(Spiel& spiel) {
 
 void tasteGedrueckt(Spiel& spiel, char taste) {
     if (spiel.stand().spiellaeuft != 1) return;
-    switch (taste) {
-        case '4':
-            geschwindigkeitGewaehlt(spiel, 50);
-            break;
-        case '3':
-            geschwindigkeitGewaehlt(spiel, 400);
-            break;
-        case '2':
-            geschwindigkeitGewaehlt(spiel, 1000);
-            break;
-        case '1':
-            geschwindigkeitGewaehlt(spiel, 2000);
-            break;
-        case '0':
-            geschwindigkeitGewaehlt(spiel, 0);
-            break;
-        default:
-            break;
-    }
+    if (taste >= '0' && taste <= '4') geschwindigkeitGewaehlt(spiel, kTaktMs[taste - '0']);
 }
 
 void geschwindigkeitGewaehlt(Spiel& spiel, int ms) {

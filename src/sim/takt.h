@@ -1,6 +1,8 @@
 #pragma once
 // The game clock's tick and the speed controls.
 
+#include <array>
+
 namespace kabrolux {
 
 class Spiel;
@@ -12,6 +14,9 @@ void Timer1Timer(Spiel& spiel);
 // Tick duties, callable on their own.
 void gehaelterzahlen(Spiel& spiel);
 void bekanntheitVerfallen(Spiel& spiel);
+
+// Milliseconds between ticks for the speed steps 0 (pause) to 4, as keys and buttons name them.
+constexpr std::array<int, 5> kTaktMs{0, 2000, 1000, 400, 50};
 
 // Digit keys of the main screen: "4" to "1" set a speed and switch the clock on, "0" pauses;
 // only while a game runs.

@@ -1,5 +1,7 @@
 #include "ui/einstellungenform.h"
 
+#include <utility>
+
 #include "sim/takt.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
@@ -55,11 +57,14 @@ Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
     KABROLUX_NAMEN(Label1, Label2, GroupBox1, GroupBox2, RadioButton1, RadioButton2, RadioButton3,
                    RadioButton4, RadioButton5, RadioButton6, RadioButton7, RadioButton8,
                    RadioButton9);
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] { geschwindigkeit(50); });
-    connect(RadioButton2, &QRadioButton::clicked, this, [this] { geschwindigkeit(400); });
-    connect(RadioButton3, &QRadioButton::clicked, this, [this] { geschwindigkeit(1000); });
-    connect(RadioButton9, &QRadioButton::clicked, this, [this] { geschwindigkeit(2000); });
-    connect(RadioButton4, &QRadioButton::clicked, this, [this] { geschwindigkeit(0); });
+    const std::pair<QRadioButton*, int> stufen[] = {{RadioButton1, 4},
+                                                    {RadioButton2, 3},
+                                                    {RadioButton3, 2},
+                                                    {RadioButton9, 1},
+                                                    {RadioButton4, 0}};
+    for (const auto& [knopf, stufe] : stufen)
+        connect(knopf, &QRadioButton::clicked, this,
+                [this, ms = kTaktMs[stufe]] { geschwindigkeit(ms); });
     setzeText(Label1, anzeige.letzteUhr());  // made after some ticks: the clock as it stands
     connect(&anzeige.ereignisse(), &Spielereignisse::uhrGeaendert, this,
             [this](const QString& t) { setzeText(Label1, t); });
