@@ -46,7 +46,7 @@ std::vector<PosteingangZeile> posteingangZeilen(const Spielstand& s) {
     std::vector<PosteingangZeile> zeilen;
     zeilen.reserve(kAuftragsZeilen);
     for (const Auftrag& a : s.auftraege) {
-        if (a.belegt == 1 && a.restminuten == 0 && (a.sonderauftrag == 0 || a.sonderauftrag == 1))
+        if (a.belegt == 1 && a.restminuten == 0 && a.listbareArt())
             zeilen.push_back({auftragsText(a), false});
     }
     const Nummernverzeichnis verzeichnis(s.auftraege);

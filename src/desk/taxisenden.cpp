@@ -12,14 +12,14 @@ namespace kabrolux {
 SendenListen sendenAufbauen(Spiel& spiel) {
     auto halt = spiel.uhr().aussetzen();
     const Spielstand& stand = spiel.stand();
-    spiel.stand().gewaehlterauftrag = -1;
-    spiel.stand().gewaehltestaxi = -1;
-    spiel.stand().gewaehlterfahrer = -1;
+    Laufwerte& lauf = spiel.lauf();
+    lauf.gewaehlterauftrag = -1;
+    lauf.gewaehltestaxi = -1;
+    lauf.gewaehlterfahrer = -1;
     SendenListen l;
     for (const Auftrag& a : stand.auftraege) {
         // Only live rows: an accepted mark on a cleared row must never offer it for sending.
-        if (a.belegt == 1 && a.angenommen == 1 && a.unterwegs == 0 &&
-            (a.sonderauftrag == 0 || a.sonderauftrag == 1))
+        if (a.belegt == 1 && a.angenommen == 1 && a.unterwegs == 0 && a.listbareArt())
             l.auftraege.push_back(auftragsText(a));
     }
     l.taxen = freieTaxenZeilen(stand);
@@ -28,15 +28,15 @@ SendenListen sendenAufbauen(Spiel& spiel) {
 }
 
 void auftragGewaehlt(Spiel& spiel, int zeile) {
-    spiel.stand().gewaehlterauftrag = zeile;
+    spiel.lauf().gewaehlterauftrag = zeile;
 }
 
 void taxiGewaehlt(Spiel& spiel, int zeile) {
-    spiel.stand().gewaehltestaxi = zeile;
+    spiel.lauf().gewaehltestaxi = zeile;
 }
 
 void fahrerGewaehlt(Spiel& spiel, int zeile) {
-    spiel.stand().gewaehlterfahrer = zeile;
+    spiel.lauf().gewaehlterfahrer = zeile;
 }
 
 namespace {
@@ -53,17 +53,16 @@ struct Zuordnung {
 // The first occupied slot with this number, 0 if none.
 template <class Slots>
 int slotMitNummer(const Slots& slots, std::optional<int32_t> nummer) {
-    for (int i = 1; nummer && i <= Slots::groesse; ++i)
-        if (slots[i].belegt == 1 && slots[i].nummer == *nummer) return i;
-    return 0;
+    if (!nummer) return 0;
+    return slots.erste([&](const auto& e) { return e.belegt == 1 && e.nummer == *nummer; });
 }
 
 // The row, taxi and driver of the chosen lines, each only while it can still be sent: an
 // accepted live order not under way, an owned taxi and an employed driver, both free.
-Zuordnung zuordnen(const Spielstand& s, const SendenListen& listen) {
-    const std::string* az = gewaehlt(listen.auftraege, s.gewaehlterauftrag);
-    const std::string* tz = gewaehlt(listen.taxen, s.gewaehltestaxi);
-    const std::string* fz = gewaehlt(listen.fahrer, s.gewaehlterfahrer);
+Zuordnung zuordnen(const Spielstand& s, const Laufwerte& l, const SendenListen& listen) {
+    const std::string* az = gewaehlt(listen.auftraege, l.gewaehlterauftrag);
+    const std::string* tz = gewaehlt(listen.taxen, l.gewaehltestaxi);
+    const std::string* fz = gewaehlt(listen.fahrer, l.gewaehlterfahrer);
     Zuordnung z;
     z.zeile = slotMitNummer(s.auftraege, az ? nummerAusAuftragszeile(*az) : std::nullopt);
     z.taxi = slotMitNummer(s.taxen, tz ? nummerAusListenzeile(*tz) : std::nullopt);
@@ -83,15 +82,16 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
     Zufall& zufall = spiel.zufall();
-    if (s.gewaehlterauftrag == -1) {
+    const Laufwerte& lauf = spiel.lauf();
+    if (lauf.gewaehlterauftrag == -1) {
         spiel.anzeige().meldung("Wählen Sie den zu erledigende Auftrag aus.");
         return;
     }
-    if (s.gewaehltestaxi == -1) {
+    if (lauf.gewaehltestaxi == -1) {
         spiel.anzeige().meldung("Wählen Sie das Taxi aus, das den Auftrag erledigen soll.");
         return;
     }
-    if (s.gewaehlterfahrer == -1) {
+    if (lauf.gewaehlterfahrer == -1) {
         spiel.anzeige().meldung("Wählen Sie den Fahrer aus, der den Auftrag erledigen soll.");
         return;
     }
@@ -99,7 +99,7 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     // Map the chosen lines back to their rows by the numbers they carry. If the state changed
     // underneath the lists (an order settled or expired, a driver dismissed, a line sent
     // already), nothing is sent and the lists are rebuilt.
-    const Zuordnung z = zuordnen(s, listen);
+    const Zuordnung z = zuordnen(s, lauf, listen);
     if (!z.gueltig()) {
         auswahlZuruecksetzen(spiel);
         return;
@@ -124,11 +124,12 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     a.taxinr = taxi.nummer;
     spiel.gesendet(r, t, d);
 
-    const Katalogeintrag* modell = automodell(taxi.modell);
-    const int v = modell ? zifferAn(modell->name, 15) : 0;
+    const Automodell* modell = automodell(taxi.modell);
+    const int v = modell ? komfortstufe(*modell) : 0;
     a.imagebonus = plusUmlauf(a.imagebonus, zufall.Random(v));
     a.unfallwurf = zufall.Random64(static_cast<int64_t>(f.erfahrung) * 10 + 30);
-    if (a.sonderauftrag == 1) a.sonderauftrag = zufall.Random(4) + 1;
+    if (a.sonderauftrag == Auftrag::kSonderUngesendet)
+        a.sonderauftrag = zufall.Random(Auftrag::kSonderZuege) + 1;
 
     spiel.anzeige().auftraegeGeaendert();
     auswahlZuruecksetzen(spiel);

@@ -21,14 +21,12 @@ bool autoZurueck(Spiel& spiel) {
 bool autoKaufen(Spiel& spiel) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
-    const Katalogeintrag* modell = automodell(s.aktuellesauto);
+    const Automodell* modell = automodell(s.aktuellesauto);
     if (!modell) return false;
     const int32_t preis = preisVon(*modell);
     if (preis > s.vermoegen) return false;
 
-    int slot = 0;
-    for (int k = 1; k <= kSlots && slot == 0; ++k)
-        if (s.taxen[k].belegt == 0) slot = k;
+    const int slot = freierPlatz(s.taxen);
     if (slot == 0) {
         spiel.anzeige().meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
         return false;

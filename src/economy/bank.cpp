@@ -79,15 +79,15 @@ int32_t kreditlimitVon(const Spielstand& s) {
 }
 
 Bankzahlen bankZeichnen(Spiel& spiel) {
-    Spielstand& s = spiel.stand();
-    s.kreditlimit = kreditlimitVon(s);
+    const Spielstand& s = spiel.stand();
+    spiel.lauf().kreditlimit = kreditlimitVon(s);
     return {geldText(s.vermoegen), "Schulden: " + zahlText(s.schulden) + " €",
-            "Kreditlimit: " + zahlText(s.kreditlimit) + " €"};
+            "Kreditlimit: " + zahlText(spiel.lauf().kreditlimit) + " €"};
 }
 
 bool kreditAufnehmen(Spiel& spiel, int32_t betrag) {
     Spielstand& s = spiel.stand();
-    if (static_cast<int64_t>(s.schulden) + betrag > s.kreditlimit) {
+    if (static_cast<int64_t>(s.schulden) + betrag > spiel.lauf().kreditlimit) {
         spiel.anzeige().meldung("Ihr Kreditlimit ist erreicht.");
         return false;
     }

@@ -25,17 +25,15 @@ bool kandidatEingestellt(const Spiel& spiel, int n) {
 void fahrerEinstellen(Spiel& spiel) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
-    const Katalogeintrag* k = kandidat(s.aktuellerfahrer);
+    const Fahrerkandidat* k = kandidat(s.aktuellerfahrer);
     // An employed candidate is not hired a second time (the button is hidden then; a second
     // press arriving before that must not fill a second slot).
     if (!k || s.eingestellt[s.aktuellerfahrer] == 1) return;
-    int slot = 0;
-    for (int i = 1; i <= kSlots && slot == 0; ++i)
-        if (s.fahrer[i].belegt == 0) slot = i;
     // Each candidate is employed at most once, so a slot is free unless the data is damaged.
+    const int slot = freierPlatz(s.fahrer);
     if (slot == 0) return;
     s.fahrer[slot] =
-        Fahrer{1, preisVon(*k), 0, 0, s.aktuellerfahrer, s.fahrernummer, zifferAn(k->vierter, 12)};
+        Fahrer{1, gehaltVon(*k), 0, 0, s.aktuellerfahrer, s.fahrernummer, erfahrungsstufe(*k)};
     s.fahrernummer = plusUmlauf(s.fahrernummer, 1);
     s.eingestellt[s.aktuellerfahrer] = 1;
 }
@@ -44,9 +42,8 @@ bool fahrerEntlassen(Spiel& spiel) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
     if (!kandidat(s.aktuellerfahrer)) return false;
-    int slot = 0;
-    for (int i = 1; i <= kSlots && slot == 0; ++i)
-        if (s.fahrer[i].belegt == 1 && s.fahrer[i].kandidat == s.aktuellerfahrer) slot = i;
+    const int slot = s.fahrer.erste(
+        [&](const Fahrer& f) { return f.belegt == 1 && f.kandidat == s.aktuellerfahrer; });
     if (slot == 0 || s.fahrer[slot].unterwegs != 0) return false;
     s.fahrer[slot].belegt = 0;
     s.eingestellt[s.aktuellerfahrer] = 0;

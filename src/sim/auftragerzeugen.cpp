@@ -54,7 +54,7 @@ void auftragerzeugen(Spiel& spiel) {
 
     // A full table takes no order this minute: nothing is written or announced, and the
     // order number is not used up.
-    const int zeile = freieZeile(s.auftraege);
+    const int zeile = freierPlatz(s.auftraege);
     if (zeile == 0) return;
 
     Auftrag& neu = s.auftraege[zeile];
@@ -69,8 +69,8 @@ void auftragerzeugen(Spiel& spiel) {
     neu.einnahmen = einnahmen;
     neu.imagebonus = imagebonus;
     neu.kilometer = km;
-    neu.sonderauftrag = sonder ? 1 : 0;
-    neu.kennziffer = zufall.Random(4);
+    neu.sonderauftrag = sonder ? Auftrag::kSonderUngesendet : Auftrag::kRegulaer;
+    neu.kennziffer = zufall.Random(Auftrag::kKennziffern);
     spiel.anzeige().auftragEingegangen(
         sonder ? "Neuer Sonderauftrag im Posteingang" : "Neuer Auftrag im Posteingang",
         auftragsText(neu));

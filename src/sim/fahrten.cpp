@@ -20,10 +20,10 @@ void loescheauftrag(Spiel& spiel, int n) {
 }
 
 void auswahlZuruecksetzen(Spiel& spiel) {
-    Spielstand& s = spiel.stand();
-    s.gewaehlterauftrag = -1;
-    s.gewaehltestaxi = -1;
-    s.gewaehlterfahrer = -1;
+    Laufwerte& l = spiel.lauf();
+    l.gewaehlterauftrag = -1;
+    l.gewaehltestaxi = -1;
+    l.gewaehlterfahrer = -1;
     spiel.anzeige().auswahlZurueckgesetzt();
 }
 
@@ -119,9 +119,9 @@ void unfallAbrechnen(Spiel& spiel, const Auftrag& a) {
 void abrechnen(Spiel& spiel, const Auftrag& a) {
     if (a.unfallwurf == 0)
         unfallAbrechnen(spiel, a);
-    else if (a.sonderauftrag == 0)
+    else if (a.sonderauftrag == Auftrag::kRegulaer)
         fahrpreisAbrechnen(spiel, a);
-    else if (a.sonderauftrag >= 2)
+    else if (a.sonderauftrag >= Auftrag::kSonderGelungenAb)
         sonderauftragGelungen(spiel, a);
     else
         sonderauftragErwischt(spiel, a);
@@ -157,8 +157,8 @@ class Fortschreibung {
         // and driver, so all three finish in the same tick.
         if (!(gesendet_ && spiel_.imTaktGesendet().zeile(r))) {
             if (a.restminuten > 0 && a.unterwegs == 1) --a.restminuten;
-            if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = 1;
-            if (a.abschluss == 1) abschliessen(a);
+            if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = Auftrag::kFahrtVorbei;
+            if (a.abschluss == Auftrag::kFahrtVorbei) abschliessen(a);
         }
         return !nieBenutzt(a) && r < kAuftragsZeilen;
     }
@@ -223,7 +223,7 @@ void fahrtenAb(Fortschreibung& f, int r) {
 
 // The trip pass would settle this row, or may: it is over or ends this minute.
 bool wirdAbgerechnet(const Auftrag& a) {
-    return a.abschluss == 1 || (a.unterwegs == 1 && a.restminuten <= 1);
+    return a.abschluss == Auftrag::kFahrtVorbei || (a.unterwegs == 1 && a.restminuten <= 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "sim/anzeige.h"
 #include "sim/kurse.h"
+#include "sim/laufwerte.h"
 #include "sim/uhr.h"
 #include "sim/zufall.h"
 #include "state/spielstand.h"
@@ -22,6 +23,8 @@ class Spiel {
 
     Spielstand& stand() { return stand_; }
     const Spielstand& stand() const { return stand_; }
+    Laufwerte& lauf() { return lauf_; }
+    const Laufwerte& lauf() const { return lauf_; }
     Zufall& zufall() { return zufall_; }
     Uhr& uhr() { return uhr_; }
     const Uhr& uhr() const { return uhr_; }
@@ -75,6 +78,7 @@ class Spiel {
     Zeitquelle& zeit_;
     Anzeige& anzeige_;
     Spielstand stand_;
+    Laufwerte lauf_;
     Zufall zufall_;
     Uhr uhr_;
     Banktexte bank_;

@@ -6,16 +6,10 @@
 
 namespace kabrolux {
 
-int freieZeile(const Auftragstabelle& t) {
-    for (int r = 1; r <= kAuftragsZeilen; ++r)
-        if (t[r].belegt == 0) return r;
-    return 0;
-}
-
 void raeumeZeile(Auftrag& a) {
     a = Auftrag{};
-    a.kennziffer = 4;
-    a.abschluss = 2;
+    a.kennziffer = Auftrag::kKennzifferGeraeumt;
+    a.abschluss = Auftrag::kGeraeumt;
 }
 
 void leereTabelle(Auftragstabelle& t) {
@@ -46,7 +40,7 @@ void auftragsTextAnhaengen(std::string& z, const Auftrag& a) {
     const Zerlegt t = zerlege(a.abholzeit.alsZeit());
     z.append("Auftrag ");
     nummernTextAnhaengen(z, a.nummer);
-    if (a.sonderauftrag == 0) {
+    if (a.sonderauftrag == Auftrag::kRegulaer) {
         z.append(": Holen Sie am ");
         datumAnhaengen(z, t);
         z.append(" um ");

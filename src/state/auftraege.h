@@ -10,12 +10,10 @@
 
 namespace kabrolux {
 
-// Lowest row, from 1, whose belegt is 0 (cleared rows before never-used ones); 0 if full.
-int freieZeile(const Auftragstabelle& t);
-
-// A row that has never held an order since the new game ends the used region.
+// A row that has never held an order since the new game ends the used region. New orders take
+// the lowest free row (freierPlatz), so cleared rows are reused before never-used ones.
 inline bool nieBenutzt(const Auftrag& a) {
-    return a.belegt == 0 && a.abschluss == 0;
+    return a.belegt == 0 && a.abschluss == Auftrag::kOffen;
 }
 
 // Visits rows 1, 2, ... (or from row `ab` on) and stops after the first never-used row (which is
@@ -30,9 +28,11 @@ int durchlaufeBenutzte(Tabelle& t, F&& f, int ab = 1) {
     return r;
 }
 
-// Clearing a served or expired order: zeros and empty texts, kennziffer 4, abschluss 2.
+// Clearing a served or expired order: zeros and empty texts, kennziffer and abschluss as a
+// cleared row holds them.
 void raeumeZeile(Auftrag& a);
-// Emptying for a new game: every field 0 or empty, kennziffer and abschluss included.
+// Emptying for a new game: every field 0 or empty, kennziffer and abschluss included (0, not
+// the codes of a cleared row).
 void leereTabelle(Auftragstabelle& t);
 
 // Six-character order number: 7 -> "000007"; six or more digits unchanged.

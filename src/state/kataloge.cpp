@@ -5,14 +5,14 @@
 
 namespace kabrolux {
 
-const std::array<Katalogeintrag, 4> autokatalog = {{
+const std::array<Automodell, 4> autokatalog = {{
     {"Taxi Variante 1", "", "45 PS", "4 Sitzplätze", "20000"},
     {"Taxi Variante 2", "", "65 PS", "4 Sitzplätze", "30000"},
     {"Taxi Variante 3", "", "85 PS", "4 Sitzplätze", "40000"},
     {"Taxi Variante 4", "", "105 PS", "4 Sitzplätze", "50000"},
 }};
 
-const std::array<Katalogeintrag, 12> fahrerkatalog = {{
+const std::array<Fahrerkandidat, 12> fahrerkatalog = {{
     {"Thomas Becker", "", "Alter: 28 Jahre", "Erfahrung: 2 von 6", "97"},
     {"Michael Schneider", "", "Alter: 43 Jahre", "Erfahrung: 4 von 6", "129"},
     {"Werner Hoffmann", "", "Alter: 58 Jahre", "Erfahrung: 6 von 6", "161"},
@@ -40,11 +40,19 @@ const std::array<const char*, 20> kundennamen = {
     "Frau Neumann", "Frau Schwarz",  "Frau Keller",   "Frau Vogel",     "Frau Frank",
 };
 
-const Katalogeintrag* automodell(int nr) {
+namespace {
+
+// Where the dispatch and the hiring read their digits.
+constexpr int kKomfortStelle = 15;    // "Taxi Variante 1"
+constexpr int kErfahrungStelle = 12;  // "Erfahrung: 2 von 6"
+
+}  // namespace
+
+const Automodell* automodell(int nr) {
     return nr >= 1 && nr <= 4 ? &autokatalog[nr - 1] : nullptr;
 }
 
-const Katalogeintrag* kandidat(int nr) {
+const Fahrerkandidat* kandidat(int nr) {
     return nr >= 1 && nr <= 12 ? &fahrerkatalog[nr - 1] : nullptr;
 }
 
@@ -54,8 +62,20 @@ int zifferAn(const char* text, int stelle) {
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-int preisVon(const Katalogeintrag& e) {
-    return std::stoi(e.fuenfter);
+int komfortstufe(const Automodell& m) {
+    return zifferAn(m.name, kKomfortStelle);
+}
+
+int erfahrungsstufe(const Fahrerkandidat& k) {
+    return zifferAn(k.erfahrung, kErfahrungStelle);
+}
+
+int preisVon(const Automodell& m) {
+    return std::stoi(m.preis);
+}
+
+int gehaltVon(const Fahrerkandidat& k) {
+    return std::stoi(k.gehalt);
 }
 
 bool blaettern(int32_t& nr, int schritt, int hoechste) {

@@ -7,30 +7,45 @@
 
 namespace kabrolux {
 
-// Five texts per entry: name, a spare text, power or age, seats or experience, price or salary.
-struct Katalogeintrag {
-    const char* name;
-    const char* zweiter;
-    const char* dritter;
-    const char* vierter;
-    const char* fuenfter;
+// A taxi model: five texts, as the car dealer shows them. The second is spare (empty).
+struct Automodell {
+    const char* name;      // "Taxi Variante 1"; its 15th character is the comfort level
+    const char* zusatz;    // empty
+    const char* leistung;  // "45 PS"
+    const char* sitze;     // "4 Sitzplätze"
+    const char* preis;     // "20000", euros
 };
 
-// Taxi models 1..4. The model digit stands as the 15th character of the name.
-extern const std::array<Katalogeintrag, 4> autokatalog;
-// Driver candidates 1..12. The experience digit stands as the 12th character of the 4th text.
-extern const std::array<Katalogeintrag, 12> fahrerkatalog;
+// A driver candidate: five texts, as the personnel screen shows them.
+struct Fahrerkandidat {
+    const char* name;       // "Thomas Becker"
+    const char* zusatz;     // empty
+    const char* alter;      // "Alter: 28 Jahre"
+    const char* erfahrung;  // "Erfahrung: 2 von 6"; its 12th character is the experience
+    const char* gehalt;     // "97", euros per day
+};
+
+// Taxi models 1..4.
+extern const std::array<Automodell, 4> autokatalog;
+// Driver candidates 1..12.
+extern const std::array<Fahrerkandidat, 12> fahrerkatalog;
 extern const std::array<const char*, 10> abholorte;
 extern const std::array<const char*, 20> kundennamen;
 
 // Lookups by the game's 1-based numbers; nullptr outside the catalogue.
-const Katalogeintrag* automodell(int nr);
-const Katalogeintrag* kandidat(int nr);
+const Automodell* automodell(int nr);
+const Fahrerkandidat* kandidat(int nr);
 
-// Digit at a fixed place of a catalogue text, 0 if there is none.
+// The model's comfort level 1..4, the digit that ends its name; it raises the image bonus.
+int komfortstufe(const Automodell& m);
+// The candidate's experience 1..6, the digit after "Erfahrung: ".
+int erfahrungsstufe(const Fahrerkandidat& k);
+// Price and daily salary as whole euros.
+int preisVon(const Automodell& m);
+int gehaltVon(const Fahrerkandidat& k);
+
+// Digit at a fixed place (from 1) of a text, 0 if there is none.
 int zifferAn(const char* text, int stelle);
-// The 5th text as an integer (price or salary).
-int preisVon(const Katalogeintrag& e);
 
 // One step through a catalogue of 1..hoechste; false at its end, where nothing changes. A
 // damaged position comes back to the nearest end.

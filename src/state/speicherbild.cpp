@@ -264,9 +264,8 @@ std::string ladeBild(std::span<const uint8_t> bild, Spielstand& ziel) {
     if (bild.size() > sf::kGroesse)
         return "Die Datei ist beschädigt: Sie ist länger als " + std::to_string(sf::kGroesse) +
                " Bytes.";
-    // Start from a copy of the target so that every value the file does not hold keeps its
-    // contents; the target itself changes only once the whole image has passed.
-    Spielstand neu = ziel;
+    // The file holds the whole state; the target changes only once the whole image has passed.
+    Spielstand neu;
     try {
         lies(bild, neu);
         pruefeGeladenenStand(neu);

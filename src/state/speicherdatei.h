@@ -43,10 +43,8 @@ inline constexpr const char* kLeseUeberEnde = "Read beyond end of file";
 // is cut after 29 characters; the game's own texts need neither.
 std::vector<std::uint8_t> speicherbild(const Spielstand& s);
 
-// Reads and checks the whole image before anything changes; only a valid image replaces the
-// saved values of `ziel`. Values the file does not hold (kreditlimit, the dispatch selections)
-// keep their contents. Returns "" on success, else the message for the player, and then `ziel`
-// is untouched.
+// Reads and checks the whole image before anything changes; only a valid image replaces
+// `ziel`. Returns "" on success, else the message for the player, and then `ziel` is untouched.
 std::string ladeBild(std::span<const std::uint8_t> bild, Spielstand& ziel);
 
 // The system calls behind saving and loading, so tests can make each of them fail. Every

@@ -39,6 +39,16 @@ class Abholzeit {
 // memory the fields the clock reads in every minute's scans come first and the two texts last,
 // so a scan touches about one cache line per row.
 struct Auftrag {
+    // Codes of `sonderauftrag`: a regular order, or a special one. Before dispatch a special
+    // order holds 1; dispatch draws 1..kSonderZuege, where 1 means caught and the rest success.
+    static constexpr int32_t kRegulaer = 0, kSonderUngesendet = 1, kSonderErwischt = 1,
+                             kSonderGelungenAb = 2, kSonderZuege = 4;
+    // Codes of `abschluss`: open (or never used), the trip is over and waits to be settled,
+    // the row was cleared.
+    static constexpr int32_t kOffen = 0, kFahrtVorbei = 1, kGeraeumt = 2;
+    // `kennziffer`: generation draws 0..kKennziffern-1; a cleared row holds kKennzifferGeraeumt.
+    static constexpr int32_t kKennziffern = 4, kKennzifferGeraeumt = 4;
+
     int32_t belegt = 0;
     int32_t restminuten = 0;
     int32_t unterwegs = 0;
@@ -59,6 +69,11 @@ struct Auftrag {
     std::string abholort;
 
     bool operator==(const Auftrag&) const = default;
+
+    // The kinds an order line describes: a regular order, or a special one not yet sent.
+    bool listbareArt() const {
+        return sonderauftrag == kRegulaer || sonderauftrag == kSonderUngesendet;
+    }
 };
 
 struct Taxi {
@@ -92,11 +107,17 @@ struct Aktie {
 
 using Auftragstabelle = Tabelle<Auftrag, kAuftragsZeilen>;
 
+// The lowest free place of an order table, fleet or staff (`belegt` 0); 0 if all are taken.
+template <class T, int N>
+int freierPlatz(const Tabelle<T, N>& t) {
+    return t.erste([](const T& e) { return e.belegt == 0; });
+}
+
+// The saved game: exactly what a save file holds. What a run keeps beside it lives in Spiel.
 struct Spielstand {
     // Company and money
     double vermoegen = 0;
     int32_t schulden = 0;
-    int32_t kreditlimit = 0;  // not saved
     // Prices
     double grundpreis = 0;
     double kilometerpreis = 0;
@@ -117,9 +138,6 @@ struct Spielstand {
     int32_t spiellaeuft = 0;
     int32_t aktuellesauto = 0;
     int32_t aktuellerfahrer = 0;
-    int32_t gewaehlterauftrag = 0;  // dispatch selections, not saved
-    int32_t gewaehltestaxi = 0;
-    int32_t gewaehlterfahrer = 0;
     // Tables
     Tabelle<Taxi, kSlots> taxen;
     Tabelle<Fahrer, kSlots> fahrer;

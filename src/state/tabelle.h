@@ -17,6 +17,13 @@ class Tabelle {
     T& operator[](int nr) { return daten_[index(nr)]; }
     const T& operator[](int nr) const { return daten_[index(nr)]; }
     static constexpr bool gueltig(int nr) { return nr >= 1 && nr <= N; }
+    // The lowest number, from 1, whose entry satisfies p; 0 if none does.
+    template <class P>
+    int erste(P&& p) const {
+        for (int nr = 1; nr <= N; ++nr)
+            if (p(daten_[nr - 1])) return nr;
+        return 0;
+    }
 
     auto begin() { return daten_.begin(); }
     auto end() { return daten_.end(); }

@@ -28,7 +28,7 @@ std::vector<std::string> freieTaxenZeilen(const Spielstand& s) {
     std::vector<std::string> z;
     for (const Taxi& t : s.taxen) {
         if (t.belegt != 1 || t.unterwegs != 0) continue;
-        const Katalogeintrag* m = automodell(t.modell);
+        const Automodell* m = automodell(t.modell);
         z.push_back(zweistellig(t.nummer) + ": " + (m ? m->name : ""));
     }
     return z;
@@ -38,9 +38,9 @@ std::vector<std::string> freieFahrerZeilen(const Spielstand& s) {
     std::vector<std::string> z;
     for (const Fahrer& f : s.fahrer) {
         if (f.belegt != 1 || f.unterwegs != 0) continue;
-        const Katalogeintrag* k = kandidat(f.kandidat);
+        const Fahrerkandidat* k = kandidat(f.kandidat);
         z.push_back(zweistellig(f.nummer) + ": " + (k ? k->name : "") + " (" +
-                    (k ? k->vierter : "") + ")");
+                    (k ? k->erfahrung : "") + ")");
     }
     return z;
 }

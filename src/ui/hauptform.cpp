@@ -14,6 +14,7 @@
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
 #include "sim/fahrten.h"
+#include "sim/lesen.h"
 #include "sim/neuesspiel.h"
 #include "sim/spiel.h"
 #include "sim/takt.h"
@@ -72,6 +73,25 @@ THauptform::THauptform(Programm& p) : p_(p) {
     schwarzesFenster(this, kGelb);
     setFixedSize(759, 537);
 
+    baueKopf();
+    baueListen();
+    baueBalken();
+    baueNavigation();
+    KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9,
+                   Label10, Label11, Label12, Label13, Label14, Label15, verfuegbaretaxenlistbox,
+                   verfuegbarefahrerlistbox, auftraegeamerledigenlistbox, ProgressBar1,
+                   ProgressBar2, ProgressBar3, ProgressBar4, GroupBox1, Spiel_startenbutton,
+                   taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
+                   personalbutton, statistikbutton, posteingangbutton, einstellungenbutton,
+                   bankbutton, ladenbutton, speichernbutton, spielendebutton);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);
+    verbindeEreignisse();
+}
+
+// The title picture, the clock, the money and the new-order notice.
+void THauptform::baueKopf() {
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 8, 400, 300);
     Image1->setScaledContents(true);
@@ -82,11 +102,24 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Label2 = beschriftung(this, QString(), 611, 382, kGelb, 10);
     Label4 = beschriftung(this, QString(), 611, 401, kGelb, 10);
     Label3 = beschriftung(this, QString(), 425, 302, kLimone);
+}
+
+// Free taxis, free drivers and the trips under way, each under its caption.
+void THauptform::baueListen() {
     Label5 = beschriftung(this, QStringLiteral("Verfügbare Taxen:"), 16, 320, kGelb);
     verfuegbaretaxenlistbox = liste(this, 16, 336, 281, 57);
     Label6 = beschriftung(this, QStringLiteral("Verfügbare Fahrer:"), 320, 320, kGelb);
     verfuegbarefahrerlistbox = liste(this, 320, 336, 281, 57);
+    Label15 = beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
+    auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
+    // The main screen sees digit keys before its lists do.
+    for (QListWidget* l :
+         {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox, auftraegeamerledigenlistbox})
+        l->installEventFilter(this);
+}
 
+// Image, popularity and underworld bars with their scales, and the attractiveness gauge.
+void THauptform::baueBalken() {
     Label7 = beschriftung(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
     ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
     ProgressBar1->setValue(0);
@@ -104,8 +137,6 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Label13 = bekanntSkala.mitte;
     Label12 = bekanntSkala.rechts;
 
-    Label15 = beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
-    auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
     Label1 = beschriftung(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
     ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
 
@@ -123,7 +154,10 @@ THauptform::THauptform(Programm& p) : p_(p) {
                  {280, "- Sehr schlecht", 0xFF4F4F}, {320, "- Oh mein Gott", 0xFF0000}};
     for (const auto& s : skala)
         beschriftung(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
+}
 
+// The row of hover buttons and what each of them does.
+void THauptform::baueNavigation() {
     Spiel_startenbutton = knopf(QStringLiteral("Spiel starten"), 428, 17, 168);
     taxi_sendenbutton = knopf(QStringLiteral("Taxi senden"), 428, 49, 80);
     Werbungbutton = knopf(QStringLiteral("Werbung"), 516, 49, 80);
@@ -144,13 +178,6 @@ THauptform::THauptform(Programm& p) : p_(p) {
           statistikbutton, posteingangbutton, bankbutton, speichernbutton})
         b->hide();
 
-    KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9,
-                   Label10, Label11, Label12, Label13, Label14, Label15, verfuegbaretaxenlistbox,
-                   verfuegbarefahrerlistbox, auftraegeamerledigenlistbox, ProgressBar1,
-                   ProgressBar2, ProgressBar3, ProgressBar4, GroupBox1, Spiel_startenbutton,
-                   taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
-                   personalbutton, statistikbutton, posteingangbutton, einstellungenbutton,
-                   bankbutton, ladenbutton, speichernbutton, spielendebutton);
     connect(Spiel_startenbutton, &TDFWSelButton::OnClick, this,
             &THauptform::Spiel_startenbuttonClick);
     connect(spielendebutton, &TDFWSelButton::OnClick, this, &THauptform::SpielendebuttonClick);
@@ -171,10 +198,10 @@ THauptform::THauptform(Programm& p) : p_(p) {
     connect(bankbutton, &TDFWSelButton::OnClick, this, [this] { p_.oeffne(p_.bankform()); });
     connect(einstellungenbutton, &TDFWSelButton::OnClick, this,
             [this] { p_.oeffne(p_.einstellungenform()); });
+}
 
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);
-
+// What the game reports and this screen shows.
+void THauptform::verbindeEreignisse() {
     Spielereignisse* e = &p_.anzeige.ereignisse();
     connect(e, &Spielereignisse::geldGeaendert, this,
             [this](const QString& t) { setzeText(Label4, t); });
@@ -184,10 +211,6 @@ THauptform::THauptform(Programm& p) : p_(p) {
     connect(e, &Spielereignisse::auftragEingegangen, this,
             [this](const QString& hinweis, const QString&) { setzeText(Label3, hinweis); });
     connect(e, &Spielereignisse::auftraegeGeaendert, this, &THauptform::FormPaint);
-
-    for (QListWidget* l :
-         {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox, auftraegeamerledigenlistbox})
-        l->installEventFilter(this);
 }
 
 TDFWSelButton* THauptform::knopf(const QString& text, int x, int y, int breite) {
@@ -238,7 +261,7 @@ void THauptform::uhrAbgleichen() {
 
 void THauptform::FormPaint() {
     auto halt = p_.spiel.uhr().aussetzen();
-    const Spielstand& s = p_.spiel.stand();
+    const Spielstand& s = lesen(p_.spiel);
     const Hauptlisten l = hauptlisten(s);
     auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
         w->clear();
@@ -304,7 +327,6 @@ void THauptform::keyPressEvent(QKeyEvent* e) {
 }
 
 bool THauptform::eventFilter(QObject* o, QEvent* e) {
-    // The main screen sees digit keys before its lists do.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         const QString t = k->text();

@@ -66,6 +66,11 @@ class THauptform : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    void baueKopf();
+    void baueListen();
+    void baueBalken();
+    void baueNavigation();
+    void verbindeEreignisse();
     void nachDemTakt(std::function<void()> f);
     std::function<void()> nachDemTakt_;
     TDFWSelButton* knopf(const QString& text, int x, int y, int breite);

@@ -25,9 +25,9 @@ struct Senden : ::testing::Test {
     }
     SendenListen waehleAlles() {
         SendenListen l = sendenAufbauen(t.spiel);
-        t.s.gewaehlterauftrag = 0;
-        t.s.gewaehltestaxi = 0;
-        t.s.gewaehlterfahrer = 0;
+        t.lauf.gewaehlterauftrag = 0;
+        t.lauf.gewaehltestaxi = 0;
+        t.lauf.gewaehlterfahrer = 0;
         return l;
     }
 };
@@ -41,27 +41,27 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     t.s.auftraege[3] = t.s.auftraege[1];
     t.s.auftraege[3].nummer = 7;
     t.s.auftraege[3].sonderauftrag = 3;  // a special order's outcome: only a file leaves it unsent
-    t.s.gewaehlterauftrag = 2;
-    t.s.gewaehltestaxi = 3;
-    t.s.gewaehlterfahrer = 4;
+    t.lauf.gewaehlterauftrag = 2;
+    t.lauf.gewaehltestaxi = 3;
+    t.lauf.gewaehlterfahrer = 4;
     const SendenListen l = sendenAufbauen(t.spiel);
     ASSERT_EQ(l.auftraege.size(), 1u);
     EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
     EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
     EXPECT_EQ(l.fahrer, std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
-    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
-    EXPECT_EQ(t.s.gewaehltestaxi, -1);
-    EXPECT_EQ(t.s.gewaehlterfahrer, -1);
+    EXPECT_EQ(t.lauf.gewaehlterauftrag, -1);
+    EXPECT_EQ(t.lauf.gewaehltestaxi, -1);
+    EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
 }
 
 TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
     const SendenListen l = sendenAufbauen(t.spiel);
     taxiSenden(t.spiel, l);
-    t.s.gewaehlterauftrag = 0;
-    t.s.gewaehlterfahrer = 0;
+    t.lauf.gewaehlterauftrag = 0;
+    t.lauf.gewaehlterfahrer = 0;
     taxiSenden(t.spiel, l);
-    t.s.gewaehltestaxi = 0;
-    t.s.gewaehlterfahrer = -1;
+    t.lauf.gewaehltestaxi = 0;
+    t.lauf.gewaehlterfahrer = -1;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.anzeige.meldungen,
               (std::vector<std::string>{"Wählen Sie den zu erledigende Auftrag aus.",
@@ -92,9 +92,9 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_EQ(t.s.taxen[1].zaehler, 15);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 1);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 1);
-    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
-    EXPECT_EQ(t.s.gewaehltestaxi, -1);
-    EXPECT_EQ(t.s.gewaehlterfahrer, -1);
+    EXPECT_EQ(t.lauf.gewaehlterauftrag, -1);
+    EXPECT_EQ(t.lauf.gewaehltestaxi, -1);
+    EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
     EXPECT_GE(t.anzeige.auftraege, 1);
     const SendenListen danach = sendenAufbauen(t.spiel);
     EXPECT_TRUE(danach.auftraege.empty());
@@ -157,7 +157,7 @@ TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
     SendenListen l = waehleAlles();
     ASSERT_EQ(l.fahrer.size(), 2u);
     EXPECT_EQ(l.fahrer[1].substr(0, 5), "100: ");
-    t.s.gewaehlterfahrer = 1;
+    t.lauf.gewaehlterfahrer = 1;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.fahrer[2].unterwegs, 1);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
@@ -171,10 +171,11 @@ TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
     EXPECT_EQ(t.anzeige.auswahl, vorher + 1);
-    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+    EXPECT_EQ(t.lauf.gewaehlterauftrag, -1);
 
     // a selection outside its list
-    for (int32_t* auswahl : {&t.s.gewaehlterauftrag, &t.s.gewaehltestaxi, &t.s.gewaehlterfahrer})
+    for (int32_t* auswahl :
+         {&t.lauf.gewaehlterauftrag, &t.lauf.gewaehltestaxi, &t.lauf.gewaehlterfahrer})
         for (int32_t falsch : {1, 5, -2}) {
             l = waehleAlles();
             *auswahl = falsch;
@@ -227,7 +228,7 @@ TEST_F(Senden, NurWasNochGesendetWerdenKann) {
     t.s.fahrer[2] = Fahrer{1, 97, 0, 0, 1, 5, 2};
     l.taxen = {"04: Taxi Variante 1"};
     l.fahrer = {"05: Thomas Becker (Erfahrung: 2 von 6)"};
-    t.s.gewaehlterauftrag = t.s.gewaehltestaxi = t.s.gewaehlterfahrer = 0;
+    t.lauf.gewaehlterauftrag = t.lauf.gewaehltestaxi = t.lauf.gewaehlterfahrer = 0;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.taxen[2].unterwegs, 0);
     EXPECT_EQ(t.s.fahrer[2].unterwegs, 0);

@@ -37,7 +37,7 @@ TEST(Bank, KreditBisZumLimit) {
     EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 70000 €");
 
     z = bankZeichnen(t.spiel);
-    EXPECT_EQ(t.s.kreditlimit, 60000);
+    EXPECT_EQ(t.lauf.kreditlimit, 60000);
     EXPECT_EQ(z.schulden, "Schulden: 40000 €");
     const size_t geldVorher = t.anzeige.geld.size();
     EXPECT_FALSE(kreditAufnehmen(t.spiel, 40000));
@@ -56,14 +56,14 @@ TEST(Bank, KreditGenauAufDasLimitWirdGewaehrt) {
     EXPECT_TRUE(kreditAufnehmen(t.spiel, 20000));  // 60 000 = the limit
     EXPECT_EQ(t.s.schulden, 60000);
     bankZeichnen(t.spiel);
-    EXPECT_EQ(t.s.kreditlimit, 60000);
+    EXPECT_EQ(t.lauf.kreditlimit, 60000);
     EXPECT_FALSE(kreditAufnehmen(t.spiel, 10000));
     EXPECT_EQ(t.s.schulden, 60000);
 }
 
 TEST(Bank, KreditNimmtDasLimitDerLetztenZeichnung) {
     Bank30000 t;
-    EXPECT_EQ(t.s.kreditlimit, 0);  // never drawn yet
+    EXPECT_EQ(t.lauf.kreditlimit, 0);  // never drawn yet
     EXPECT_FALSE(kreditAufnehmen(t.spiel, 10000));
     bankZeichnen(t.spiel);
     EXPECT_TRUE(kreditAufnehmen(t.spiel, 10000));
@@ -72,12 +72,12 @@ TEST(Bank, KreditNimmtDasLimitDerLetztenZeichnung) {
 TEST(Bank, TaxikaufLaesstDasLimitGleich) {
     Bank30000 t;
     bankZeichnen(t.spiel);
-    const int32_t vorher = t.s.kreditlimit;
+    const int32_t vorher = t.lauf.kreditlimit;
     t.s.aktuellesauto = 1;
     ASSERT_TRUE(autoKaufen(t.spiel));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 10000);
     bankZeichnen(t.spiel);
-    EXPECT_EQ(t.s.kreditlimit, vorher);
+    EXPECT_EQ(t.lauf.kreditlimit, vorher);
     // A taxi on a trip counts the same.
     t.s.taxen[1].unterwegs = 1;
     EXPECT_EQ(kreditlimitVon(t.s), vorher);
@@ -122,7 +122,7 @@ TEST(Bank, KreditLaeuftNichtUeber) {
     t.s.vermoegen = 1e12;
     t.s.schulden = 2147480000;
     bankZeichnen(t.spiel);
-    EXPECT_EQ(t.s.kreditlimit, kMax);
+    EXPECT_EQ(t.lauf.kreditlimit, kMax);
     EXPECT_FALSE(kreditAufnehmen(t.spiel, 10000));
     EXPECT_EQ(t.s.schulden, 2147480000);
     EXPECT_EQ(t.anzeige.meldungen.back(), "Ihr Kreditlimit ist erreicht.");

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path ordner = argv[1];
     std::filesystem::create_directories(ordner);
     const Bild mitte = speicherbild(mittleresSpiel());
-    schreibe(ordner / "gut-neues-spiel.kbs", speicherbild(neuesSpiel()));
+    schreibe(ordner / "gut-neues-spiel.kbs", speicherbild(startStand()));
     schreibe(ordner / "gut-mittleres-spiel.kbs", mitte);
     schreibe(ordner / "gut-volle-tabelle.kbs", speicherbild(volleTabelle()));
 

@@ -45,11 +45,11 @@ void flotteUndPersonal(Spielstand& s) {
         s.aktuellesauto = modell;
     }
     for (int c : {2, 5, 9, 12}) {
-        const Katalogeintrag& k = fahrerkatalog[c - 1];
+        const Fahrerkandidat& k = fahrerkatalog[c - 1];
         int slot = 1;
         while (s.fahrer[slot].belegt == 1)
             ++slot;
-        s.fahrer[slot] = Fahrer{1, preisVon(k), 0, 0, c, s.fahrernummer++, zifferAn(k.vierter, 12)};
+        s.fahrer[slot] = Fahrer{1, gehaltVon(k), 0, 0, c, s.fahrernummer++, erfahrungsstufe(k)};
         s.eingestellt[c] = 1;
         s.aktuellerfahrer = c;
     }
@@ -80,7 +80,7 @@ void auftraege(Spielstand& s) {
 
 }  // namespace
 
-Spielstand neuesSpiel() {
+Spielstand startStand() {
     TestSpiel t;
     return t.s;
 }

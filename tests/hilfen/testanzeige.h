@@ -9,6 +9,7 @@
 
 #include "sim/anzeige.h"
 #include "sim/kurse.h"
+#include "sim/laufwerte.h"
 #include "sim/uhr.h"
 #include "sim/zufall.h"
 #include "state/spielstand.h"
@@ -77,6 +78,7 @@ struct TestSpiel {
   public:
     Spiel& spiel;
     Spielstand& s;
+    Laufwerte& lauf;
     Uhr& uhr;
     Banktexte& bank;
     Zufall& zufall;

@@ -11,6 +11,7 @@ TestSpiel::TestSpiel(bool starten)
     : besitz_(std::make_unique<Spiel>(zeit, anzeige)),
       spiel(*besitz_),
       s(spiel.stand()),
+      lauf(spiel.lauf()),
       uhr(spiel.uhr()),
       bank(spiel.bank()),
       zufall(spiel.zufall()) {

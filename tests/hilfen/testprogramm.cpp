@@ -9,7 +9,7 @@
 
 namespace kabrolux::test {
 
-TestProgramm::TestProgramm() : stand(p.spiel.stand()), uhr(p.spiel.uhr()) {
+TestProgramm::TestProgramm() : stand(p.spiel.stand()), lauf(p.spiel.lauf()), uhr(p.spiel.uhr()) {
     p.anzeige.meldungenSammeln = &meldungen;
     p.hauptform->show();
 }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "sim/laufwerte.h"
 #include "sim/uhr.h"
 #include "state/spielstand.h"
 #include "stilleanzeige.h"
@@ -25,6 +26,7 @@ struct TestProgramm {
     QStringList meldungen;
     ui::Programm p{zeit};
     Spielstand& stand;
+    Laufwerte& lauf;
     Uhr& uhr;
 
     TestProgramm();

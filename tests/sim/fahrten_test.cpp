@@ -112,14 +112,14 @@ TEST(Verfall, BildschirmeHoerenErstNachDemRaeumen) {
         Auftrag& a = verfall ? t.s.auftraege[1] : unterwegs(t, 1, 1, 1, 5);
         a.belegt = 1;
         a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
-        t.s.gewaehlterauftrag = 0;
-        t.s.gewaehltestaxi = 1;
-        t.s.gewaehlterfahrer = 2;
+        t.lauf.gewaehlterauftrag = 0;
+        t.lauf.gewaehltestaxi = 1;
+        t.lauf.gewaehlterfahrer = 2;
         std::vector<int32_t> beiAuftraegen, beiAuswahl;
         t.anzeige.beiAuftraegen = [&] { beiAuftraegen.push_back(a.belegt); };
         t.anzeige.beiAuswahl = [&] {
-            beiAuswahl = {a.belegt, t.s.gewaehlterauftrag, t.s.gewaehltestaxi,
-                          t.s.gewaehlterfahrer};
+            beiAuswahl = {a.belegt, t.lauf.gewaehlterauftrag, t.lauf.gewaehltestaxi,
+                          t.lauf.gewaehlterfahrer};
         };
         if (verfall)
             verfallpruefen(t.spiel);
@@ -150,7 +150,7 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
     EXPECT_EQ(t.anzeige.auswahl, 1);
     EXPECT_EQ(t.anzeige.verarbeiten, 2);
-    EXPECT_EQ(t.s.gewaehlterauftrag, -1);
+    EXPECT_EQ(t.lauf.gewaehlterauftrag, -1);
 }
 
 // The fare's image bonus keeps image within -100..100; a negative bonus can only come from a

@@ -67,9 +67,9 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     const int32_t m = std::max(0, Trunc(minuten));
 
     SendenListen l = sendenAufbauen(t.spiel);
-    t.s.gewaehlterauftrag = 0;
-    t.s.gewaehltestaxi = 0;
-    t.s.gewaehlterfahrer = 0;
+    t.lauf.gewaehlterauftrag = 0;
+    t.lauf.gewaehltestaxi = 0;
+    t.lauf.gewaehlterfahrer = 0;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(a.restminuten, m);
     EXPECT_EQ(a.imagebonus, bonus + zusatzbonus);

@@ -101,16 +101,16 @@ TEST(Tabelle, ScanLaeuftUeberGeraeumteZeilenUndEndetDahinter) {
     durchlaufeBenutzte(t, [&](int r, Auftrag&) { besucht.push_back(r); });
     EXPECT_EQ(besucht, (std::vector<int>{1, 2, 3, 4}));
     // a cleared row is reused before a never-used one
-    EXPECT_EQ(freieZeile(t), 2);
+    EXPECT_EQ(freierPlatz(t), 2);
 }
 
 TEST(Tabelle, VolleTabelle) {
     Auftragstabelle t;
     for (int r = 1; r <= kAuftragsZeilen; ++r)
         t[r] = beispiel(r);
-    EXPECT_EQ(freieZeile(t), 0);
+    EXPECT_EQ(freierPlatz(t), 0);
     raeumeZeile(t[999]);
-    EXPECT_EQ(freieZeile(t), 999);
+    EXPECT_EQ(freierPlatz(t), 999);
     t[999] = beispiel(999);
     int letzte = 0, anzahl = 0;
     durchlaufeBenutzte(t, [&](int r, Auftrag&) {

@@ -39,16 +39,15 @@ TEST(Kataloge, BeschaedigtePositionKommtZumNaechstenEnde) {
 TEST(Kataloge, ZiffernUndPreise) {
     for (int m = 1; m <= 4; ++m) {
         ASSERT_NE(automodell(m), nullptr);
-        EXPECT_EQ(zifferAn(automodell(m)->name, 15), m);
+        EXPECT_EQ(komfortstufe(*automodell(m)), m);
         EXPECT_EQ(preisVon(*automodell(m)), 10000 + 10000 * m);
     }
+    const int erfahrung[] = {2, 4, 6, 1, 6, 4, 2, 3, 5, 1, 3, 5};
     for (int k = 1; k <= 12; ++k) {
-        const Katalogeintrag* e = kandidat(k);
+        const Fahrerkandidat* e = kandidat(k);
         ASSERT_NE(e, nullptr);
-        const int erfahrung = zifferAn(e->vierter, 12);
-        EXPECT_GE(erfahrung, 1);
-        EXPECT_LE(erfahrung, 6);
-        EXPECT_EQ(preisVon(*e), 65 + 16 * erfahrung) << k;
+        EXPECT_EQ(erfahrungsstufe(*e), erfahrung[k - 1]) << k;
+        EXPECT_EQ(gehaltVon(*e), 65 + 16 * erfahrung[k - 1]) << k;
     }
     EXPECT_EQ(automodell(0), nullptr);
     EXPECT_EQ(automodell(5), nullptr);

@@ -110,7 +110,7 @@ class Datei : public ::testing::Test {
 
     // An earlier save, which a failing save must leave exactly as it is.
     Bild frueheresSpeichern() {
-        EXPECT_EQ(speichereDatei(ziel.string(), neuesSpiel()), "");
+        EXPECT_EQ(speichereDatei(ziel.string(), startStand()), "");
         return dateiInhalt(ziel);
     }
 
@@ -147,7 +147,7 @@ TEST_F(Datei, SpeichernLaesstKeinenDeskriptorOffen) {
 
 TEST_F(Datei, LadenGibtDenGespeichertenStandZurueck) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     ASSERT_EQ(ladeDatei(ziel.string(), s), "");
     EXPECT_EQ(speicherbild(s), speicherbild(mitte));
     EXPECT_TRUE(s.auftraege == mitte.auftraege);
@@ -269,13 +269,13 @@ TEST_F(Datei, HundertNamenFuerDieZwischendatei) {
     const Bild gespeichert = dateiInhalt(ziel);
     Gestoert voll;
     voll.belegteNamen = 100;
-    EXPECT_EQ(speichereDatei(ziel.string(), neuesSpiel(), voll), "I/O error 17");
+    EXPECT_EQ(speichereDatei(ziel.string(), startStand(), voll), "I/O error 17");
     EXPECT_EQ(voll.angelegt.size(), 100u);
     erwarteUnversehrt(gespeichert);
 }
 
 TEST_F(Datei, LadenFehlendeDatei) {
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
     EXPECT_EQ(ladeDatei((ordner / "fehlt.kbs").string(), s), "File not found");
     EXPECT_EQ(ladeDatei((ordner / "fehlt" / "x.kbs").string(), s), "File not found");
@@ -286,7 +286,7 @@ TEST_F(Datei, LadenKurzeDatei) {
     Bild b = speicherbild(mitte);
     b.resize(380495);
     schreibeDatei(ziel, b);
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
     EXPECT_EQ(ladeDatei(ziel.string(), s), "Read beyond end of file");
     EXPECT_EQ(speicherbild(s), vorher);
@@ -296,7 +296,7 @@ TEST_F(Datei, LadenLangeDatei) {
     Bild b = speicherbild(mitte);
     b.resize(2 * b.size());
     schreibeDatei(ziel, b);
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
     EXPECT_EQ(ladeDatei(ziel.string(), s),
               "Die Datei ist beschädigt: Sie ist länger als 380496 Bytes.");
@@ -304,13 +304,13 @@ TEST_F(Datei, LadenLangeDatei) {
 }
 
 TEST_F(Datei, LadenEinesOrdners) {
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     EXPECT_EQ(ladeDatei(ordner.string(), s), "File access denied");
 }
 
 TEST_F(Datei, LadenZugriffVerweigertOderLesefehler) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
     Gestoert verweigert;
     verweigert.oeffnenFehler = EACCES;
@@ -326,7 +326,7 @@ TEST_F(Datei, LadenInKleinenStuecken) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
     Gestoert g;
     g.leseStueck = 1000;
-    Spielstand s = neuesSpiel();
+    Spielstand s = startStand();
     ASSERT_EQ(ladeDatei(ziel.string(), s, g), "");
     EXPECT_EQ(speicherbild(s), speicherbild(mitte));
 }

@@ -41,14 +41,14 @@ TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
 }
 
 bool TAutohaendlerform::Bilder(int n) {
-    const Katalogeintrag* m = automodell(n);
+    const Automodell* m = automodell(n);
     if (!m) return false;
     setzeText(Label1, QString::fromUtf8(m->name));
-    setzeText(Label2, QString::fromUtf8(m->zweiter));
-    setzeText(Label3, QString::fromUtf8(m->dritter));
-    setzeText(Label4, QString::fromUtf8(m->vierter));
+    setzeText(Label2, QString::fromUtf8(m->zusatz));
+    setzeText(Label3, QString::fromUtf8(m->leistung));
+    setzeText(Label4, QString::fromUtf8(m->sitze));
     setzeText(Label5,
-              QStringLiteral("Preis: ") + QString::fromUtf8(m->fuenfter) + QStringLiteral(" €"));
+              QStringLiteral("Preis: ") + QString::fromUtf8(m->preis) + QStringLiteral(" €"));
     return bildZeigen(Image1, QStringLiteral("taxis/%1.jpg").arg(n));
 }
 

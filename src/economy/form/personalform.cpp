@@ -38,13 +38,13 @@ TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
 }
 
 bool TPersonalform::fahreranzeigen(int n) {
-    const Katalogeintrag* k = kandidat(n);
+    const Fahrerkandidat* k = kandidat(n);
     if (!k) return false;
     setzeText(Label1, QString::fromUtf8(k->name));
-    setzeText(Label2, QString::fromUtf8(k->zweiter));
-    setzeText(Label3, QString::fromUtf8(k->dritter));
-    setzeText(Label4, QString::fromUtf8(k->vierter));
-    setzeText(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->fuenfter) +
+    setzeText(Label2, QString::fromUtf8(k->zusatz));
+    setzeText(Label3, QString::fromUtf8(k->alter));
+    setzeText(Label4, QString::fromUtf8(k->erfahrung));
+    setzeText(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->gehalt) +
                           QStringLiteral(" €/Tag."));
     const bool eingestellt = kandidatEingestellt(spiel, n);
     Button3->setVisible(!eingestellt);

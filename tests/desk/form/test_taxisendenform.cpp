@@ -46,24 +46,24 @@ class TestTaxiSendenform : public ProgrammTest {
         f.auffrischen();
         QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(f.ListBox3, &fokus);
-        QCOMPARE(st.gewaehlterfahrer, -1);
+        QCOMPARE(t->lauf.gewaehlterfahrer, -1);
         f.ListBox1->setCurrentRow(0);
         f.ListBox2->setCurrentRow(0);
         QTest::keyClick(f.ListBox3, Qt::Key_Down);
         QTest::keyClick(f.ListBox3, Qt::Key_Down);
-        QCOMPARE(st.gewaehlterfahrer, 1);
+        QCOMPARE(t->lauf.gewaehlterfahrer, 1);
         f.Button1->click();
         QCOMPARE(st.fahrer[2].unterwegs, 1);
         QCOMPARE(st.auftraege[1].unterwegs, 1);
-        QCOMPARE(st.gewaehlterauftrag, -1);
-        QCOMPARE(st.gewaehltestaxi, -1);
-        QCOMPARE(st.gewaehlterfahrer, -1);
+        QCOMPARE(t->lauf.gewaehlterauftrag, -1);
+        QCOMPARE(t->lauf.gewaehltestaxi, -1);
+        QCOMPARE(t->lauf.gewaehlterfahrer, -1);
         QCOMPARE(f.ListBox1->count(), 0);
         QCOMPARE(f.ListBox2->count(), 0);
         QCOMPARE(f.ListBox3->count(), 1);
         QCOMPARE(h.auftraegeamerledigenlistbox->count(), 1);
         f.repaint();  // a plain repaint rebuilds nothing
-        QCOMPARE(st.gewaehlterauftrag, -1);
+        QCOMPARE(t->lauf.gewaehlterauftrag, -1);
         f.Button2->click();
         QVERIFY(!h.isHidden());
 
@@ -98,7 +98,7 @@ class TestTaxiSendenform : public ProgrammTest {
         f.ListBox1->setFocus(Qt::TabFocusReason);
         QVERIFY(f.ListBox1->hasFocus());
         QVERIFY(gelbeRandpunkte(f.ListBox1) > f.ListBox1->width() / 2);
-        QCOMPARE(t->stand.gewaehlterauftrag, -1);  // focus alone chooses nothing
+        QCOMPARE(t->lauf.gewaehlterauftrag, -1);  // focus alone chooses nothing
         // the current line carries a frame of black and white, visible on grey and on the
         // selection alike
         QTest::keyClick(f.ListBox1, Qt::Key_Down);
