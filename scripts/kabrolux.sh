@@ -2,6 +2,7 @@
 # Sets up what is missing on a Debian 12 machine, builds, then plays or tests.
 #   scripts/kabrolux.sh spielen   build and start the game
 #   scripts/kabrolux.sh testen    build and run every test
+#   scripts/kabrolux.sh kern      build and test the game core alone, as without Qt
 #   scripts/kabrolux.sh saniert   build once more with AddressSanitizer and
 #                                 UndefinedBehaviorSanitizer and run every test there
 set -euo pipefail
@@ -13,7 +14,7 @@ bau="$wurzel/build"
 pakete=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libgtest-dev
         libbenchmark-dev
         fonts-liberation2 fonts-dejavu-core
-        desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file)
+        desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file python3)
 
 fehlend=()
 for p in "${pakete[@]}"; do
@@ -42,6 +43,12 @@ case "$wunsch" in
         export QT_QPA_PLATFORM=offscreen
         cd "$bau" && ctest --output-on-failure -j"$(nproc)"
         ;;
+    kern)
+        kern="$wurzel/build-kern"
+        bauen "$kern" -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
+            -DKABROLUX_BENCH=OFF
+        cd "$kern" && ctest --output-on-failure -j"$(nproc)"
+        ;;
     saniert)
         # Any finding of either sanitizer ends the test with an error; the library's own
         # assertions also stop an index past the end of a string view or a vector.
@@ -56,7 +63,7 @@ case "$wunsch" in
         cd "$san" && ctest --output-on-failure -j"$(nproc)"
         ;;
     *)
-        echo "Aufruf: $0 spielen|testen|saniert" >&2
+        echo "Aufruf: $0 spielen|testen|kern|saniert" >&2
         exit 2
         ;;
 esac

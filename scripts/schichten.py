@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""Checks that includes under src/ follow the layers' direction.
+
+The build already refuses most wrong includes in the core (each core folder is its own target
+with an include root of its own). This catches what the compiler cannot: the screens' folders,
+which share one include root, paths written relative to a file ("../sim/spiel.h"), and Qt in the
+core. Exit code 1 lists every offending line.
+"""
+
+import os
+import re
+import sys
+
+WURZEL = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "src")
+
+KERN = {"state", "sim", "desk", "economy"}
+# Folder -> the folders its files may include (itself always).
+ERLAUBT = {
+    "state": set(),
+    "sim": {"state"},
+    "desk": {"state", "sim"},
+    "economy": {"state", "sim"},
+    "ui/basis": KERN,
+    "desk/form": KERN | {"ui/basis"},
+    "economy/form": KERN | {"ui/basis"},
+    "ui": KERN | {"ui/basis", "desk/form", "economy/form"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def ordner_von(pfad):
+    """The layer folder a path inside src/ belongs to, the deepest one listed."""
+    teile = pfad.split("/")
+    for n in (2, 1):
+        if "/".join(teile[:n]) in ERLAUBT and len(teile) > n:
+            return "/".join(teile[:n])
+    return None
+
+
+def pruefen():
+    fehler = []
+    for verzeichnis, _, dateien in os.walk(WURZEL):
+        for name in sorted(dateien):
+            if not name.endswith((".h", ".cpp")):
+                continue
+            voll = os.path.join(verzeichnis, name)
+            rel = os.path.relpath(voll, WURZEL).replace(os.sep, "/")
+            eigen = ordner_von(rel)
+            if eigen is None:
+                continue
+            with open(voll, encoding="utf-8") as f:
+                for nr, zeile in enumerate(f, start=1):
+                    m = INCLUDE.match(zeile)
+                    if not m:
+                        continue
+                    art, ziel = m.groups()
+                    ort = f"src/{rel}:{nr}: {zeile.strip()}"
+                    if ".." in ziel.split("/"):
+                        fehler.append(f"{ort}  (relative path)")
+                    elif art == "<" and eigen in KERN and re.match(r"Q[A-Za-z]*(/|$)", ziel):
+                        fehler.append(f"{ort}  (Qt in the game core)")
+                    elif art == '"':
+                        zielordner = ordner_von(ziel)
+                        if zielordner and zielordner != eigen and \
+                                zielordner not in ERLAUBT[eigen]:
+                            fehler.append(f"{ort}  ({eigen}/ may not include {zielordner}/)")
+    return fehler
+
+
+def main():
+    fehler = pruefen()
+    for f in fehler:
+        print(f)
+    if fehler:
+        print(f"{len(fehler)} includes against the layers' direction", file=sys.stderr)
+        return 1
+    print("includes follow the layers' direction")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
