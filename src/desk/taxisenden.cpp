@@ -9,13 +9,9 @@
 
 namespace kabrolux {
 
-SendenListen sendenAufbauen(Spiel& spiel) {
-    auto halt = spiel.uhr().aussetzen();
-    const Spielstand& stand = spiel.stand();
-    Laufwerte& lauf = spiel.lauf();
-    lauf.gewaehlterauftrag = -1;
-    lauf.gewaehltestaxi = -1;
-    lauf.gewaehlterfahrer = -1;
+namespace {
+
+SendenListen listenAusStand(const Spielstand& stand) {
     SendenListen l;
     for (const Auftrag& a : stand.auftraege) {
         // Only live rows: an accepted mark on a cleared row must never offer it for sending.
@@ -25,6 +21,36 @@ SendenListen sendenAufbauen(Spiel& spiel) {
     l.taxen = freieTaxenZeilen(stand);
     l.fahrer = freieFahrerZeilen(stand);
     return l;
+}
+
+// Where the line chosen in `alt` stands in `neu`; -1 if nothing was chosen or it is gone.
+int32_t wiedergefunden(const std::vector<std::string>& alt, const std::vector<std::string>& neu,
+                       int32_t wahl) {
+    if (wahl < 0 || wahl >= static_cast<int32_t>(alt.size())) return -1;
+    for (std::size_t i = 0; i < neu.size(); ++i)
+        if (neu[i] == alt[static_cast<std::size_t>(wahl)]) return static_cast<int32_t>(i);
+    return -1;
+}
+
+}  // namespace
+
+SendenListen sendenAufbauen(Spiel& spiel) {
+    auto halt = spiel.uhr().aussetzen();
+    Laufwerte& lauf = spiel.lauf();
+    lauf.gewaehlterauftrag = -1;
+    lauf.gewaehltestaxi = -1;
+    lauf.gewaehlterfahrer = -1;
+    return listenAusStand(spiel.stand());
+}
+
+SendenListen sendenNachfuehren(Spiel& spiel, const SendenListen& alt) {
+    auto halt = spiel.uhr().aussetzen();
+    SendenListen neu = listenAusStand(spiel.stand());
+    Laufwerte& lauf = spiel.lauf();
+    lauf.gewaehlterauftrag = wiedergefunden(alt.auftraege, neu.auftraege, lauf.gewaehlterauftrag);
+    lauf.gewaehltestaxi = wiedergefunden(alt.taxen, neu.taxen, lauf.gewaehltestaxi);
+    lauf.gewaehlterfahrer = wiedergefunden(alt.fahrer, neu.fahrer, lauf.gewaehlterfahrer);
+    return neu;
 }
 
 void auftragGewaehlt(Spiel& spiel, int zeile) {

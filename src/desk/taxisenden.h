@@ -14,6 +14,9 @@ struct SendenListen {
 
 // The refresh request: selections to -1 and the three lists built anew, with the clock held.
 SendenListen sendenAufbauen(Spiel& spiel);
+// The lists built anew after orders, taxis or drivers changed without a refresh request: a
+// chosen line stays chosen where it stands now, or nothing is chosen in a list it left.
+SendenListen sendenNachfuehren(Spiel& spiel, const SendenListen& alt);
 
 // The line the player chose in one of the three lists (from 0; -1 = none).
 void auftragGewaehlt(Spiel& spiel, int zeile);

@@ -32,7 +32,8 @@ class Anzeige {
     virtual void balkenGeaendert(Balken b, int32_t wert) = 0;
     // A new order arrived: the main screen's notice and the order's inbox line.
     virtual void auftragEingegangen(const std::string& hinweis, const std::string& zeile) = 0;
-    // Orders, taxis or drivers changed: lists that show them are out of date.
+    // Orders, taxis or drivers changed: lists that show them are out of date. The dispatch
+    // selections stay; a reset comes as auswahlZurueckgesetzt.
     virtual void auftraegeGeaendert() = 0;
     // The dispatch selections were reset; its lists are to be rebuilt.
     virtual void auswahlZurueckgesetzt() = 0;

@@ -153,9 +153,7 @@ class Fortschreibung {
     // of the scan (the first never-used row, or row 999).
     // Inlined into the scans: the common row only counts; the settlement is out of line.
     [[gnu::always_inline]] bool zeile(int r, Auftrag& a) {
-        // A trip sent while this tick runs starts counting with the next tick, like its taxi
-        // and driver, so all three finish in the same tick.
-        if (!(gesendet_ && spiel_.imTaktGesendet().zeile(r))) {
+        if (zaehlt(r)) {
             if (a.restminuten > 0 && a.unterwegs == 1) --a.restminuten;
             if (a.restminuten == 0 && a.unterwegs == 1) a.abschluss = Auftrag::kFahrtVorbei;
             if (a.abschluss == Auftrag::kFahrtVorbei) abschliessen(a);
@@ -163,15 +161,23 @@ class Fortschreibung {
         return !nieBenutzt(a) && r < kAuftragsZeilen;
     }
 
+    // Takes back what zeile() did to a row whose trip was only counted, not over.
+    void zuruecknehmen(int r, Auftrag& a) {
+        if (zaehlt(r) && a.restminuten > 0 && a.unterwegs == 1) ++a.restminuten;
+    }
+
     // A taxi or driver freed after the last refresh of the lists (a slot counted after the row
-    // that settled its trip) must not be missing from them at the end of the tick.
+    // that settled its trip) must not be missing from them at the end of the tick. Only a
+    // settlement or an expiry clears the dispatch selections; this refresh keeps them.
     void ende() {
-        if (!freiGeworden_) return;
-        anzeige_.auftraegeGeaendert();
-        auswahlZuruecksetzen(spiel_);
+        if (freiGeworden_) anzeige_.auftraegeGeaendert();
     }
 
   private:
+    // A trip sent while this tick runs starts counting with the next tick, like its taxi and
+    // driver, so all three finish in the same tick.
+    bool zaehlt(int r) const { return !(gesendet_ && spiel_.imTaktGesendet().zeile(r)); }
+
     template <class Slot>
     void zaehlen(Slot& slot) {
         if (slot.restminuten > 0) --slot.restminuten;
@@ -226,6 +232,17 @@ bool wirdAbgerechnet(const Auftrag& a) {
     return a.abschluss == Auftrag::kFahrtVorbei || (a.unterwegs == 1 && a.restminuten <= 1);
 }
 
+// Something happens at row r of the one walk. Every redraw must show what the two passes in
+// their order would show, so the counting of the rows above is taken back, and the expiry pass
+// (no row above r expires) and then the trip pass run from the start.
+[[gnu::noinline]] void zweiPaesseAb(Spiel& spiel, Fortschreibung& f, int r) {
+    Auftrag* oben = f.ab(1);
+    for (int q = 1; q < r; ++q, ++oben)
+        f.zuruecknehmen(q, *oben);
+    verfallAb(spiel, r);
+    fahrtenAb(f, 1);
+}
+
 }  // namespace
 
 void fahrtenfortschreiben(Spiel& spiel) {
@@ -236,29 +253,20 @@ void fahrtenfortschreiben(Spiel& spiel) {
 void verfallUndFahrten(Spiel& spiel) {
     const DatumZeit jetzt = spiel.stand().spielzeit;
     Fortschreibung f(spiel);
+    // Most minutes nothing expires and nothing is settled: then both passes only count, and one
+    // walk over the rows does both, reading each row once; the slots follow it, as nothing is
+    // shown in between.
     Auftrag* zeile = f.ab(1);
-    // Most minutes nothing expires and nothing is settled: then both passes are only counting,
-    // and one walk over the rows does both, reading each row once. At the first row where
-    // something would happen, the two passes take over from there in their own order: every
-    // expiry before any settlement, exactly as the expiry pass followed by the trip pass.
-    auto nurZaehlen = [&](int r, Auftrag& a) {
-        if (verfaellt(a, jetzt) || wirdAbgerechnet(a)) {
-            verfallAb(spiel, r);
-            fahrtenAb(f, r);
-            return false;
+    for (int r = 1; r <= kAuftragsZeilen; ++r, ++zeile) {
+        if (verfaellt(*zeile, jetzt) || wirdAbgerechnet(*zeile)) {
+            zweiPaesseAb(spiel, f, r);
+            return;
         }
-        if (r <= kSlots) f.slot(r);
-        if (f.zeile(r, a)) return true;
-        for (int k = r + 1; k <= kSlots; ++k)
-            f.slot(k);
-        f.ende();
-        return false;
-    };
-    int r = 1;
-    for (; r <= kSlots; ++r, ++zeile)
-        if (!nurZaehlen(r, *zeile)) return;
-    for (; r <= kAuftragsZeilen; ++r, ++zeile)
-        if (!nurZaehlen(r, *zeile)) return;
+        if (!f.zeile(r, *zeile)) break;
+    }
+    for (int k = 1; k <= kSlots; ++k)
+        f.slot(k);
+    f.ende();
 }
 
 }  // namespace kabrolux

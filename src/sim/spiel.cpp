@@ -15,6 +15,10 @@ const Spielstand& lesen(const Spiel& spiel) {
     return spiel.stand();
 }
 
+const Laufwerte& laufwerte(const Spiel& spiel) {
+    return spiel.lauf();
+}
+
 bool Spiel::Gesendet::enthaelt(int r) const {
     for (int z : zeilen)
         if (z == r) return true;

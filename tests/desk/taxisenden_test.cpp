@@ -54,6 +54,25 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
 }
 
+// Lists rebuilt without a refresh request keep each chosen line where it now stands.
+TEST_F(Senden, NachgefuehrteListenBehaltenDieWahl) {
+    t.s.taxen[2] = Taxi{1, 20000, 0, 1, 3, 1, 4};  // on a trip
+    const SendenListen alt = waehleAlles();
+    t.lauf.gewaehlterfahrer = 5;                   // past the list
+    t.s.taxen[2].unterwegs = 0;                    // taxi 04 is free again, after 03
+    t.s.taxen[1].unterwegs = 1;                    // and the chosen 03 gone
+    t.s.taxen[3] = Taxi{1, 20000, 0, 0, 0, 2, 1};  // and 01 after it
+    const SendenListen neu = sendenNachfuehren(t.spiel, alt);
+    EXPECT_EQ(neu.taxen, (std::vector<std::string>{"04: Taxi Variante 1", "01: Taxi Variante 2"}));
+    EXPECT_EQ(t.lauf.gewaehlterauftrag, 0);
+    EXPECT_EQ(t.lauf.gewaehltestaxi, -1);
+    EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
+    t.lauf.gewaehltestaxi = 1;
+    t.s.taxen[2].unterwegs = 1;
+    sendenNachfuehren(t.spiel, neu);
+    EXPECT_EQ(t.lauf.gewaehltestaxi, 0);  // 01 moved up
+}
+
 TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
     const SendenListen l = sendenAufbauen(t.spiel);
     taxiSenden(t.spiel, l);

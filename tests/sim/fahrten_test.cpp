@@ -372,7 +372,8 @@ TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {
 }
 
 // After every tick the lists of free taxis and drivers show what is free at its end, whatever
-// the slot numbers: the last refresh of a tick comes after the last slot was counted down.
+// the slot numbers: the last refresh of a tick comes after the last slot was counted down. It
+// keeps what the player chose on the dispatch screen after the settlement cleared the choice.
 TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
     struct Fall {
         int zeile, taxi, fahrer;
@@ -389,23 +390,38 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
             taxen = freieTaxenZeilen(t.s);
             fahrer = freieFahrerZeilen(t.s);
         };
-        const int auswahlVorher = t.anzeige.auswahl;
+        t.anzeige.beiVerarbeiten = [&] {  // after the settlement's reset, the player chooses
+            if (t.anzeige.verarbeiten == 2) t.lauf.gewaehlterauftrag = 0;
+        };
         fahrtenfortschreiben(t.spiel);
         EXPECT_EQ(taxen, std::vector<std::string>{"01: Taxi Variante 1"}) << f.zeile << f.taxi;
         EXPECT_EQ(fahrer, std::vector<std::string>{"01: Thomas Becker (Erfahrung: 2 von 6)"})
             << f.zeile << f.fahrer;
-        EXPECT_GT(t.anzeige.auswahl, auswahlVorher);
+        EXPECT_EQ(t.lauf.gewaehlterauftrag, 0) << f.zeile << f.taxi;
     }
 }
 
 // The tick's one walk over the rows must do exactly what the two passes do one after the other:
-// the same events in the same order and the same state afterwards, for tables where nothing,
-// something or much happens in one minute.
+// the same events in the same order, the same lists on the main screen at every redraw, and the
+// same state afterwards, for tables where nothing, something or much happens in one minute.
 TEST(Fahrten, EinGangWieZweiPaesse) {
     std::mt19937 zufall(4711);
     auto zahl = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
+    auto mitschreiben = [](TestSpiel& t, std::vector<std::string>& bilder) {
+        t.anzeige.beiAuftraegen = [&t, &bilder] {
+            std::string bild;
+            const Hauptlisten l = hauptlisten(t.s);
+            for (const auto* liste : {&l.fahrten, &l.taxen, &l.fahrer})
+                for (const std::string& z : *liste)
+                    bild += z + '\n';
+            bilder.push_back(bild);
+        };
+    };
     for (int fall = 0; fall < 400; ++fall) {
         TestSpiel a, b;
+        std::vector<std::string> bilderA, bilderB;
+        mitschreiben(a, bilderA);
+        mitschreiben(b, bilderB);
         const int zeilen = 1 + zahl(fall % 4 == 0 ? 999 : 40);
         const int ereignisse = zahl(3);  // 0: only counting, else expiries and settlements
         for (TestSpiel* t : {&a, &b}) {
@@ -444,6 +460,7 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
         ASSERT_EQ(a.anzeige.auftraege, b.anzeige.auftraege) << fall;
         ASSERT_EQ(a.anzeige.auswahl, b.anzeige.auswahl) << fall;
         ASSERT_EQ(a.anzeige.verarbeiten, b.anzeige.verarbeiten) << fall;
+        ASSERT_EQ(bilderA, bilderB) << fall;
         ASSERT_TRUE(a.s.auftraege == b.s.auftraege) << fall;
         ASSERT_TRUE(a.s.taxen == b.s.taxen && a.s.fahrer == b.s.fahrer) << fall;
         ASSERT_EQ(a.s.image, b.s.image) << fall;

@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "sim/lesen.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -65,22 +66,38 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     connect(e, &Spielereignisse::auswahlZurueckgesetzt, this, [this] {
         if (isVisible()) auffrischen();
     });
+    connect(e, &Spielereignisse::auftraegeGeaendert, this, [this] {
+        if (isVisible()) nachfuehren();
+    });
 }
 
 void TTaxi_sendenform::auffrischen() {
     listen_ = sendenAufbauen(spiel);
-    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
+    listenZeigen();
+}
+
+void TTaxi_sendenform::nachfuehren() {
+    listen_ = sendenNachfuehren(spiel, listen_);
+    listenZeigen();
+}
+
+void TTaxi_sendenform::listenZeigen() {
+    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen, int wahl) {
         const QSignalBlocker sperre(w);
         w->clear();
         for (const std::string& z : zeilen)
             w->addItem(q(z));
         // Setting "no current line" explicitly keeps the view from making the first line
         // current when it gets the keyboard focus: only the player chooses.
-        w->setCurrentIndex(QModelIndex());
+        if (wahl >= 0)
+            w->setCurrentRow(wahl);
+        else
+            w->setCurrentIndex(QModelIndex());
     };
-    fuellen(ListBox1, listen_.auftraege);
-    fuellen(ListBox2, listen_.taxen);
-    fuellen(ListBox3, listen_.fahrer);
+    const Laufwerte& wahl = laufwerte(spiel);
+    fuellen(ListBox1, listen_.auftraege, wahl.gewaehlterauftrag);
+    fuellen(ListBox2, listen_.taxen, wahl.gewaehltestaxi);
+    fuellen(ListBox3, listen_.fahrer, wahl.gewaehlterfahrer);
 }
 
 void TTaxi_sendenform::Button1Click() {

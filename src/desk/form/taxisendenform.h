@@ -23,9 +23,12 @@ class TTaxi_sendenform : public Nebenform {
     // The refresh request: all three lists rebuilt, all three selections cleared. A plain
     // repaint of the window keeps both.
     void auffrischen();
+    // Orders, taxis or drivers changed: the lists rebuilt, each chosen line kept.
+    void nachfuehren();
     void Button1Click();
 
   private:
+    void listenZeigen();
     SendenListen listen_;
 };
 
