@@ -40,13 +40,16 @@ int32_t saettigen(int64_t x) {
     return static_cast<int32_t>(std::clamp(x, kIntMin, kIntMax));
 }
 
-// Reads the quantity for a trade of share k; nullopt when nothing is to happen: no share
-// chosen, a text that is no whole number (its message has then been shown), or 0 or less.
+// Reads the quantity for a trade of share k, before anything else; nullopt when nothing is to
+// happen: a text that is no whole number (its message has then been shown), no share chosen,
+// or 0 or less.
 std::optional<int32_t> mengeLesen(Spiel& spiel, int k, std::string_view menge) {
-    if (!Tabelle<Aktie, kAktien>::gueltig(k)) return std::nullopt;
     const IntLesen l = liesInt(menge);
-    if (!l.wert) spiel.anzeige().meldung(l.fehler);
-    if (!l.wert || *l.wert <= 0) return std::nullopt;
+    if (!l.wert) {
+        spiel.anzeige().meldung(l.fehler);
+        return std::nullopt;
+    }
+    if (!Tabelle<Aktie, kAktien>::gueltig(k) || *l.wert <= 0) return std::nullopt;
     return l.wert;
 }
 

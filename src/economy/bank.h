@@ -46,8 +46,9 @@ bool kreditAufnehmen(Spiel& spiel, int32_t betrag);
 // Repays betrag when both the money and the debt reach it; silent otherwise.
 bool kreditTilgen(Spiel& spiel, int32_t betrag);
 
-// Trading share k (1..6, 0 = none chosen) with the quantity typed as text. No share: nothing
-// happens, nothing is shown. A quantity that is no whole number: its conversion message.
+// Trading share k (1..6, 0 = none chosen) with the quantity typed as text, read first: a
+// quantity that is no whole number shows its conversion message, chosen share or not. No share:
+// nothing happens, nothing is shown.
 // Quantities of 0 or less, too little money, too few shares held, or a holding that would
 // leave the int32 range: silent. After a trade the holding text reads "<count> Stck.".
 bool aktienKaufen(Spiel& spiel, int k, std::string_view menge);
