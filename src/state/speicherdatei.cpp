@@ -2,6 +2,7 @@
 #include "state/speicherdatei.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,6 +61,30 @@ int Dateisystem::entfernen(const std::string& pfad) {
     return ::unlink(pfad.c_str()) == 0 ? 0 : errno;
 }
 
+int Dateisystem::rechteLesen(const std::string& pfad, unsigned& rechte) {
+    struct stat st {};
+    if (::stat(pfad.c_str(), &st) != 0) return errno;
+    rechte = st.st_mode & 07777;
+    return 0;
+}
+
+int Dateisystem::rechteSetzen(int fd, unsigned rechte) {
+    return ::fchmod(fd, static_cast<mode_t>(rechte)) == 0 ? 0 : errno;
+}
+
+int Dateisystem::oeffnenZumAendern(const std::string& pfad, int& fd) {
+    fd = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC);
+    return fd < 0 ? errno : 0;
+}
+
+int Dateisystem::zumAnfang(int fd) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 ? 0 : errno;
+}
+
+int Dateisystem::kuerzen(int fd, std::size_t laenge) {
+    return ::ftruncate(fd, static_cast<off_t>(laenge)) == 0 ? 0 : errno;
+}
+
 std::string ioFehlertext(int fehler) {
     switch (fehler) {
         case 0:
@@ -105,6 +130,20 @@ int legeZwischendateiAn(Dateisystem& fs, const std::string& pfad, std::string& z
     return fehler;
 }
 
+// The file a save to `pfad` writes: where a symbolic link points, through any chain of links
+// (a link to a file that does not exist yet names the file to create).
+std::string zielDerLinks(const std::string& pfad) {
+    namespace fs = std::filesystem;
+    fs::path p = pfad;
+    std::error_code fehler;
+    for (int tiefe = 0; tiefe < 40 && fs::is_symlink(fs::symlink_status(p, fehler)); ++tiefe) {
+        const fs::path ziel = fs::read_symlink(p, fehler);
+        if (fehler) break;
+        p = ziel.is_absolute() ? ziel : p.parent_path() / ziel;
+    }
+    return p.string();
+}
+
 // Writes everything, however few bytes each call takes; a call that takes none without an
 // error means the disk is full.
 int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
@@ -117,6 +156,45 @@ int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
         fertig += anzahl;
     }
     return 0;
+}
+
+// Reads what is in an open file from its current position on.
+int liesAlles(Dateisystem& fs, int fd, std::vector<uint8_t>& inhalt) {
+    inhalt.clear();
+    for (;;) {
+        const std::size_t fertig = inhalt.size();
+        inhalt.resize(fertig + 65536);
+        std::size_t anzahl = 0;
+        const int fehler = fs.lesen(fd, inhalt.data() + fertig, 65536, anzahl);
+        inhalt.resize(fertig + anzahl);
+        if (fehler != 0 || anzahl == 0) return fehler;
+    }
+}
+
+// Puts `inhalt` into the open file from its start and cuts it there, on disk.
+int ersetzeInhalt(Dateisystem& fs, int fd, const std::vector<uint8_t>& inhalt) {
+    int fehler = fs.zumAnfang(fd);
+    if (fehler == 0) fehler = schreibeAlles(fs, fd, inhalt);
+    if (fehler == 0) fehler = fs.kuerzen(fd, inhalt.size());
+    if (fehler == 0) fehler = fs.synchronisieren(fd);
+    return fehler;
+}
+
+// Writes the image into the existing file itself, for a folder that takes no new file. The old
+// contents are read first and written back should the new ones not get through.
+int schreibeAnOrtUndStelle(Dateisystem& fs, const std::string& pfad,
+                           const std::vector<uint8_t>& bild) {
+    int fd = -1;
+    int fehler = fs.oeffnenZumAendern(pfad, fd);
+    if (fehler != 0) return fehler;
+    std::vector<uint8_t> alt;
+    fehler = liesAlles(fs, fd, alt);
+    if (fehler == 0) {
+        fehler = ersetzeInhalt(fs, fd, bild);
+        if (fehler != 0) ersetzeInhalt(fs, fd, alt);
+    }
+    const int zu = fs.schliessen(fd);
+    return fehler != 0 ? fehler : zu;
 }
 
 // Makes the rename itself durable. Best effort: the new file is already in place, so a
@@ -143,21 +221,29 @@ std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisy
     } catch (const std::system_error& e) {
         return ioFehlertext(e.code().value());
     }
+    const std::string ziel = zielDerLinks(pfad);
+    unsigned rechte = 0;
+    const bool vorhanden = fs.rechteLesen(ziel, rechte) == 0;
     std::string zwischen;
     int fd = -1;
-    int fehler = legeZwischendateiAn(fs, pfad, zwischen, fd);
+    int fehler = legeZwischendateiAn(fs, ziel, zwischen, fd);
+    if (fehler == EACCES || fehler == EPERM) {
+        if (vorhanden) return ioFehlertext(schreibeAnOrtUndStelle(fs, ziel, bild));
+    }
     if (fehler != 0) return ioFehlertext(fehler);
 
-    fehler = schreibeAlles(fs, fd, bild);
+    // The player's choice of who may read the file outlives the save.
+    if (vorhanden) fehler = fs.rechteSetzen(fd, rechte);
+    if (fehler == 0) fehler = schreibeAlles(fs, fd, bild);
     if (fehler == 0) fehler = fs.synchronisieren(fd);
     const int zu = fs.schliessen(fd);
     if (fehler == 0) fehler = zu;
-    if (fehler == 0) fehler = fs.umbenennen(zwischen, pfad);
+    if (fehler == 0) fehler = fs.umbenennen(zwischen, ziel);
     if (fehler != 0) {
         fs.entfernen(zwischen);
         return ioFehlertext(fehler);
     }
-    sichereOrdner(pfad);
+    sichereOrdner(ziel);
     return {};
 }
 

@@ -210,9 +210,10 @@ TEST_F(Datei, KurzeSchreibvorgaengeWerdenFortgesetzt) {
     EXPECT_EQ(g.geschrieben, 380496u);
 }
 
+// A folder that refuses a new file for want of rights is written in place (speicherziel_test).
 TEST_F(Datei, ZugriffVerweigert) {
     const Bild alt = frueheresSpeichern();
-    for (int fehler : {EACCES, EPERM, EROFS}) {
+    for (int fehler : {EROFS}) {
         Gestoert g;
         g.anlegenFehler = fehler;
         EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "File access denied") << fehler;

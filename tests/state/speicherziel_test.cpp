@@ -1,0 +1,115 @@
+// Where a save lands: the file a link points to, with the old file's permission bits, and in
+// place where the folder takes no new file.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "speicherbeispiel.h"
+#include "state/speicherdatei.h"
+
+using namespace kabrolux;
+using namespace kabrolux::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder that takes no new file; one write may fail once it has passed `grenze` bytes.
+class OhneNeueDateien : public Dateisystem {
+  public:
+    std::size_t grenze = SIZE_MAX, geschrieben = 0;
+    int anlegen(const std::string&, int&) override { return EACCES; }
+    int schreiben(int fd, const uint8_t* d, std::size_t n, std::size_t& anzahl) override {
+        if (geschrieben >= grenze) {
+            grenze = SIZE_MAX;
+            anzahl = 0;
+            return EIO;
+        }
+        const int f = Dateisystem::schreiben(fd, d, std::min(n, grenze - geschrieben), anzahl);
+        geschrieben += anzahl;
+        return f;
+    }
+};
+
+class Speicherziel : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string vorlage = (fs::temp_directory_path() / "kabrolux-ziel-XXXXXX").string();
+        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
+        ordner = vorlage;
+        datei = ordner / "spielstand.kbs";
+        std::ofstream(datei) << "alter Stand";
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+    static Bild inhalt(const fs::path& p) {
+        std::ifstream ein(p, std::ios::binary);
+        return Bild(std::istreambuf_iterator<char>(ein), {});
+    }
+    static struct stat status(const fs::path& p) {
+        struct stat st {};
+        stat(p.c_str(), &st);
+        return st;
+    }
+    static unsigned rechte(const fs::path& p) { return status(p).st_mode & 07777; }
+    fs::path ordner, datei;
+    const Spielstand stand = mittleresSpiel();
+};
+
+}  // namespace
+
+TEST_F(Speicherziel, BehaeltDieRechteDerAltenDatei) {
+    for (unsigned r : {0600u, 0640u, 0444u, 0604u}) {
+        fs::permissions(datei, static_cast<fs::perms>(r));
+        ASSERT_EQ(speichereDatei(datei.string(), stand), "");
+        EXPECT_EQ(rechte(datei), r) << std::oct << r;
+        EXPECT_EQ(inhalt(datei), speicherbild(stand));
+    }
+}
+
+TEST_F(Speicherziel, SchreibtDurchLinksInDieDatei) {
+    fs::create_directory(ordner / "echt");
+    fs::create_symlink("echt/ziel.kbs", ordner / "link.kbs");  // relative to the link's folder
+    fs::create_symlink(ordner / "link.kbs", ordner / "kette.kbs");
+    std::ofstream(ordner / "echt" / "ziel.kbs") << "alt";
+    ASSERT_EQ(speichereDatei((ordner / "kette.kbs").string(), stand), "");
+    EXPECT_TRUE(fs::is_symlink(ordner / "kette.kbs"));
+    EXPECT_TRUE(fs::is_symlink(ordner / "link.kbs"));
+    EXPECT_EQ(inhalt(ordner / "echt" / "ziel.kbs"), speicherbild(stand));
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "echt"), {}), 1);
+    // A link to a file not there yet makes that file.
+    fs::create_symlink("neu.kbs", ordner / "vor.kbs");
+    ASSERT_EQ(speichereDatei((ordner / "vor.kbs").string(), stand), "");
+    EXPECT_TRUE(fs::is_symlink(ordner / "vor.kbs"));
+    EXPECT_EQ(inhalt(ordner / "neu.kbs"), speicherbild(stand));
+}
+
+TEST_F(Speicherziel, OhneNeueDateiWirdDieAlteUeberschrieben) {
+    fs::permissions(datei, static_cast<fs::perms>(0640));
+    const ino_t knoten = status(datei).st_ino;
+    OhneNeueDateien ohne;
+    ASSERT_EQ(speichereDatei(datei.string(), stand, ohne), "");
+    EXPECT_EQ(inhalt(datei), speicherbild(stand));
+    EXPECT_EQ(status(datei).st_ino, knoten);  // the same file, written in place
+    EXPECT_EQ(rechte(datei), 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1);
+    // A shorter old file than the image and a longer one both end up exactly the image.
+    std::ofstream(datei, std::ios::app) << std::string(500000, 'x');
+    ASSERT_EQ(speichereDatei(datei.string(), stand, ohne), "");
+    EXPECT_EQ(inhalt(datei), speicherbild(stand));
+}
+
+TEST_F(Speicherziel, MisslingtEsAnOrtUndStelleBleibtDieAlteDatei) {
+    const Bild alt = inhalt(datei);
+    OhneNeueDateien ohne;
+    ohne.grenze = 1000;
+    EXPECT_EQ(speichereDatei(datei.string(), stand, ohne), "I/O error 5");
+    EXPECT_EQ(inhalt(datei), alt);
+    // Without an old file there is nothing to write in place.
+    EXPECT_EQ(speichereDatei((ordner / "fehlt.kbs").string(), stand, ohne), "File access denied");
+}
