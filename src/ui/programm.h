@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "sim/zufall.h"
+#include "ui/basis/doppelklickschutz.h"
 #include "ui/basis/fensterplatz.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -33,6 +34,7 @@ class Programm {
 
     Zeitquelle& zeit;
     QtAnzeige anzeige;
+    Doppelklickschutz doppelklickschutz;
 
   private:
     std::unique_ptr<Spiel> spielBesitz_;

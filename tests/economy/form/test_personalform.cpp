@@ -36,6 +36,34 @@ class TestPersonalform : public ProgrammTest {
         QVERIFY(!f.Button3->isHidden());
     }
 
+    // "Entlassen" appears where "Einstellen" was: the second click of a double-click hires
+    // nobody away again. A double-click on one button still clicks it twice.
+    void doppelklickStelltEinmalEin() {
+        p->hauptform->Spiel_startenbuttonClick();
+        p->hauptform->personalbutton->click();
+        TPersonalform& f = *p->personalform();
+        auto maus = [](QWidget* w, QEvent::Type art) {
+            QMouseEvent e(art, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        };
+        maus(f.Button3, QEvent::MouseButtonPress);
+        maus(f.Button3, QEvent::MouseButtonRelease);
+        maus(f.Button4, QEvent::MouseButtonDblClick);
+        maus(f.Button4, QEvent::MouseButtonRelease);
+        QCOMPARE(t->stand.eingestellt[1], 1);
+        QVERIFY(t->meldungen.isEmpty());
+        QVERIFY(!f.Button4->isHidden());
+        f.Button2->click();  // candidate 2, hired by a double-click on the same button
+        int klicks = 0;
+        connect(f.Button3, &QPushButton::clicked, this, [&] { ++klicks; });
+        for (auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            maus(f.Button3, art);
+        QCOMPARE(klicks, 2);
+    }
+
     void unlesbaresBildHaeltDenSchirmZu() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();

@@ -1,0 +1,25 @@
+#pragma once
+// The second click of a double-click acts only where the first one did. Without this guard a
+// control that the first click brought under the pointer (a button swapped in place, a screen
+// just opened, a message just shown) would take the second click as a click of its own: a
+// double-click on "Einstellen" would hire and at once dismiss.
+
+#include <QObject>
+#include <QPointer>
+
+namespace kabrolux::ui {
+
+class Doppelklickschutz : public QObject {
+  public:
+    // Watches every widget of the application while it lives.
+    Doppelklickschutz();
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    QPointer<QObject> losgelassen_;  // the widget that took the last release
+    QPointer<QObject> verworfen_;    // the widget whose double-click was dropped
+};
+
+}  // namespace kabrolux::ui
