@@ -95,6 +95,7 @@ void THauptform::baueKopf() {
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 8, 400, 300);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Titelbild: ein Taxi bei Nacht vor der Stadt"));
     QString fehler;
     const QImage titel = ladeJpeg(bilderOrdner() + QStringLiteral("titel.jpg"), &fehler);
     if (!titel.isNull()) Image1->setPixmap(QPixmap::fromImage(titel));
@@ -112,6 +113,9 @@ void THauptform::baueListen() {
     verfuegbarefahrerlistbox = liste(this, 320, 336, 281, 57);
     Label15 = beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
     auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
+    beschriftet(verfuegbaretaxenlistbox, Label5);
+    beschriftet(verfuegbarefahrerlistbox, Label6);
+    beschriftet(auftraegeamerledigenlistbox, Label15);
     // The main screen sees digit keys before its lists do.
     for (QListWidget* l :
          {verfuegbaretaxenlistbox, verfuegbarefahrerlistbox, auftraegeamerledigenlistbox})
@@ -139,6 +143,9 @@ void THauptform::baueBalken() {
 
     Label1 = beschriftung(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
     ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
+    beschriftet(ProgressBar1, Label7);
+    beschriftet(ProgressBar2, Label8);
+    beschriftet(ProgressBar4, Label1);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Gesamtattraktivität:"), this);
     GroupBox1->setGeometry(608, 32, 145, 345);

@@ -35,6 +35,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     CheckListBox1 = new QListWidget(GroupBox1);
     graueListe(CheckListBox1);
     CheckListBox1->setGeometry(8, 20, 688, 290);
+    CheckListBox1->setAccessibleName(GroupBox1->title());
 
     Label1 = new QLabel(QStringLiteral("Einmal angenommene Auftrage können nicht wieder "
                                        "zurückgenommen werden! Zum Annehmen einfach Häckchen "

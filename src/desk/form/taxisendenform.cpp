@@ -4,6 +4,7 @@
 
 #include "sim/lesen.h"
 #include "ui/basis/farben.h"
+#include "ui/basis/listenfokus.h"
 #include "ui/basis/qtanzeige.h"
 
 namespace kabrolux::ui {
@@ -24,6 +25,9 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     ListBox3->setGeometry(492, 200, 220, 170);
     for (QListWidget* l : {ListBox1, ListBox2, ListBox3})
         graueListe(l);
+    beschriftet(ListBox1, Label1);
+    beschriftet(ListBox2, Label2);
+    beschriftet(ListBox3, Label3);
 
     Label4 = new QLabel(this);
     Label4->setGeometry(236, 184, 248, 16);
@@ -87,12 +91,9 @@ void TTaxi_sendenform::listenZeigen() {
         w->clear();
         for (const std::string& z : zeilen)
             w->addItem(q(z));
-        // Setting "no current line" explicitly keeps the view from making the first line
-        // current when it gets the keyboard focus: only the player chooses.
-        if (wahl >= 0)
-            w->setCurrentRow(wahl);
-        else
-            w->setCurrentIndex(QModelIndex());
+        // "No current line" set explicitly keeps the view from making the first line current
+        // when it gets the keyboard focus: only the player chooses.
+        zeigeGewaehlt(w, wahl);
     };
     const Laufwerte& wahl = laufwerte(spiel);
     fuellen(ListBox1, listen_.auftraege, wahl.gewaehlterauftrag);

@@ -49,6 +49,7 @@ bool TAutohaendlerform::Bilder(int n) {
     setzeText(Label4, QString::fromUtf8(m->sitze));
     setzeText(Label5,
               QStringLiteral("Preis: ") + QString::fromUtf8(m->preis) + QStringLiteral(" €"));
+    Image1->setAccessibleName(QString::fromUtf8(m->name));
     return bildZeigen(Image1, QStringLiteral("taxis/%1.jpg").arg(n));
 }
 

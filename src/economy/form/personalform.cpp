@@ -49,6 +49,7 @@ bool TPersonalform::fahreranzeigen(int n) {
     const bool eingestellt = kandidatEingestellt(spiel, n);
     Button3->setVisible(!eingestellt);
     Button4->setVisible(eingestellt);
+    Image1->setAccessibleName(QString::fromUtf8(k->name));
     return bildZeigen(Image1, QStringLiteral("personal/%1.jpg").arg(lesen(spiel).aktuellerfahrer));
 }
 

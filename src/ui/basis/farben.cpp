@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/basis/kontraststil.h"
+#include "ui/basis/listenfokus.h"
 
 #include <QPalette>
 #include <algorithm>
@@ -53,6 +54,11 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
     return l;
 }
 
+void beschriftet(QWidget* w, QLabel* beschriftung) {
+    beschriftung->setBuddy(w);
+    w->setAccessibleName(beschriftung->text());
+}
+
 void setzeText(QLabel* l, const QString& text) {
     l->setText(text);
     l->adjustSize();
@@ -89,6 +95,7 @@ void graueListe(QListWidget* liste) {
         return s;
     }();
     liste->setStyle(stil);
+    aktuelleZeileNurMitFokus(liste);
 }
 
 void setzeBalken(QProgressBar* balken, int wert) {

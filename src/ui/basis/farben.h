@@ -43,6 +43,10 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
 // A push button at a fixed place, as every screen lays them out.
 QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite,
                         int hoehe = 25);
+// The caption a control stands under is its name for assistive technology (a screen reader
+// says "Verfügbare Taxen:, list"). Lists take only an accessible name, other controls the
+// label's buddy too.
+void beschriftet(QWidget* w, QLabel* beschriftung);
 // A label's new text, sized to fit.
 void setzeText(QLabel* l, const QString& text);
 // A borderless multi-line text on black that only informs: read-only, never takes the focus,

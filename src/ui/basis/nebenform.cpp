@@ -1,6 +1,7 @@
 #include "ui/basis/nebenform.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPixmap>
 
 #include "ui/basis/jpegbild.h"
@@ -29,6 +30,14 @@ void Nebenform::zeigenUeber(const QWidget& haupt) {
     Fenstergedaechtnis::zeigenBei(*this,
                                   fensterplatz(size(), haupt.geometry(), gedaechtnis_.platz(),
                                                verfuegbareFlaeche(haupt), gedaechtnis_.rahmen()));
+}
+
+void Nebenform::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Nebenform::closeEvent(QCloseEvent* e) {

@@ -37,6 +37,9 @@ class Nebenform : public QWidget {
     // Runs however the window is closed; returning false keeps it open.
     virtual bool FormClose() { return true; }
     void closeEvent(QCloseEvent* e) override;
+    // Escape closes the screen as its close box does; a control that uses Escape itself (an
+    // open list of a combo box) gets it first.
+    void keyPressEvent(QKeyEvent* e) override;
 
     Spiel& spiel;
     QtAnzeige& anzeige;
