@@ -16,7 +16,12 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     ""
     "The game's texts are in German.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# Debian's games go to /usr/games, the program is stripped as dh_strip does and lintian learns
+# what to let pass: cmake/paket_vorbereiten.cmake does that to the staged tree.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/paket_vorbereiten.cmake)
+set(CPACK_KABROLUX_PROGRAMM ${CMAKE_INSTALL_BINDIR}/kabrolux)
+set(CPACK_KABROLUX_STRIP ${CMAKE_STRIP})
+set(CPACK_KABROLUX_UEBERGEHEN ${PROJECT_SOURCE_DIR}/paket/lintian-overrides)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
@@ -37,4 +42,4 @@ add_custom_target(paket
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     COMMENT "Building the Debian package"
     VERBATIM)
-add_dependencies(paket kabrolux kabrolux_bilder_dateien kabrolux_handbuch)
+add_dependencies(paket kabrolux kabrolux_bilder_dateien kabrolux_doku)

@@ -2,7 +2,8 @@
 # Checks the installed tree and the Debian package the way a user's system meets them.
 #   pruefen.sh SCHRITT
 # Environment (set by CTest): BAU (build folder), QUELLE (source folder), PROBE (scratch folder),
-# VERSION (the project's version), CPACK (the cpack program).
+# VERSION (the project's version), CPACK (the cpack program), UNGEHAERTET (set when the build
+# leaves Debian's hardening out).
 set -uo pipefail
 
 schritt=${1:?Aufruf: pruefen.sh SCHRITT}
@@ -51,9 +52,9 @@ ist_cache() {
     esac
     return 1
 }
-# What must be in every installation, relative to the prefix.
+# What must be in every installation, relative to the prefix; $1 is the program's folder.
 pflichtdateien() {
-    echo bin/kabrolux
+    echo "$1/kabrolux"
     echo share/kabrolux/titel.jpg
     echo share/kabrolux/kabrolux.png
     for n in 1 2 3 4; do echo "share/kabrolux/taxis/$n.jpg"; done
@@ -64,6 +65,8 @@ pflichtdateien() {
     for g in 16 32 48 64 128 256; do echo "share/icons/hicolor/${g}x${g}/apps/kabrolux.png"; done
     echo share/icons/hicolor/scalable/apps/kabrolux.svg
     echo share/man/man6/kabrolux.6.gz
+    echo share/doc/kabrolux/copyright
+    echo share/doc/kabrolux/changelog.gz
 }
 # The version line the program prints, and that it printed it and nothing else.
 version_pruefen() {
@@ -84,7 +87,7 @@ einrichten)
         { cat "$PROBE/einrichten.log" >&2; falsch "cmake --install scheitert"; }
     while read -r datei; do
         [ -f "$wurzel/$datei" ] || falsch "nicht installiert: $datei"
-    done < <(pflichtdateien)
+    done < <(pflichtdateien bin)
     fertig
     ;;
 
@@ -290,20 +293,21 @@ paket_inhalt)
     awk '$1 ~ /^-/ {print $6}' "$PROBE/inhalt" | sed 's|^\./usr/||' | sort >"$PROBE/im_paket"
     while read -r datei; do
         grep -qx "$datei" "$PROBE/im_paket" || falsch "nicht im Paket: $datei"
-    done < <(pflichtdateien)
+    done < <(pflichtdateien games)
     while read -r datei; do
         ist_cache "/$datei" && falsch "Cache im Paket: $datei"
     done <"$PROBE/im_paket"
-    # The package holds exactly what a direct install puts down, less the caches.
-    (cd "$wurzel" && find . -type f | sed 's|^\./||') | while read -r datei; do
-        ist_cache "/$datei" || echo "$datei"
-    done | sort >"$PROBE/installiert"
+    # The package holds exactly what a direct install puts down, less the caches, with the
+    # program in games and lintian's overrides added.
+    { (cd "$wurzel" && find . -type f | sed 's|^\./||; s|^bin/kabrolux$|games/kabrolux|') |
+          while read -r datei; do ist_cache "/$datei" || echo "$datei"; done
+      echo share/lintian/overrides/kabrolux; } | sort >"$PROBE/installiert"
     unterschied=$(diff "$PROBE/installiert" "$PROBE/im_paket") ||
         falsch "Paket und Installation unterscheiden sich: $unterschied"
     awk '$2 != "root/root" {print $6}' "$PROBE/inhalt" | grep -q . &&
         falsch "Dateien gehören nicht root"
-    grep -qE '^-rwxr-xr-x .* \./usr/bin/kabrolux$' "$PROBE/inhalt" ||
-        falsch "usr/bin/kabrolux ist nicht ausführbar"
+    grep -qE '^-rwxr-xr-x .* \./usr/games/kabrolux$' "$PROBE/inhalt" ||
+        falsch "usr/games/kabrolux ist nicht ausführbar"
     fertig
     ;;
 
@@ -355,15 +359,31 @@ paket_auspacken)
     ziel="$PROBE/ausgepackt"
     rm -rf "$ziel"
     dpkg-deb -x "$deb" "$ziel" || falsch "dpkg-deb -x scheitert"
-    version_pruefen "$ziel/usr/bin/kabrolux"
+    programm="$ziel/usr/games/kabrolux"
+    version_pruefen "$programm"
     # The unpacked program finds its pictures where it looks for them.
-    [ -d "$ziel/usr/bin/taxis" ] && falsch "Bilder neben dem Programm"
+    [ -d "$ziel/usr/games/taxis" ] && falsch "Bilder neben dem Programm"
     for datei in titel.jpg taxis/1.jpg personal/12.jpg; do
-        [ -s "$ziel/usr/bin/../share/kabrolux/$datei" ] || falsch "$datei fehlt im Paket"
+        [ -s "$ziel/usr/games/../share/kabrolux/$datei" ] || falsch "$datei fehlt im Paket"
     done
     if command -v file >/dev/null; then
-        file -b "$ziel/usr/bin/kabrolux" | grep -q ', stripped' || falsch "Programm nicht gestrippt"
+        file -b "$programm" | grep -q ', stripped' || falsch "Programm nicht gestrippt"
     fi
+    fertig
+    ;;
+
+lintian)
+    braucht lintian
+    deb=$(paket)
+    # Debian's own checker: every error, warning and unexplained remark fails; overridden
+    # remarks carry their reason in paket/lintian-overrides.
+    ohne_tags=()
+    [ -n "${UNGEHAERTET:-}" ] &&
+        ohne_tags=(--suppress-tags hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-relro)
+    lintian -I --pedantic --fail-on error,warning,info "${ohne_tags[@]}" "$deb" 2>&1 |
+        grep -v 'root privileges' |
+        tee "$PROBE/lintian.txt"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || falsch "lintian bemängelt das Paket"
     fertig
     ;;
 
