@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the game and a bare Qt window of the same size under Xvfb, several times each, and
-# prints the time to the first shown window and the resident memory of both.
+# Starts the game and a bare Qt window of the same size under Xvfb, several times each in turn
+# (so a busy moment of the machine hits both alike), and prints the time to the first shown
+# window and the resident memory of both, with their ratio.
 #   bench/startvergleich.sh [build folder] [runs]
 # Needs xvfb (Debian package); the programs are built with the project.
 set -euo pipefail
@@ -22,16 +23,22 @@ messen() {  # program -> "ms rss_kb rss_later_kb"
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 declare -A zeiten speicher
-for name in kabrolux kabrolux_leeres_fenster; do
+namen=(kabrolux kabrolux_leeres_fenster)
+for name in "${namen[@]}"; do
     messen "$bau/bin/$name" >/dev/null  # warm the file cache
-    for _ in $(seq "$runden"); do
+done
+for _ in $(seq "$runden"); do
+    for name in "${namen[@]}"; do
         read -r ms rss spaeter < <(messen "$bau/bin/$name")
         zeiten[$name]+="$ms"$'\n'
         speicher[$name]+="$spaeter"$'\n'
     done
 done
-for name in kabrolux kabrolux_leeres_fenster; do
+declare -A mitte
+for name in "${namen[@]}"; do
+    mitte[$name]=$(printf '%s' "${zeiten[$name]}" | median)
     printf '%-24s erstes Fenster nach %6s ms (Median von %d), resident %6s kB\n' "$name" \
-        "$(printf '%s' "${zeiten[$name]}" | median)" "$runden" \
-        "$(printf '%s' "${speicher[$name]}" | median)"
+        "${mitte[$name]}" "$runden" "$(printf '%s' "${speicher[$name]}" | median)"
 done
+awk -v a="${mitte[kabrolux]}" -v b="${mitte[kabrolux_leeres_fenster]}" \
+    'BEGIN {printf "Verhältnis %.2f\n", a / b}'

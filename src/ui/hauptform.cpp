@@ -94,10 +94,11 @@ THauptform::THauptform(Programm& p) : p_(p) {
 void THauptform::baueKopf() {
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 8, 400, 300);
-    Image1->setScaledContents(true);
     Image1->setAccessibleName(QStringLiteral("Titelbild: ein Taxi bei Nacht vor der Stadt"));
     QString fehler;
     const QImage titel = ladeJpeg(bilderOrdner() + QStringLiteral("titel.jpg"), &fehler);
+    // Stretched only when it does not fit: a scaling label keeps two more copies of it.
+    Image1->setScaledContents(titel.size() != Image1->size());
     if (!titel.isNull()) Image1->setPixmap(QPixmap::fromImage(titel));
 
     Label2 = beschriftung(this, QString(), 611, 382, kGelb, 10);

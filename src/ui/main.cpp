@@ -1,8 +1,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
+#include <functional>
 #include <optional>
+#include <thread>
+
+#ifdef KABROLUX_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <malloc.h>
+#endif
 
 #include "sim/zufall.h"
 #include "ui/basis/jpegbild.h"
@@ -79,26 +88,80 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     return a;
 }
 
+// Before the first text can be measured, fontconfig reads its whole configuration: about a third
+// of the time a bare Qt window needs to appear. It does that on a second core while the
+// application object is set up.
+class SchriftenVorbereiten {
+  public:
+    SchriftenVorbereiten() {
+#ifdef KABROLUX_FONTCONFIG
+        // In the one heap the rest of the program uses: an arena of its own would stay behind.
+        mallopt(M_ARENA_MAX, 1);
+        faden_ = std::thread([] { FcInit(); });
+#endif
+    }
+    ~SchriftenVorbereiten() {
+        abwarten();
+    }
+    void abwarten() {
+        if (!faden_.joinable()) return;
+        faden_.join();
+        mallopt(M_ARENA_MAX, 0);
+    }
+
+  private:
+    std::thread faden_;
+};
+
+// Runs `f` once the window's first picture is on the screen: what the first sight does not need
+// waits until then.
+class NachDemErstenBild : public QObject {
+  public:
+    NachDemErstenBild(QWidget& fenster, std::function<void()> f) : f_(std::move(f)) {
+        fenster.winId();
+        fenster.windowHandle()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Expose && f_ && static_cast<QWindow*>(o)->isExposed())
+            QTimer::singleShot(0, this, std::exchange(f_, nullptr));
+        return false;
+    }
+
+  private:
+    std::function<void()> f_;
+};
+
+// The window icon, read as the PNG it is: probing its format would load image plugins.
+QIcon fenstersymbol() {
+    return QIcon(
+        QPixmap::fromImage(QImage(bilderOrdner() + QStringLiteral("kabrolux.png"), "PNG")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // Without arguments there is nothing to read, and the start saves an application object.
     const Aufruf aufruf = argc > 1 ? befehlszeileLesen(argc, argv) : Aufruf{};
     if (aufruf.ende >= 0) return aufruf.ende;
+    SchriftenVorbereiten schriften;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kabrolux"));
     QApplication::setApplicationVersion(QStringLiteral(KABROLUX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kabrolux"));
-    QApplication::setWindowIcon(QIcon(bilderOrdner() + QStringLiteral("kabrolux.png")));
     // One look on every desktop: the screens are drawn in the game's own colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
     kabrolux::ui::deutscheTexte(app);
     kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;
+    schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
+    const NachDemErstenBild symbol(*programm.hauptform,
+                                   [] { QApplication::setWindowIcon(fenstersymbol()); });
     programm.hauptform->show();
     if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
     return QApplication::exec();

@@ -1,5 +1,6 @@
 // What a screen reader finds on every screen: each control that can be used or that shows a
-// value has a name, and Escape closes a secondary screen as its close box does.
+// value has a name, and Escape closes a secondary screen as its close box does. And what every
+// reader sees: no list line is cut short.
 #include <QtTest>
 
 #include <QAccessible>
@@ -12,6 +13,8 @@
 #include "economy/form/personalform.h"
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
+#include "state/auftraege.h"
+#include "state/kataloge.h"
 #include "testprogramm.h"
 #include "ui/einstellungenform.h"
 
@@ -84,6 +87,47 @@ class TestZugaenglichkeit : public ProgrammTest {
         f.ListBox2->setFocus(Qt::BacktabFocusReason);
         QCOMPARE(f.ListBox2->currentRow(), 0);
         QCOMPARE(t->lauf.gewaehltestaxi, 0);
+    }
+
+    // The order lists give every line the first one's width: the widest line the game makes
+    // (six-digit number, widest place and customer, a four-digit profit) must fit. The other
+    // lists measure each line, so a long one can be scrolled to.
+    void keineZeileWirdAbgeschnitten() {
+        TPosteingangform& eingang = *p->posteingangform();
+        TTaxi_sendenform& senden = *p->taxi_sendenform();
+        const QFontMetrics fm(eingang.CheckListBox1->font());
+        auto breitester = [&](const auto& texte) {
+            return *std::max_element(texte.begin(), texte.end(), [&](const char* a, const char* b) {
+                return fm.horizontalAdvance(QString::fromUtf8(a)) <
+                       fm.horizontalAdvance(QString::fromUtf8(b));
+            });
+        };
+        Auftrag a;
+        a.nummer = 999999;
+        a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 28, 20, 58));
+        a.abholort = breitester(abholorte);
+        a.kunde = breitester(kundennamen);
+        a.einnahmen = 7999;
+        for (QListWidget* l : {eingang.CheckListBox1, senden.ListBox1}) {
+            for (int32_t art : {Auftrag::kRegulaer, Auftrag::kSonderUngesendet}) {
+                a.sonderauftrag = art;
+                l->addItem(QString::fromStdString(auftragsText(a)));
+                l->item(l->count() - 1)->setCheckState(Qt::Checked);
+            }
+            QVERIFY(l->uniformItemSizes());
+            // Room beside the scroll bar that hundreds of lines bring.
+            const int platz = l->maximumViewportSize().width() -
+                              l->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            QVERIFY2(l->sizeHintForColumn(0) <= platz, qPrintable(l->objectName()));
+        }
+        const QString lang(120, QLatin1Char('W'));
+        for (QListWidget* l :
+             {p->hauptform->verfuegbaretaxenlistbox, p->hauptform->verfuegbarefahrerlistbox,
+              p->hauptform->auftraegeamerledigenlistbox, senden.ListBox2, senden.ListBox3}) {
+            l->addItems({QStringLiteral("01: kurz"), lang});
+            QVERIFY2(l->visualItemRect(l->item(1)).width() >= fm.horizontalAdvance(lang),
+                     qPrintable(l->objectName()));
+        }
     }
 
     void escapeSchliesstNurNebenformen() {

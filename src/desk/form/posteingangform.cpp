@@ -33,7 +33,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     GroupBox1->setGeometry(8, 30, 704, 318);
     textfarbe(GroupBox1, kGelb);
     CheckListBox1 = new QListWidget(GroupBox1);
-    graueListe(CheckListBox1);
+    graueListe(CheckListBox1, true);
     CheckListBox1->setGeometry(8, 20, 688, 290);
     CheckListBox1->setAccessibleName(GroupBox1->title());
 

@@ -23,8 +23,9 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     Label3 = beschriftung(this, QStringLiteral("verfügbare Fahrer:"), 492, 184, kGelb);
     ListBox3 = new QListWidget(this);
     ListBox3->setGeometry(492, 200, 220, 170);
-    for (QListWidget* l : {ListBox1, ListBox2, ListBox3})
-        graueListe(l);
+    graueListe(ListBox1, true);
+    graueListe(ListBox2);
+    graueListe(ListBox3);
     beschriftet(ListBox1, Label1);
     beschriftet(ListBox2, Label2);
     beschriftet(ListBox3, Label3);

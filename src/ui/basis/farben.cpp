@@ -76,7 +76,7 @@ QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
     return m;
 }
 
-void graueListe(QListWidget* liste) {
+void graueListe(QListWidget* liste, bool gleicheZeilen) {
     QPalette p = liste->palette();
     p.setColor(QPalette::Base, kGrau);
     p.setColor(QPalette::Text, kSilber);
@@ -85,8 +85,7 @@ void graueListe(QListWidget* liste) {
     liste->setPalette(p);
     liste->setFont(QFont(QStringLiteral("Arial"), 8));
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Every line is one line of the same font: the view need not measure 999 of them.
-    liste->setUniformItemSizes(true);
+    liste->setUniformItemSizes(gleicheZeilen);
     // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground; one style
     // object serves every list and lives as long as the application.
     static KontrastStil* stil = [] {
