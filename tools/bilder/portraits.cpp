@@ -130,6 +130,7 @@ QImage portrait(int nummer) {
     const quint32 saat = 500 + static_cast<quint32>(nummer);
 
     QImage bild(242, 258, QImage::Format_RGB32);
+    bild.fill(Qt::black);  // the smoothed edges blend into it
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     zeichneHintergrund(p, bild.rect(), m, k);

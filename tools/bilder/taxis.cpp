@@ -333,6 +333,7 @@ void zeichneTaxi(QPainter& p, const Modell& m, bool nacht) {
 
 QImage taxiBild(int nummer) {
     QImage bild(450, 306, QImage::Format_RGB32);
+    bild.fill(Qt::black);  // the smoothed edges blend into it
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -234,6 +234,7 @@ void zeichneRand(QPainter& p) {
 
 QImage titelBild() {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::black);  // the smoothed edges blend into it
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
