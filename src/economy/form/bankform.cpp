@@ -131,6 +131,7 @@ void Tbankform::aktienteil() {
     Edit1 = new QLineEdit(GroupBox1);
     Edit1->setGeometry(56, 204, 144, 22);
     Label23->setBuddy(ComboBox1);
+    ComboBox1->view()->setAccessibleName(Label23->text());  // its list, when it is open
     Label24->setBuddy(Edit1);
     Button3 = druckknopf(GroupBox1, QStringLiteral("Kaufen"), 216, 173, 100);
     Button4 = druckknopf(GroupBox1, QStringLiteral("Verkaufen"), 216, 203, 100);
