@@ -161,11 +161,6 @@ class Fortschreibung {
         return !nieBenutzt(a) && r < kAuftragsZeilen;
     }
 
-    // Takes back what zeile() did to a row whose trip was only counted, not over.
-    void zuruecknehmen(int r, Auftrag& a) {
-        if (zaehlt(r) && a.restminuten > 0 && a.unterwegs == 1) ++a.restminuten;
-    }
-
     // A taxi or driver freed after the last refresh of the lists (a slot counted after the row
     // that settled its trip) must not be missing from them at the end of the tick. Only a
     // settlement or an expiry clears the dispatch selections; this refresh keeps them.
@@ -227,20 +222,29 @@ void fahrtenAb(Fortschreibung& f, int r) {
     f.ende();
 }
 
-// The trip pass would settle this row, or may: it is over or ends this minute.
-bool wirdAbgerechnet(const Auftrag& a) {
-    return a.abschluss == Auftrag::kFahrtVorbei || (a.unterwegs == 1 && a.restminuten <= 1);
+// The usual minute: no order expires and no trip ends, so both passes only count trips down.
+// This walk does that, reading each row once, and stops at the first row where something
+// happens, its number returned; 0 when the walk got through. A row sent while this tick runs
+// is no usual minute and never reaches here.
+int nurZaehlen(Auftrag* zeile, DatumZeit jetzt) {
+    for (int r = 1; r <= kAuftragsZeilen; ++r, ++zeile) {
+        Auftrag& a = *zeile;
+        if (a.unterwegs == 1) {
+            if (a.restminuten <= 1 || a.abschluss == Auftrag::kFahrtVorbei) return r;
+            --a.restminuten;
+        } else if (a.abschluss == Auftrag::kFahrtVorbei || verfaellt(a, jetzt)) {
+            return r;
+        }
+        if (nieBenutzt(a)) break;
+    }
+    return 0;
 }
 
-// Something happens at row r of the one walk. Every redraw must show what the two passes in
-// their order would show, so the counting of the rows above is taken back, and the expiry pass
-// (no row above r expires) and then the trip pass run from the start.
-[[gnu::noinline]] void zweiPaesseAb(Spiel& spiel, Fortschreibung& f, int r) {
-    Auftrag* oben = f.ab(1);
-    for (int q = 1; q < r; ++q, ++oben)
-        f.zuruecknehmen(q, *oben);
-    verfallAb(spiel, r);
-    fahrtenAb(f, 1);
+// Takes back what nurZaehlen did to the rows above row r: each trip there had more than a
+// minute left and was counted down by one.
+void zuruecknehmen(Auftrag* zeile, int r) {
+    for (int q = 1; q < r; ++q, ++zeile)
+        if (zeile->unterwegs == 1) ++zeile->restminuten;
 }
 
 }  // namespace
@@ -251,22 +255,23 @@ void fahrtenfortschreiben(Spiel& spiel) {
 }
 
 void verfallUndFahrten(Spiel& spiel) {
-    const DatumZeit jetzt = spiel.stand().spielzeit;
     Fortschreibung f(spiel);
-    // Most minutes nothing expires and nothing is settled: then both passes only count, and one
-    // walk over the rows does both, reading each row once; the slots follow it, as nothing is
-    // shown in between.
-    Auftrag* zeile = f.ab(1);
-    for (int r = 1; r <= kAuftragsZeilen; ++r, ++zeile) {
-        if (verfaellt(*zeile, jetzt) || wirdAbgerechnet(*zeile)) {
-            zweiPaesseAb(spiel, f, r);
-            return;
-        }
-        if (!f.zeile(r, *zeile)) break;
+    Auftrag* erste = f.ab(1);
+    const int r =
+        spiel.imTaktGesendet().zeilen.empty() ? nurZaehlen(erste, spiel.stand().spielzeit) : 1;
+    if (r == 0) {
+        // Nothing showed meanwhile, so the slots may follow the rows.
+        for (int k = 1; k <= kSlots; ++k)
+            f.slot(k);
+        f.ende();
+        return;
     }
-    for (int k = 1; k <= kSlots; ++k)
-        f.slot(k);
-    f.ende();
+    // Something happens at row r. Every redraw must show what the two passes in their order
+    // show, so the counting above is taken back, and the expiry pass (no row above r expires)
+    // and then the trip pass run from the start.
+    zuruecknehmen(erste, r);
+    verfallAb(spiel, r);
+    fahrtenAb(f, 1);
 }
 
 }  // namespace kabrolux
