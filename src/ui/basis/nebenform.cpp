@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPixmap>
 
+#include "ui/basis/anleitung.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -12,6 +13,7 @@ Nebenform::Nebenform(Spiel& s, QtAnzeige& a, const char* instanz, const QString&
     : spiel(s), anzeige(a) {
     setObjectName(QString::fromLatin1(instanz));
     setWindowTitle(titel);
+    anleitungAnbieten(this, a);
 }
 
 bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {
