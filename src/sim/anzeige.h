@@ -42,6 +42,8 @@ class Anzeige {
                                const std::string& grundpreis) = 0;
     // Share prices, holdings or their history texts changed.
     virtual void kurseGeaendert() = 0;
+    // The hourly history gained a sample or began anew (a new game, a load).
+    virtual void verlaufGeaendert() = 0;
 };
 
 }  // namespace kabrolux

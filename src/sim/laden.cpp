@@ -2,6 +2,7 @@
 
 #include "sim/kurse.h"
 #include "sim/spiel.h"
+#include "sim/verlauf.h"
 #include "state/datum.h"
 #include "state/speicherdatei.h"
 #include "state/zahlen.h"
@@ -22,6 +23,7 @@ bool spielLaden(Spiel& spiel, const std::string& pfad) {
         spiel.anzeige().meldung(fehler);
         return false;
     }
+    verlaufNeuBeginnen(spiel, true);
     Anzeige& a = spiel.anzeige();
     a.preiseGesetzt(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
     a.balkenGeaendert(Balken::image, s.image);

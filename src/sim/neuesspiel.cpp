@@ -1,6 +1,7 @@
 #include "sim/neuesspiel.h"
 
 #include "sim/spiel.h"
+#include "sim/verlauf.h"
 #include "state/auftraege.h"
 #include "state/zahlen.h"
 
@@ -35,6 +36,7 @@ bool neuesSpiel(Spiel& spiel, int32_t startkapital, const std::string& grundprei
     s.angenommeneauftraege = 0;
     s.erledigteauftraege = 0;
     if (!preiseLesen(spiel, grundpreisText, kilometerpreisText)) return false;
+    verlaufNeuBeginnen(spiel, false);
 
     banktexteZuruecksetzen(spiel.bank());
     for (Aktie& a : s.aktien) {

@@ -1,6 +1,7 @@
 #pragma once
-// One program run: the game state, the random generator, the clock, the computer's clocks and
-// the screens' view of it. The rules live in the headers of their subjects and work on this.
+// One program run: the game state, the random generator, the clock, the history, the computer's
+// clocks and the screens' view of it. The rules live in the headers of their subjects and work
+// on this.
 
 #include <array>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "sim/kurse.h"
 #include "sim/laufwerte.h"
 #include "sim/uhr.h"
+#include "sim/verlauf.h"
 #include "sim/zufall.h"
 #include "state/spielstand.h"
 
@@ -30,6 +32,8 @@ class Spiel {
     const Uhr& uhr() const { return uhr_; }
     Banktexte& bank() { return bank_; }
     const Banktexte& bank() const { return bank_; }
+    Verlauf& verlauf() { return verlauf_; }
+    const Verlauf& verlauf() const { return verlauf_; }
     Anzeige& anzeige() { return anzeige_; }
     Zeitquelle& zeit() { return zeit_; }
 
@@ -82,6 +86,7 @@ class Spiel {
     Zufall zufall_;
     Uhr uhr_;
     Banktexte bank_;
+    Verlauf verlauf_;
     bool imTakt_ = false;
     Gesendet gesendet_;
 };

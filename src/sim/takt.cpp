@@ -4,6 +4,7 @@
 #include "sim/fahrten.h"
 #include "sim/kurse.h"
 #include "sim/spiel.h"
+#include "sim/verlauf.h"
 #include "state/datum.h"
 
 namespace kabrolux {
@@ -29,6 +30,7 @@ void Timer1Timer(Spiel& spiel) {
     bekanntheitVerfallen(spiel);
     verfallUndFahrten(spiel);
     auftragerzeugen(spiel);
+    if (z.minute == 0) verlaufAufzeichnen(spiel);
 }
 
 void gehaelterzahlen(Spiel& spiel) {

@@ -1,14 +1,18 @@
 #include "ui/programm.h"
 
+#include <QShortcut>
+
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
+#include "desk/form/verlaufform.h"
 #include "economy/form/autohaendlerform.h"
 #include "economy/form/bankform.h"
 #include "economy/form/personalform.h"
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
 #include "sim/spiel.h"
+#include "ui/basis/anleitung.h"
 #include "ui/einstellungenform.h"
 #include "ui/hauptform.h"
 
@@ -19,6 +23,9 @@ Programm::Programm(Zeitquelle& z)
     hauptform = std::make_unique<THauptform>(*this);
     anzeige.setzeHauptfenster(hauptform.get());
     spiel.uhr().geaendert = [this] { hauptform->uhrAbgleichen(); };
+    anleitungAnbieten(hauptform.get(), anzeige);
+    QObject::connect(new QShortcut(Qt::Key_F2, hauptform.get()), &QShortcut::activated,
+                     hauptform.get(), [this] { verlaufform()->oeffnen(*hauptform); });
 }
 
 Programm::~Programm() {
@@ -48,7 +55,17 @@ Twerbungform* Programm::werbungform() {
 }
 
 Tstatistikform* Programm::statistikform() {
-    return form(statistikform_);
+    if (!statistikform_) {
+        form(statistikform_);
+        QObject::connect(statistikform_.get(), &Tstatistikform::verlaufGewuenscht,
+                         statistikform_.get(), [this] { verlaufform()->oeffnen(*statistikform_); });
+    }
+    return statistikform_.get();
+}
+
+TVerlaufform* Programm::verlaufform() {
+    if (!verlaufform_) verlaufform_ = std::make_unique<TVerlaufform>(spiel, anzeige);
+    return verlaufform_.get();
 }
 
 Tbankform* Programm::bankform() {

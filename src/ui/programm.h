@@ -26,6 +26,7 @@ class Tbankform;
 class Tpreiseform;
 class Teinstellungenform;
 class TTaxi_sendenform;
+class TVerlaufform;
 
 class Programm {
   public:
@@ -55,6 +56,9 @@ class Programm {
     Tpreiseform* preiseform();
     Teinstellungenform* einstellungenform();
     TTaxi_sendenform* taxi_sendenform();
+    // The history opens beside the screen it is asked from (F2 on the main screen, or the
+    // statistics screen's button) and leaves that screen as it is.
+    TVerlaufform* verlaufform();
 
     // Opens a screen from the main screen: show it, run `dazwischen`, then hide the main
     // screen, which comes back exactly where it was.
@@ -74,6 +78,7 @@ class Programm {
     std::unique_ptr<Tpreiseform> preiseform_;
     std::unique_ptr<Teinstellungenform> einstellungenform_;
     std::unique_ptr<TTaxi_sendenform> taxi_sendenform_;
+    std::unique_ptr<TVerlaufform> verlaufform_;
 
     Fenstergedaechtnis hauptPlatz_;
 };

@@ -94,7 +94,9 @@ class Affe {
             }
             wahl -= a.gewicht;
         }
-        return invariantenPruefen(spiel_->stand());
+        const std::string fehler = invariantenPruefen(spiel_->stand());
+        if (!fehler.empty()) return fehler;
+        return verlaufPruefen(spiel_->verlauf(), spiel_->stand().spielzeit);
     }
     const std::deque<std::string>& protokoll() const { return protokoll_; }
 
@@ -389,7 +391,8 @@ class Affe {
         // player goes on with the good game.
         const std::string mangel = invariantenPruefen(spiel_->stand(), false);
         if (!mangel.empty()) throw std::runtime_error("damaged file accepted: " + mangel);
-        if (!laden(gut, false)) throw std::runtime_error("good file refused");
+        // The same way back, so a load through a file also begins the history afresh.
+        if (!laden(gut, datei)) throw std::runtime_error("good file refused");
     }
     bool laden(const std::vector<std::uint8_t>& bild, bool datei) {
         if (!datei) return ladeBild(bild, spiel_->stand()).empty();

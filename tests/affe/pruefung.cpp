@@ -111,4 +111,19 @@ std::string invariantenPruefen(const Spielstand& s, bool mitFahrten) {
     return mitFahrten ? fahrten(s) : std::string();
 }
 
+std::string verlaufPruefen(const Verlauf& v, DatumZeit jetzt) {
+    auto minute = [](DatumZeit t) { return std::llround(t * 1440); };
+    auto stunde = [&](DatumZeit t) { return static_cast<long long>(std::floor(minute(t) / 60.0)); };
+    const long long erwartet =
+        std::min<long long>(Verlauf::kPlaetze, std::max(0LL, stunde(jetzt) - stunde(v.beginn())));
+    if (v.anzahl() != erwartet)
+        return std::to_string(v.anzahl()) + " samples for " + std::to_string(erwartet) + " hours";
+    if (v.leer()) return {};
+    const DatumZeit letzte = v[v.anzahl() - 1].zeit;
+    if (minute(letzte) != stunde(jetzt) * 60) return "last sample not at the last full hour";
+    if (v.anzahl() > 1 && minute(letzte) - minute(v[v.anzahl() - 2].zeit) != 60)
+        return "samples not an hour apart";
+    return {};
+}
+
 }  // namespace kabrolux::test

@@ -6,12 +6,12 @@
 #include <limits>
 
 #include "desk/posteingang.h"
-#include "desk/statistik.h"
 #include "desk/taxisenden.h"
 #include "economy/autohaendler.h"
 #include "economy/personal.h"
 #include "economy/preise.h"
 #include "sim/takt.h"
+#include "state/statistik.h"
 #include "state/texte.h"
 #include "testanzeige.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Finds text a screen would show cut off: every control inside its parent, every label and
-// radio button at least as large as its text needs, button and frame captions within their
-// width, list entries within the box.
+// radio button at least as large as its text needs (a wrapping label as high as its width needs),
+// button and frame captions within their width, list entries within the box.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -34,7 +34,10 @@ inline QStringList abgeschnitten(QWidget* fenster) {
         bool passt = true;
         if (auto* l = qobject_cast<QLabel*>(w)) {
             text = l->text();
-            passt = l->width() >= l->sizeHint().width() && l->height() >= l->sizeHint().height();
+            // A wrapping label needs the height its width gives it.
+            passt = l->wordWrap() ? l->height() >= l->heightForWidth(l->width())
+                                  : l->width() >= l->sizeHint().width() &&
+                                        l->height() >= l->sizeHint().height();
         } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
             text = r->text();
             passt = r->width() >= r->sizeHint().width() && r->height() >= r->sizeHint().height();

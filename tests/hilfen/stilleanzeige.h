@@ -20,6 +20,7 @@ class StilleAnzeige : public Anzeige {
     void auswahlZurueckgesetzt() override {}
     void preiseGesetzt(const std::string&, const std::string&) override {}
     void kurseGeaendert() override {}
+    void verlaufGeaendert() override {}
 };
 
 class FesteZeit : public Zeitquelle {

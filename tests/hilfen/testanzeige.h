@@ -21,7 +21,7 @@ class Aufzeichnung : public Anzeige {
   public:
     std::vector<std::string> meldungen, geld, uhr, hinweise, neueZeilen, ereignisse;
     std::vector<std::pair<Balken, int32_t>> balken;
-    int auftraege = 0, auswahl = 0, kurse = 0, verarbeiten = 0;
+    int auftraege = 0, auswahl = 0, kurse = 0, verarbeiten = 0, verlauf = 0;
     std::function<void()> beiMeldung;  // runs while a message is "open"
     std::function<void()> beiVerarbeiten;
     std::function<void()> beiAuftraegen;
@@ -58,6 +58,7 @@ class Aufzeichnung : public Anzeige {
         ereignisse.push_back("preise:" + km + "/" + grund);
     }
     void kurseGeaendert() override { ++kurse; }
+    void verlaufGeaendert() override { ++verlauf; }
 
     int32_t letzterBalken(Balken b) const {
         for (auto it = balken.rbegin(); it != balken.rend(); ++it)

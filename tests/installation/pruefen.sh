@@ -255,7 +255,7 @@ handbuch)
     else
         text=$(gzip -dc "$seite" | groff -k -man -Tutf8 | col -b)
     fi
-    for titel in NAME ÜBERSICHT BESCHREIBUNG OPTIONEN DATEIEN UMGEBUNG TASTEN BEISPIELE; do
+    for titel in NAME ÜBERSICHT BESCHREIBUNG SPIELREGELN OPTIONEN DATEIEN UMGEBUNG TASTEN BEISPIELE; do
         grep -qx "$titel" <<<"$text" || falsch "Abschnitt $titel fehlt"
     done
     grep -q "Kabrolux $VERSION" <<<"$text" || falsch "die Seite nennt nicht Version $VERSION"

@@ -1,7 +1,7 @@
 // A random player on the real screens, with the clock running at its fastest: clicks on
-// whatever buttons, lines and radio buttons are visible, typing into fields, digit keys,
-// closing windows, answering messages and file dialogs. Nothing may crash or hang, a message
-// never opens over another one, and the game stays sound.
+// whatever buttons, lines and radio buttons are visible, typing into fields, digit keys, F1, F2 and
+// Escape, closing windows, answering messages and file dialogs. Nothing may crash or hang, a
+// message never opens over another one, and the game stays sound.
 #include <QtTest>
 
 #include <QAbstractButton>
@@ -128,7 +128,11 @@ class Affe {
         const auto boxen = sichtbar<QComboBox>(w);
         if (!boxen.isEmpty()) boxen[zahl(boxen.size())]->setCurrentIndex(zahl(8) - 1);
     }
+    // Speed digits, and now and then the guide, the history or Escape.
     void taste(QWidget* w) {
+        const Qt::Key andere[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_Escape};
+        QApplication::setActiveWindow(w);
+        if (zahl(4) == 0) return QTest::keyClick(w, andere[zahl(3)]);
         const char c = "012345x"[zahl(7)];
         QTest::keyClick(w, c);
     }

@@ -8,14 +8,20 @@
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
+#include "desk/form/verlaufform.h"
+#include "desk/posteingang.h"
 #include "economy/form/autohaendlerform.h"
 #include "economy/form/bankform.h"
 #include "economy/form/personalform.h"
 #include "economy/form/preiseform.h"
 #include "economy/form/werbungform.h"
+#include "economy/werbung.h"
 #include "sim/kurse.h"
 #include "sim/takt.h"
+#include "testanzeige.h"
 #include "testprogramm.h"
+#include "ui/basis/anleitung.h"
+#include "ui/basis/qtanzeige.h"
 #include "ui/einstellungenform.h"
 #include "ui/umgebung.h"
 
@@ -80,6 +86,8 @@ class TestBildschirmfotos : public ProgrammTest {
         p->personalform()->close();
         wirtschaft(ordner);
         QVERIFY(QFile::exists(ordner + QStringLiteral("/statistik.png")));
+        verlaufUndAnleitung(ordner);
+        QVERIFY(QFile::exists(ordner + QStringLiteral("/anleitung.png")));
     }
 
   private:
@@ -111,6 +119,34 @@ class TestBildschirmfotos : public ProgrammTest {
         h.statistikbutton->click();
         p->statistikform()->grab().save(ordner + QStringLiteral("/statistik.png"));
         p->statistikform()->close();
+    }
+
+    // Four game days of a player who accepts and sends what comes in, with a campaign on the
+    // second day: the history, with a marker on the money; then F1 there.
+    void verlaufUndAnleitung(const QString& ordner) {
+        for (int minute = 0; minute < 4 * 1440; ++minute) {
+            t->zeit.ms = 1000u + 7919u * static_cast<uint32_t>(minute);
+            Timer1Timer(p->spiel);
+            if (minute == 1800) werbungKaufen(p->spiel, 4);
+            if (minute % 15 != 0) continue;
+            std::vector<PosteingangZeile> post = posteingangAufbauen(p->spiel);
+            for (int k = 0; k < static_cast<int>(post.size()); ++k)
+                if (!post[k].haken) {
+                    post[k].haken = true;
+                    posteingangHaken(p->spiel, post, k);
+                }
+            ersteZeilenSenden(p->spiel);
+        }
+        p->hauptform->statistikbutton->click();
+        p->statistikform()->Button1->click();
+        TVerlaufform& v = *p->verlaufform();
+        v.Diagramm1->setFocus();
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(v.Diagramm1, Qt::Key_Left);
+        v.grab().save(ordner + QStringLiteral("/verlauf.png"));
+        QApplication::setActiveWindow(&v);
+        QTest::keyClick(&v, Qt::Key_F1);
+        p->anzeige.anleitung().grab().save(ordner + QStringLiteral("/anleitung.png"));
     }
 
   private slots:

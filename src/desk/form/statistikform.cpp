@@ -1,7 +1,7 @@
 #include "desk/form/statistikform.h"
 
-#include "desk/statistik.h"
 #include "sim/lesen.h"
+#include "state/statistik.h"
 #include "state/zahlen.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
@@ -17,7 +17,8 @@ const QColor kHellrot{0xFF, 0x80, 0x80};
 Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
     : Nebenform(s, a, "statistikform", QStringLiteral("Statistik")) {
     schwarzesFenster(this, kGelb);
-    setFixedSize(312, 128);
+    // Grown below the five lines by just the button to the history.
+    setFixedSize(312, 160);
     // Caption left, its value beside it in the caption's colour.
     // The value labels carry their names until the first drawing overwrites them.
     auto zeile = [this](const char* text, int y, const QColor& farbe, QLabel*& wert,
@@ -32,6 +33,10 @@ Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
     Label7 = zeile("Angenommene Aufträge:", 76, kLimone, Label9, "Label9");
     Label8 = zeile("nicht erledigte angenommene Aufträge:", 96, kHellrot, Label10, "Label10");
 
+    Button1 = druckknopf(this, QStringLiteral("&Verlauf"), 16, 124, 100);
+    Button1->setAccessibleName(QStringLiteral("Verlauf"));
+    connect(Button1, &QPushButton::clicked, this, &Tstatistikform::verlaufGewuenscht);
+
     auto neuZeichnen = [this] {
         if (isVisible()) FormPaint();
     };
@@ -39,7 +44,8 @@ Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
     connect(e, &Spielereignisse::uhrGeaendert, this, neuZeichnen);
     connect(e, &Spielereignisse::auftragEingegangen, this, neuZeichnen);
     connect(e, &Spielereignisse::auftraegeGeaendert, this, neuZeichnen);
-    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10);
+    KABROLUX_NAMEN(Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
+                   Button1);
 }
 
 void Tstatistikform::FormPaint() {

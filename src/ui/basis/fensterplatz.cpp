@@ -20,6 +20,18 @@ QPoint fensterplatz(QSize groesse, const QRect& ueber, std::optional<QPoint> gem
     return p;
 }
 
+std::optional<QPoint> platzDaneben(QSize groesse, const QRect& neben, const QRect& verfuegbar,
+                                   const QMargins& rahmen) {
+    const QSize aussen = groesse.grownBy(rahmen);
+    const int oben = std::max(verfuegbar.top(),
+                              std::min(neben.top(), verfuegbar.bottom() + 1 - aussen.height()));
+    for (const int links : {neben.right() + 1, neben.left() - aussen.width()}) {
+        const QRect r(QPoint(links, oben), aussen);
+        if (verfuegbar.contains(r)) return r.topLeft() + QPoint(rahmen.left(), rahmen.top());
+    }
+    return std::nullopt;
+}
+
 QRect verfuegbareFlaeche(const QWidget& w) {
     const QScreen* s = w.screen();
     if (!s) s = QGuiApplication::primaryScreen();

@@ -22,6 +22,12 @@ namespace kabrolux::ui {
 QPoint fensterplatz(QSize groesse, const QRect& ueber, std::optional<QPoint> gemerkt,
                     const QRect& verfuegbar, const QMargins& rahmen = {});
 
+// A window opened beside another one: the client position right of the frame `neben`, else left
+// of it, with the top edges level (pulled up should the bottom not fit); nullopt when neither
+// side has room within `verfuegbar`.
+std::optional<QPoint> platzDaneben(QSize groesse, const QRect& neben, const QRect& verfuegbar,
+                                   const QMargins& rahmen = {});
+
 // The available area of the screen a window is on (or the primary screen).
 QRect verfuegbareFlaeche(const QWidget& w);
 

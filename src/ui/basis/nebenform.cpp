@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
+#include "ui/basis/anleitung.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/qtanzeige.h"
 
@@ -13,6 +14,7 @@ Nebenform::Nebenform(Spiel& s, QtAnzeige& a, const char* instanz, const QString&
     : spiel(s), anzeige(a) {
     setObjectName(QString::fromLatin1(instanz));
     setWindowTitle(titel);
+    anleitungAnbieten(this, a);
 }
 
 bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "ui/basis/anleitung.h"
+
 namespace kabrolux::ui {
 
 namespace {
@@ -13,6 +15,14 @@ QString q(const std::string& s) {
 }
 
 }  // namespace
+
+QtAnzeige::QtAnzeige() = default;
+QtAnzeige::~QtAnzeige() = default;
+
+Spielanleitung& QtAnzeige::anleitung() {
+    if (!anleitung_) anleitung_ = std::make_unique<Spielanleitung>();
+    return *anleitung_;
+}
 
 void QtAnzeige::meldung(const std::string& text) {
     if (meldungenSammeln) {
@@ -65,6 +75,10 @@ void QtAnzeige::preiseGesetzt(const std::string& kilometerpreis, const std::stri
 
 void QtAnzeige::kurseGeaendert() {
     emit ereignisse_.kurseGeaendert();
+}
+
+void QtAnzeige::verlaufGeaendert() {
+    emit ereignisse_.verlaufGeaendert();
 }
 
 }  // namespace kabrolux::ui

@@ -6,12 +6,15 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <utility>
 
 #include "sim/anzeige.h"
 
 namespace kabrolux::ui {
+
+class Spielanleitung;
 
 class Spielereignisse : public QObject {
     Q_OBJECT
@@ -24,11 +27,16 @@ class Spielereignisse : public QObject {
     void auswahlZurueckgesetzt();
     void preiseGesetzt(const QString& kilometerpreis, const QString& grundpreis);
     void kurseGeaendert();
+    void verlaufGeaendert();
 };
 
 class QtAnzeige : public Anzeige {
   public:
+    QtAnzeige();
+    ~QtAnzeige() override;
     Spielereignisse& ereignisse() { return ereignisse_; }
+    // The guide's window, one for all screens, made the first time it is asked for.
+    Spielanleitung& anleitung();
 
     // Messages open over the active window, else over this one.
     void setzeHauptfenster(QWidget* w) { hauptfenster_ = w; }
@@ -51,6 +59,7 @@ class QtAnzeige : public Anzeige {
     void auswahlZurueckgesetzt() override;
     void preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) override;
     void kurseGeaendert() override;
+    void verlaufGeaendert() override;
 
   private:
     Spielereignisse ereignisse_;
@@ -58,6 +67,7 @@ class QtAnzeige : public Anzeige {
     int offen_ = 0, hoechsteVerschachtelung_ = 0;
     QString letzteUhr_;
     std::optional<std::pair<QString, QString>> letztePreise_;
+    std::unique_ptr<Spielanleitung> anleitung_;
 };
 
 }  // namespace kabrolux::ui

@@ -4,6 +4,7 @@
 #include "ui/basis/fensterplatz.h"
 
 using kabrolux::ui::fensterplatz;
+using kabrolux::ui::platzDaneben;
 
 class TestFensterplatz : public QObject {
     Q_OBJECT
@@ -57,6 +58,15 @@ class TestFensterplatz : public QObject {
                  QPoint(1280 - 4 - 341, 800 - 4 - 236));
         QCOMPARE(fensterplatz(QSize(341, 236), QRect(), QPoint(300, 200), flaeche, rahmen),
                  QPoint(300, 200));
+    }
+
+    // Beside a screen: right if there is room, else left, else not at all.
+    void daneben() {
+        const QMargins rahmen(4, 28, 4, 4);
+        const QSize g(600, 500);
+        QCOMPARE(platzDaneben(g, QRect(100, 50, 320, 200), flaeche, rahmen), QPoint(424, 78));
+        QCOMPARE(platzDaneben(g, QRect(800, 400, 320, 200), flaeche, rahmen), QPoint(196, 296));
+        QCOMPARE(platzDaneben(g, QRect(300, 50, 767, 564), flaeche, rahmen), std::nullopt);
     }
 
     void groesserAlsDieFlaecheBleibtLinksOben() {

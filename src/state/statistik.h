@@ -1,5 +1,6 @@
 #pragma once
-// The statistics screen's five counts about the orders of the running game.
+// The five counts about the orders of the running game, as the statistics screen and the
+// history show them.
 
 #include <cstdint>
 

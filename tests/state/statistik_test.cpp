@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "desk/statistik.h"
 #include "sim/fahrten.h"
+#include "state/statistik.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;

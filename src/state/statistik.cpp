@@ -1,4 +1,4 @@
-#include "desk/statistik.h"
+#include "state/statistik.h"
 
 #include "state/auftraege.h"
 

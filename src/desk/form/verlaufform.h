@@ -1,0 +1,47 @@
+#pragma once
+// The history window: the company's figures hour by hour as line charts. It opens beside the
+// screen it was asked from (the main screen stays usable) and follows the clock while shown.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <array>
+#include <vector>
+
+#include "desk/form/verlaufsdiagramm.h"
+#include "ui/basis/nebenform.h"
+
+namespace kabrolux::ui {
+
+class TVerlaufform : public Nebenform {
+    Q_OBJECT
+  public:
+    TVerlaufform(Spiel& spiel, QtAnzeige& anzeige);
+
+    // Shows the window beside `ueber` (over it if there is no room) the first time, afterwards
+    // where it was left; an open one only comes to the front.
+    void oeffnen(const QWidget& ueber);
+
+    QLabel *Label1, *Label2;  // since when it records; the latest sample and how to read values
+    QGroupBox* GroupBox1;     // the span
+    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;  // day, week, everything
+    // Money and debts; image, popularity, underworld, attractiveness; shares; orders.
+    Verlaufsdiagramm *Diagramm1, *Diagramm2, *Diagramm3, *Diagramm4;
+    // The latest values, one label per curve in its colour.
+    QWidget *Legende1, *Legende2, *Legende3, *Legende4;
+
+    // Redraws from the recorded samples.
+    void auffrischen();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void baueZeitraum();
+    void baueDiagramme();
+    std::array<std::vector<QLabel*>, 4> letzte_;
+    bool gezeigt_ = false;
+};
+
+}  // namespace kabrolux::ui
