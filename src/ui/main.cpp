@@ -1,3 +1,4 @@
+#include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -160,8 +161,11 @@ int main(int argc, char* argv[]) {
     schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
-    const NachDemErstenBild symbol(*programm.hauptform,
-                                   [] { QApplication::setWindowIcon(fenstersymbol()); });
+    const NachDemErstenBild symbol(*programm.hauptform, [] {
+        QApplication::setWindowIcon(fenstersymbol());
+        // The start's scratch memory (fonts, pictures) goes back.
+        malloc_trim(0);
+    });
     programm.hauptform->show();
     if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
     return QApplication::exec();
