@@ -203,4 +203,4 @@ class TestAffeOberflaeche : public ProgrammTest {
 };
 
 QTEST_MAIN(TestAffeOberflaeche)
-#include "test_affe_oberflaeche.moc"
+#include "affe_oberflaeche_test.moc"

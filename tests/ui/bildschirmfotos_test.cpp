@@ -152,4 +152,4 @@ class TestBildschirmfotos : public ProgrammTest {
 };
 
 QTEST_MAIN(TestBildschirmfotos)
-#include "test_bildschirmfotos.moc"
+#include "bildschirmfotos_test.moc"

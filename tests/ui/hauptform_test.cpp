@@ -187,4 +187,4 @@ class TestHauptform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestHauptform)
-#include "test_hauptform.moc"
+#include "hauptform_test.moc"

@@ -211,4 +211,4 @@ class TestSpielstanddialoge : public ProgrammTest {
 };
 
 QTEST_MAIN(TestSpielstanddialoge)
-#include "test_spielstanddialoge.moc"
+#include "spielstanddialoge_test.moc"

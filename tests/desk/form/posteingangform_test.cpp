@@ -133,4 +133,4 @@ class TestPosteingangform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestPosteingangform)
-#include "test_posteingangform.moc"
+#include "posteingangform_test.moc"

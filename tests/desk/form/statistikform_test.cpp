@@ -104,4 +104,4 @@ class TestStatistikform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestStatistikform)
-#include "test_statistikform.moc"
+#include "statistikform_test.moc"

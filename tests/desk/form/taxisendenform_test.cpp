@@ -111,4 +111,4 @@ class TestTaxiSendenform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestTaxiSendenform)
-#include "test_taxisendenform.moc"
+#include "taxisendenform_test.moc"

@@ -321,4 +321,4 @@ class TestBankform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestBankform)
-#include "test_bankform.moc"
+#include "bankform_test.moc"

@@ -257,4 +257,4 @@ class TestPreiseform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestPreiseform)
-#include "test_preiseform.moc"
+#include "preiseform_test.moc"

@@ -124,4 +124,4 @@ class TestWerbungform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestWerbungform)
-#include "test_werbungform.moc"
+#include "werbungform_test.moc"

@@ -229,4 +229,4 @@ class TestDFWSelButton : public QObject {
 };
 
 QTEST_MAIN(TestDFWSelButton)
-#include "test_dfwselbutton.moc"
+#include "dfwselbutton_test.moc"

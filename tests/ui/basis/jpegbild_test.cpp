@@ -153,4 +153,4 @@ class TestJpegBild : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestJpegBild)
-#include "test_jpegbild.moc"
+#include "jpegbild_test.moc"

@@ -124,4 +124,4 @@ int pruefeBilder(int argc, char** argv) {
     return QTest::qExec(&pruefung, argc, argv);
 }
 
-#include "test_bilder.moc"
+#include "bilder_test.moc"

@@ -171,4 +171,4 @@ int pruefeSymbol(int argc, char** argv) {
     return QTest::qExec(&pruefung, argc, argv);
 }
 
-#include "test_symbol.moc"
+#include "symbol_test.moc"
