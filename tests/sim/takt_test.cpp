@@ -220,14 +220,7 @@ TEST(Geschwindigkeit, TastenNurImSpiel) {
     EXPECT_TRUE(t.uhr.laeuft());
     EXPECT_EQ(t.uhr.intervall(), 400);
 
-    tasteGedrueckt(t.spiel, '0');
-    EXPECT_FALSE(t.uhr.laeuft());
-    EXPECT_EQ(t.uhr.intervall(), 400);
-    tasteGedrueckt(t.spiel, '1');
+    tasteGedrueckt(t.spiel, 'x');  // no speed key
     EXPECT_TRUE(t.uhr.laeuft());
-    EXPECT_EQ(t.uhr.intervall(), 2000);
-    tasteGedrueckt(t.spiel, 'x');
-    EXPECT_EQ(t.uhr.intervall(), 2000);
-    tasteGedrueckt(t.spiel, '4');
-    EXPECT_EQ(t.uhr.intervall(), 50);
+    EXPECT_EQ(t.uhr.intervall(), 400);
 }

@@ -36,15 +36,6 @@ TEST(Speicherbild, NeuesSpielBeginntMitFuenfzigtausendUndSechzehn) {
     EXPECT_EQ(ausschnitt(b, auftragsfeld(999, 18), 20), leer);
 }
 
-TEST(Speicherbild, GanzzahlfeldMitEins) {
-    Spielstand s = startStand();
-    s.auftraege[1].belegt = 1;
-    const Bild b = speicherbild(s);
-    EXPECT_EQ(ausschnitt(b, 204, 20),
-              (Bild{0x10, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00,
-                    0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
-}
-
 TEST(Speicherbild, TextsatzKino) {
     Spielstand s = startStand();
     s.auftraege[1].abholort = "Kino";
