@@ -5,8 +5,6 @@
 #include "bausteine.h"
 #include "desk/posteingang.h"
 #include "desk/taxisenden.h"
-#include "economy/autohaendler.h"
-#include "economy/personal.h"
 #include "sim/takt.h"
 #include "state/texte.h"
 #include "testanzeige.h"
@@ -18,11 +16,8 @@ using namespace kabrolux::test;
 // each step are pinned by the tests of its rule; here they have to carry through.
 TEST(Spielablauf, VomAuftragZurAbrechnung) {
     TestSpiel t;
-    t.s.vermoegen = 60000;
-    t.s.aktuellesauto = 4;
-    ASSERT_TRUE(autoKaufen(t.spiel));
-    t.s.aktuellerfahrer = 3;  // experience 6
-    fahrerEinstellen(t.spiel);
+    gekauftesTaxi(t.s, 1, 4);
+    eingestellterFahrer(t.s, 1, 3);  // experience 6
 
     // One tick: the decay and the order generation both reseed from this millisecond.
     t.zeit.ms = suchMs([](Zufall& z) {
@@ -58,7 +53,7 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     EXPECT_EQ(t.anzeige.meldungen,
               std::vector<std::string>{"Auftrag 1 hat ihnen " + std::to_string(einnahmen) +
                                        " € eingebracht."});
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 10000 + einnahmen);
+    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 + einnahmen);
     EXPECT_EQ(t.s.image, bonus);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(a.abschluss, 2);
