@@ -4,10 +4,12 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desk/posteingang.h"
@@ -122,27 +124,10 @@ class Affe {
         // While a settlement lets input run, the monkey may act, but never loads, saves or
         // starts a game there (the screens postpone those until the tick is over).
         anzeige_.zwischendurch = [this] {
-            if (zahl(4) != 0) return;
-            switch (zahl(6)) {
-                case 0:
-                    senden();
-                    break;
-                case 1:
-                    posteingang();
-                    break;
-                case 2:
-                    haendler();
-                    break;
-                case 3:
-                    personal();
-                    break;
-                case 4:
-                    bank();
-                    break;
-                default:
-                    uhr();
-                    break;
-            }
+            static constexpr void (Affe::*tun[])() = {&Affe::senden,   &Affe::posteingang,
+                                                      &Affe::haendler, &Affe::personal,
+                                                      &Affe::bank,     &Affe::uhr};
+            if (zahl(4) == 0) (this->*tun[zahl(6)])();
         };
     }
 
@@ -276,49 +261,25 @@ class Affe {
     long gesendet = 0;
 
   private:
+    // One of the buttons of a screen.
+    using Knopf = std::pair<const char*, void (*)(Spiel&)>;
+    void druecke(std::initializer_list<Knopf> knoepfe) {
+        const Knopf& k = knoepfe.begin()[zahl(static_cast<int>(knoepfe.size()))];
+        merke(k.first);
+        k.second(*spiel_);
+    }
     void haendler() {
-        switch (zahl(4)) {
-            case 0:
-                merke("haendler oeffnen");
-                autohaendlerOeffnen(*spiel_);
-                break;
-            case 1:
-                merke("auto vor");
-                autoVor(*spiel_);
-                break;
-            case 2:
-                merke("auto zurueck");
-                autoZurueck(*spiel_);
-                break;
-            default:
-                merke("auto kaufen");
-                autoKaufen(*spiel_);
-                break;
-        }
+        druecke({{"haendler oeffnen", [](Spiel& s) { autohaendlerOeffnen(s); }},
+                 {"auto vor", [](Spiel& s) { autoVor(s); }},
+                 {"auto zurueck", [](Spiel& s) { autoZurueck(s); }},
+                 {"auto kaufen", [](Spiel& s) { autoKaufen(s); }}});
     }
     void personal() {
-        switch (zahl(5)) {
-            case 0:
-                merke("personal oeffnen");
-                personalOeffnen(*spiel_);
-                break;
-            case 1:
-                merke("fahrer vor");
-                fahrerVor(*spiel_);
-                break;
-            case 2:
-                merke("fahrer zurueck");
-                fahrerZurueck(*spiel_);
-                break;
-            case 3:
-                merke("einstellen");
-                fahrerEinstellen(*spiel_);
-                break;
-            default:
-                merke("entlassen");
-                fahrerEntlassen(*spiel_);
-                break;
-        }
+        druecke({{"personal oeffnen", [](Spiel& s) { personalOeffnen(s); }},
+                 {"fahrer vor", [](Spiel& s) { fahrerVor(s); }},
+                 {"fahrer zurueck", [](Spiel& s) { fahrerZurueck(s); }},
+                 {"einstellen", [](Spiel& s) { fahrerEinstellen(s); }},
+                 {"entlassen", [](Spiel& s) { fahrerEntlassen(s); }}});
     }
     void bank() {
         bankZeichnen(*spiel_);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bausteine.h"
 #include "desk/posteingang.h"
 #include "desk/taxisenden.h"
 #include "state/auftraege.h"
@@ -8,30 +9,14 @@
 using namespace kabrolux;
 using namespace kabrolux::test;
 
-namespace {
-
-void auftrag(TestSpiel& t, int r, int32_t nummer, int32_t sonder = 0) {
-    Auftrag& a = t.s.auftraege[r];
-    a.belegt = 1;
-    a.nummer = nummer;
-    a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 14, 5));
-    a.abholort = "Kino";
-    a.kunde = "Frau Wolf";
-    a.sonderauftrag = sonder;
-}
-
-}  // namespace
-
 TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
     TestSpiel t;
     EXPECT_TRUE(posteingangAufbauen(t.spiel).empty());
-    auftrag(t, 1, 7);
-    auftrag(t, 2, 8, 1);
-    auftrag(t, 3, 9, 3);  // a special order after dispatch is not listed
-    auftrag(t, 4, 10);
-    t.s.auftraege[4].restminuten = 5;  // a taxi is on the way
-    auftrag(t, 5, 11);
-    t.s.auftraege[5].angenommen = 1;
+    neuerAuftrag(t.s, 1, 7);
+    neuerSonderauftrag(t.s, 2, 8);
+    neuerSonderauftrag(t.s, 3, 9).sonderauftrag = 3;  // after dispatch: not listed
+    fahrenderAuftrag(t.s, 4, 10, 5);
+    angenommenerAuftrag(t.s, 5, 11);
     const auto z = posteingangAufbauen(t.spiel);
     ASSERT_EQ(z.size(), 3u);
     EXPECT_EQ(z[0].text.substr(0, 14), "Auftrag 000007");
@@ -44,8 +29,8 @@ TEST(Posteingang, ListetOffeneAuftraegeMitHaken) {
 
 TEST(Posteingang, AnnehmenIstEndgueltigUndZaehltEinmal) {
     TestSpiel t;
-    auftrag(t, 1, 7);
-    auftrag(t, 2, 8);
+    neuerAuftrag(t.s, 1, 7);
+    neuerAuftrag(t.s, 2, 8);
     auto z = posteingangAufbauen(t.spiel);
     z[1].haken = true;
     posteingangHaken(t.spiel, z, 1);
@@ -67,7 +52,7 @@ TEST(Posteingang, AnnehmenIstEndgueltigUndZaehltEinmal) {
 
 TEST(Posteingang, HakenPausiertDieUhrUndStelltSieWiederHer) {
     TestSpiel t;
-    auftrag(t, 1, 7);
+    neuerAuftrag(t.s, 1, 7);
     auto z = posteingangAufbauen(t.spiel);
     z[0].haken = true;
     t.uhr.ausschalten();
@@ -83,7 +68,7 @@ TEST(Posteingang, HakenPausiertDieUhrUndStelltSieWiederHer) {
 
 TEST(Posteingang, ZeileOhnePassendenAuftragAendertNichts) {
     TestSpiel t;
-    auftrag(t, 1, 7);
+    neuerAuftrag(t.s, 1, 7);
     std::vector<PosteingangZeile> z{{"Auftrag 000099: weg", true}};
     posteingangHaken(t.spiel, z, 0);
     EXPECT_EQ(t.s.auftraege[1].angenommen, 0);
@@ -93,10 +78,7 @@ TEST(Posteingang, ZeileOhnePassendenAuftragAendertNichts) {
 // them, and no cleared row may ever be offered for sending.
 TEST(Posteingang, NummerNullTrifftKeineLeereZeile) {
     TestSpiel t;
-    Auftrag& live = t.s.auftraege[1];
-    live.belegt = 1;
-    live.nummer = 5;
-    live.abholzeit = Abholzeit::zeit(t.s.spielzeit);
+    const Auftrag& live = neuerAuftrag(t.s, 1, 5);
     raeumeZeile(t.s.auftraege[2]);
     std::vector<PosteingangZeile> zeilen{
         {"Auftrag 000000: Holen Sie am 30.12.1899 um 00:00 Uhr am  ab.", true},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bausteine.h"
 #include "desk/taxisenden.h"
 #include "sim/takt.h"
 #include "state/auftraege.h"
@@ -14,14 +15,9 @@ struct Senden : ::testing::Test {
     TestSpiel t;
     void SetUp() override {
         t.s.spielzeit = datumZeit(2026, 12, 7, 10, 0, 0);
-        Auftrag& a = t.s.auftraege[1];
-        a.belegt = 1;
-        a.nummer = 5;
-        a.angenommen = 1;
-        a.fahrzeit = 50;
-        a.abholzeit = Abholzeit::zeit(t.s.spielzeit + 20.5 * kMinute);
-        t.s.taxen[1] = Taxi{1, 50000, 10, 0, 0, 4, 3};
-        t.s.fahrer[1] = Fahrer{1, 161, 0, 0, 3, 2, 6};
+        angenommenerAuftrag(t.s, 1, 5, 20.5).fahrzeit = 50;  // image bonus 2
+        gekauftesTaxi(t.s, 1, 4, 3).zaehler = 10;
+        eingestellterFahrer(t.s, 1, 3, 2);
     }
     SendenListen waehleAlles() {
         SendenListen l = sendenAufbauen(t.spiel);
@@ -56,12 +52,12 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
 
 // Lists rebuilt without a refresh request keep each chosen line where it now stands.
 TEST_F(Senden, NachgefuehrteListenBehaltenDieWahl) {
-    t.s.taxen[2] = Taxi{1, 20000, 0, 1, 3, 1, 4};  // on a trip
+    aufFahrt(gekauftesTaxi(t.s, 2, 1, 4), 3);
     const SendenListen alt = waehleAlles();
-    t.lauf.gewaehlterfahrer = 5;                   // past the list
-    t.s.taxen[2].unterwegs = 0;                    // taxi 04 is free again, after 03
-    t.s.taxen[1].unterwegs = 1;                    // and the chosen 03 gone
-    t.s.taxen[3] = Taxi{1, 20000, 0, 0, 0, 2, 1};  // and 01 after it
+    t.lauf.gewaehlterfahrer = 5;  // past the list
+    t.s.taxen[2].unterwegs = 0;   // taxi 04 is free again, after 03
+    t.s.taxen[1].unterwegs = 1;   // and the chosen 03 gone
+    gekauftesTaxi(t.s, 3, 2, 1);  // and 01 after it
     const SendenListen neu = sendenNachfuehren(t.spiel, alt);
     EXPECT_EQ(neu.taxen, (std::vector<std::string>{"04: Taxi Variante 1", "01: Taxi Variante 2"}));
     EXPECT_EQ(t.lauf.gewaehlterauftrag, 0);
@@ -92,12 +88,7 @@ TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
 
 TEST_F(Senden, FahrzeitUndZiehungen) {
     // 20.5 minutes before pickup, fahrzeit 50, Random(30) = 7: 77.5 gives 77
-    t.zeit.ms = suchMs([](Zufall& z) { return z.Random(30) == 7; });
-    Zufall z;
-    z.seed = t.zeit.ms;
-    z.Random(30);
-    const int32_t bonus = z.Random(4);
-    const int32_t wurf = z.Random(90);
+    t.zeit.ms = suchMs({Zug::gleich(30, 7), Zug::gleich(4, 2), Zug::gleich(90, 17)});
     const SendenListen l = waehleAlles();
     taxiSenden(t.spiel, l);
     const Auftrag& a = t.s.auftraege[1];
@@ -106,8 +97,8 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_EQ(t.s.fahrer[1].restminuten, 77);
     EXPECT_EQ(a.unterwegs, 1);
     EXPECT_EQ(a.taxinr, 3);
-    EXPECT_EQ(a.imagebonus, bonus);
-    EXPECT_EQ(a.unfallwurf, wurf);
+    EXPECT_EQ(a.imagebonus, 4);
+    EXPECT_EQ(a.unfallwurf, 17);
     EXPECT_EQ(t.s.taxen[1].zaehler, 15);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 1);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 1);
@@ -144,8 +135,8 @@ TEST_F(Senden, VerspaeteteFahrtWirdNull) {
         t.s.auftraege[1].fahrzeit = 3;
         t.s.auftraege[1].abholzeit = Abholzeit::zeit(t.s.spielzeit - 15.5 * kMinute);
         t.s.auftraege[1].unterwegs = 0;
-        t.s.taxen[1] = Taxi{1, 50000, 10, 0, 9, 4, 3};
-        t.s.fahrer[1] = Fahrer{1, 161, 0, 9, 3, 2, 6};
+        gekauftesTaxi(t.s, 1, 4, 3).restminuten = 9;  // left from an earlier trip
+        eingestellterFahrer(t.s, 1, 3, 2).restminuten = 9;
         t.zeit.ms = suchMs({Zug::gleich(30, verzoegerung)});
         taxiSenden(t.spiel, waehleAlles());
         EXPECT_EQ(t.s.auftraege[1].restminuten, 0) << verzoegerung;
@@ -159,20 +150,15 @@ TEST_F(Senden, ModellEinsGibtNieBonusUndSonderauftragWirdGewuerfelt) {
     t.s.taxen[1].modell = 1;
     t.s.auftraege[1].sonderauftrag = 1;
     // the fourth draw, Random(4), gives 3: the special order will succeed (4)
-    t.zeit.ms = suchMs([](Zufall& z) {
-        z.Random(30);
-        z.Random(1);
-        z.Random(90);
-        return z.Random(4) == 3;
-    });
+    t.zeit.ms = suchMs({Zug::beliebig(30), Zug::beliebig(1), Zug::beliebig(90), Zug::gleich(4, 3)});
     taxiSenden(t.spiel, waehleAlles());
-    EXPECT_EQ(t.s.auftraege[1].imagebonus, 0);
+    EXPECT_EQ(t.s.auftraege[1].imagebonus, 2);
     EXPECT_EQ(t.s.auftraege[1].sonderauftrag, 4);
 }
 
 TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
     t.s.fahrer[1].nummer = 10;
-    t.s.fahrer[2] = Fahrer{1, 81, 0, 0, 4, 100, 1};
+    eingestellterFahrer(t.s, 2, 4, 100);
     SendenListen l = waehleAlles();
     ASSERT_EQ(l.fahrer.size(), 2u);
     EXPECT_EQ(l.fahrer[1].substr(0, 5), "100: ");
@@ -243,8 +229,8 @@ TEST_F(Senden, NurWasNochGesendetWerdenKann) {
     taxiSenden(t.spiel, l);
     ASSERT_EQ(t.s.auftraege[1].unterwegs, 1);
     // the same lines once more, with a second taxi and driver free
-    t.s.taxen[2] = Taxi{1, 20000, 0, 0, 0, 1, 4};
-    t.s.fahrer[2] = Fahrer{1, 97, 0, 0, 1, 5, 2};
+    gekauftesTaxi(t.s, 2, 1, 4);
+    eingestellterFahrer(t.s, 2, 1, 5);
     l.taxen = {"04: Taxi Variante 1"};
     l.fahrer = {"05: Thomas Becker (Erfahrung: 2 von 6)"};
     t.lauf.gewaehlterauftrag = t.lauf.gewaehltestaxi = t.lauf.gewaehlterfahrer = 0;
@@ -285,22 +271,11 @@ struct MittenImTakt : ::testing::Test {
     TestSpiel t;
     int sendezeile = 0;
 
-    void auftragInZeile(int r, int32_t nummer, int32_t rest, int32_t unterwegs) {
-        Auftrag& a = t.s.auftraege[r];
-        a = Auftrag{};
-        a.belegt = 1;
-        a.nummer = nummer;
-        a.angenommen = 1;
-        a.unterwegs = unterwegs;
-        a.restminuten = rest;
-        a.unfallwurf = 5;
-        a.fahrzeit = 3;
-        a.abholzeit = Abholzeit::zeit(t.s.spielzeit + kMinute);
-    }
+    void wartend(int r, int32_t nummer) { angenommenerAuftrag(t.s, r, nummer, 1).fahrzeit = 3; }
     // Sends the order of row `sendezeile` with taxi 5 and driver 5 at the first settlement.
     void sendenBeiDerErstenMeldung() {
-        t.s.taxen[5] = Taxi{1, 20000, 0, 0, 0, 1, 5};
-        t.s.fahrer[5] = Fahrer{1, 97, 0, 0, 1, 5, 2};
+        gekauftesTaxi(t.s, 5, 1);
+        eingestellterFahrer(t.s, 5, 1);
         bool gesendet = false;
         t.anzeige.beiVerarbeiten = [this, gesendet]() mutable {
             if (gesendet) return;
@@ -336,17 +311,17 @@ struct MittenImTakt : ::testing::Test {
 }  // namespace
 
 TEST_F(MittenImTakt, ZeileSchonGezaehltSlotNochNicht) {
-    auftragInZeile(1, 11, 0, 0);  // waits to be sent; its row is passed before the message
-    auftragInZeile(2, 12, 1, 1);  // settles this tick with a message
+    wartend(1, 11);                   // its row is passed before the message
+    fahrenderAuftrag(t.s, 2, 12, 1);  // settles this tick with a message
     sendezeile = 1;
     sendenBeiDerErstenMeldung();
     bisZurAbrechnung();
 }
 
 TEST_F(MittenImTakt, ZeileUndSlotNochNichtGezaehlt) {
-    auftragInZeile(1, 11, 1, 1);  // settles this tick with a message
-    auftragInZeile(2, 12, 30, 1);
-    auftragInZeile(3, 13, 0, 0);  // sent while the message is open
+    fahrenderAuftrag(t.s, 1, 11, 1);  // settles this tick with a message
+    fahrenderAuftrag(t.s, 2, 12, 30);
+    wartend(3, 13);  // sent while the message is open
     sendezeile = 3;
     sendenBeiDerErstenMeldung();
     bisZurAbrechnung();

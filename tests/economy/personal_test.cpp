@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bausteine.h"
 #include "economy/personal.h"
 #include "testanzeige.h"
 
@@ -68,9 +69,8 @@ TEST(Personal, EntlassenFindetDenRichtigenSlot) {
 
     // a free slot that still names the candidate (as a file may hold it) is not the driver
     TestSpiel f;
-    f.s.fahrer[1] = Fahrer{0, 81, 0, 0, 4, 1, 1};
-    f.s.fahrer[2] = Fahrer{1, 100, 0, 0, 4, 2, 1};
-    f.s.eingestellt[4] = 1;
+    eingestellterFahrer(f.s, 1, 4).belegt = 0;
+    eingestellterFahrer(f.s, 2, 4).gehalt = 100;  // a salary of its own tells the slots apart
     f.s.aktuellerfahrer = 4;
     EXPECT_TRUE(fahrerEntlassen(f.spiel));
     EXPECT_EQ(f.s.fahrer[2].belegt, 0);
@@ -124,18 +124,6 @@ TEST(Personal, WerIstEingestellt) {
     }
     EXPECT_EQ(t.s.fahrernummer, 2);
     EXPECT_EQ(t.s.fahrer[2].belegt, 0);
-}
-
-TEST(Personal, GehaltGleichErfahrungsformel) {
-    TestSpiel t;
-    for (int k = 1; k <= 12; ++k) {
-        t.s.aktuellerfahrer = k;
-        fahrerEinstellen(t.spiel);
-        const Fahrer& f = t.s.fahrer[k];
-        EXPECT_EQ(f.gehalt, 65 + 16 * f.erfahrung) << k;
-        EXPECT_GE(f.erfahrung, 1);
-        EXPECT_LE(f.erfahrung, 6);
-    }
 }
 
 TEST(Personal, EinEingestellterWirdNichtNochmalEingestellt) {

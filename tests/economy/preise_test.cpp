@@ -23,27 +23,23 @@ TEST(Preise, Starttexte) {
     EXPECT_EQ(startGrundpreisText(), "3");
 }
 
-TEST(Preise, KilometerfeldTauschtDieTrennzeichen) {
-    EXPECT_EQ(kilometerpreisVerlassen("1.5"), "1,5");
-    EXPECT_EQ(kilometerpreisVerlassen("1,5"), "1,5");
-    EXPECT_EQ(kilometerpreisVerlassen("1.000"), "1,000");
-    EXPECT_EQ(kilometerpreisVerlassen("1,2,3"), "1.2.3");
-    EXPECT_EQ(kilometerpreisVerlassen("1.2.3"), "1,2,3");
-    EXPECT_EQ(kilometerpreisVerlassen("a.b,c"), "a,b.c");
-    EXPECT_EQ(kilometerpreisVerlassen(" 1.5 "), " 1,5 ");
-    // Numbers and the empty text stay as they are.
-    for (const char* t : {"", "12", "-0", " 1,5", "1e5", "nan", "inf", "1e400", "   "})
-        EXPECT_EQ(kilometerpreisVerlassen(t), t);
-}
-
-TEST(Preise, GrundpreisfeldMachtPunkteZuKommas) {
-    EXPECT_EQ(grundpreisVerlassen("2.50"), "2,50");
-    EXPECT_EQ(grundpreisVerlassen("2,50"), "2,50");
-    EXPECT_EQ(grundpreisVerlassen("1.000"), "1,000");
-    EXPECT_EQ(grundpreisVerlassen("1,2.3"), "1,2,3");
-    EXPECT_EQ(grundpreisVerlassen("..."), ",,,");
-    EXPECT_EQ(grundpreisVerlassen(""), "");
-    EXPECT_EQ(grundpreisVerlassen("nan"), "nan");
+// Leaving a field: the kilometre field swaps points and commas of anything that is no number;
+// the base price field makes every point a comma.
+TEST(Preise, FelderBeimVerlassen) {
+    struct Fall {
+        const char *eingabe, *kilometer, *grund;
+    };
+    for (const Fall f :
+         {Fall{"1.5", "1,5", "1,5"}, Fall{"1,5", "1,5", "1,5"}, Fall{"1.000", "1,000", "1,000"},
+          Fall{"1,2,3", "1.2.3", "1,2,3"}, Fall{"1.2.3", "1,2,3", "1,2,3"},
+          Fall{"a.b,c", "a,b.c", "a,b,c"}, Fall{" 1.5 ", " 1,5 ", " 1,5 "},
+          Fall{"1,2.3", "1.2,3", "1,2,3"}, Fall{"...", ",,,", ",,,"}, Fall{"", "", ""},
+          Fall{"12", "12", "12"}, Fall{"-0", "-0", "-0"}, Fall{" 1,5", " 1,5", " 1,5"},
+          Fall{"1e5", "1e5", "1e5"}, Fall{"nan", "nan", "nan"}, Fall{"inf", "inf", "inf"},
+          Fall{"1e400", "1e400", "1e400"}, Fall{"   ", "   ", "   "}}) {
+        EXPECT_EQ(kilometerpreisVerlassen(f.eingabe), f.kilometer) << f.eingabe;
+        EXPECT_EQ(grundpreisVerlassen(f.eingabe), f.grund) << f.eingabe;
+    }
 }
 
 TEST(Preise, SchliessenUebernimmtBeide) {

@@ -8,27 +8,25 @@
 using namespace kabrolux;
 using namespace kabrolux::test;
 
-TEST(Werbung, DieFuenfArten) {
-    const std::string texte[] = {
-        "Plakate (500 €,    Werbepunkte: 10)", "Flugblätter (1000 €,    Werbepunkte: 25)",
-        "Kinowerbung (2000 €,    Werbepunkte: 55)", "Radiowerbung (4000 €,    Werbepunkte: 120)",
-        "Fersehwerbung (8000 €,    Werbepunkte: 260)"};
-    const int32_t kosten[] = {500, 1000, 2000, 4000, 8000};
-    const int32_t punkte[] = {10, 25, 55, 120, 260};
-    for (int i = 0; i < kWerbearten; ++i) {
-        EXPECT_EQ(werbearten[i].text, texte[i]);
-        EXPECT_EQ(werbearten[i].kosten, kosten[i]);
-        EXPECT_EQ(werbearten[i].punkte, punkte[i]);
-    }
-}
-
 TEST(Werbung, JedeArtKostetUndBringtIhrePunkte) {
+    struct Art {
+        const char* text;
+        int32_t kosten, punkte;
+    };
+    const Art arten[] = {{"Plakate (500 €,    Werbepunkte: 10)", 500, 10},
+                         {"Flugblätter (1000 €,    Werbepunkte: 25)", 1000, 25},
+                         {"Kinowerbung (2000 €,    Werbepunkte: 55)", 2000, 55},
+                         {"Radiowerbung (4000 €,    Werbepunkte: 120)", 4000, 120},
+                         {"Fersehwerbung (8000 €,    Werbepunkte: 260)", 8000, 260}};
+    ASSERT_EQ(kWerbearten, 5);
     for (int art = 1; art <= kWerbearten; ++art) {
+        const Art& a = arten[art - 1];
+        EXPECT_EQ(werbearten[art - 1].text, std::string(a.text));
         TestSpiel t;
         EXPECT_TRUE(werbungKaufen(t.spiel, art));
-        EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - werbearten[art - 1].kosten);
-        EXPECT_EQ(t.s.bekanntheit, werbearten[art - 1].punkte);
-        EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), t.s.bekanntheit);
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - a.kosten);
+        EXPECT_EQ(t.s.bekanntheit, a.punkte);
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), a.punkte);
     }
 }
 

@@ -1,5 +1,7 @@
-// Replays the loader's property over a corpus, so every build checks the seeds and whatever
-// the fuzzer once found. Files named gut-* must load and kaputt-* must be refused.
+// Replays a fuzz property over corpus folders, so every build checks the seeds and whatever the
+// fuzzer once found:
+//   kabrolux_korpus_abspielen laden|zahlen|schluessel <folder>...
+// For the loader, files named gut-* must load and kaputt-* must be refused.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -8,35 +10,29 @@
 #include <string>
 #include <vector>
 
+#include "eingabepruefung.h"
 #include "ladepruefung.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::vector<fs::path> dateien(int argc, char** argv) {
-    std::vector<fs::path> alle;
-    for (int i = 1; i < argc; ++i) {
-        if (fs::is_directory(argv[i])) {
-            for (const auto& e : fs::directory_iterator(argv[i]))
-                if (e.is_regular_file()) alle.push_back(e.path());
-        } else {
-            alle.emplace_back(argv[i]);
-        }
-    }
-    std::sort(alle.begin(), alle.end());
-    return alle;
-}
-
-}  // namespace
+using namespace kabrolux::fuzz;
 
 int main(int argc, char** argv) {
+    const std::string art = argc > 1 ? argv[1] : "";
+    if (argc < 3 || (art != "laden" && art != "zahlen" && art != "schluessel")) return 2;
+    std::vector<fs::path> alle;
+    for (int i = 2; i < argc; ++i)
+        for (const auto& e : fs::directory_iterator(argv[i]))
+            if (e.is_regular_file()) alle.push_back(e.path());
+    std::sort(alle.begin(), alle.end());
     int angenommen = 0, falsch = 0;
-    const std::vector<fs::path> alle = dateien(argc, argv);
     for (const fs::path& p : alle) {
         std::ifstream ein(p, std::ios::binary);
         const std::vector<uint8_t> b(std::istreambuf_iterator<char>(ein), {});
-        const bool gut = kabrolux::fuzz::pruefeLaden(b.data(), b.size());
+        if (art != "laden") {
+            (art == "zahlen" ? pruefeZahlen : pruefeSchluessel)(b.data(), b.size());
+            continue;
+        }
+        const bool gut = pruefeLaden(b.data(), b.size());
         angenommen += gut;
         const std::string name = p.filename().string();
         if ((name.rfind("gut-", 0) == 0 && !gut) || (name.rfind("kaputt-", 0) == 0 && gut)) {
@@ -44,7 +40,10 @@ int main(int argc, char** argv) {
             ++falsch;
         }
     }
-    std::printf("%zu Dateien, %d angenommen, %d gegen ihren Namen\n", alle.size(), angenommen,
-                falsch);
+    if (art == "laden")
+        std::printf("%zu Dateien, %d angenommen, %d gegen ihren Namen\n", alle.size(), angenommen,
+                    falsch);
+    else
+        std::printf("%zu inputs held\n", alle.size());
     return alle.empty() || falsch != 0 ? 1 : 0;
 }

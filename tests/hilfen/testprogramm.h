@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bausteine.h"
 #include "sim/laufwerte.h"
 #include "sim/uhr.h"
 #include "state/spielstand.h"
@@ -77,17 +78,6 @@ inline QList<TDFWSelButton*> nachSpiel(ui::THauptform& h) {
 inline void taste(QWidget* w, char c) {
     QKeyEvent e(QEvent::KeyPress, Qt::Key_0 + (c - '0'), Qt::NoModifier, QString(QChar(c)));
     QCoreApplication::sendEvent(w, &e);
-}
-
-// A live order in row r, picked up half an hour from now.
-inline void auftrag(Spielstand& s, int r, int32_t nummer, bool angenommen) {
-    Auftrag& a = s.auftraege[r];
-    a.belegt = 1;
-    a.nummer = nummer;
-    a.abholzeit = Abholzeit::zeit(s.spielzeit + 30 * kMinute);
-    a.abholort = "Marktplatz";
-    a.kunde = "Frau Keller";
-    a.angenommen = angenommen ? 1 : 0;
 }
 
 }  // namespace kabrolux::test

@@ -1,29 +1,20 @@
 #include "vollesspiel.h"
 
+#include "bausteine.h"
+
 namespace kabrolux::test {
 
 void tabelleFuellen(Spielstand& s) {
+    constexpr int32_t kEwig = 1'000'000'000;
     for (int r = 1; r <= kAuftragsZeilen; ++r) {
-        Auftrag& a = s.auftraege[r];
-        a = Auftrag{};
-        a.belegt = 1;
-        a.nummer = r;
-        a.abholzeit = Abholzeit::zeit(s.spielzeit + 100);
-        a.kunde = "Herrn Meier";
-        a.abholort = "Bahnhof";
+        Auftrag& a = (r % 7 == 0 ? neuerSonderauftrag : neuerAuftrag)(s, r, r, 100 * 1440);
         a.angenommen = r % 2;
-        a.sonderauftrag = r % 7 == 0 ? 1 : 0;
-        if (r <= kSlots) {
-            a.unterwegs = 1;
-            a.restminuten = 1'000'000'000;
-            a.taxinr = r;
-        }
+        if (r <= kSlots) a.taxinr = aufFahrt(a, kEwig).nummer;
     }
     for (int k = 1; k <= kSlots; ++k) {
-        s.taxen[k] = Taxi{1, 20000, 0, 1, 1'000'000'000, 1 + k % 4, k};
-        s.fahrer[k] = Fahrer{1, 97, 1, 1'000'000'000, k, k, 2};
+        aufFahrt(gekauftesTaxi(s, k, 1 + k % 4), kEwig);
+        aufFahrt(eingestellterFahrer(s, k, k), kEwig);
     }
-    s.auftragsnummer = kAuftragsZeilen + 1;
 }
 
 }  // namespace kabrolux::test

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "bausteine.h"
 #include "sim/fahrten.h"
 #include "state/auftraege.h"
 #include "state/texte.h"
@@ -12,20 +13,11 @@ using namespace kabrolux::test;
 
 namespace {
 
-// A dispatched order in row r with taxi and driver in the given slots.
-Auftrag& unterwegs(TestSpiel& t, int r, int32_t nummer, int32_t minuten, int32_t unfallwurf,
-                   int32_t sonder = 0, int32_t einnahmen = 100) {
-    Auftrag& a = t.s.auftraege[r];
-    a = Auftrag{};
-    a.belegt = 1;
-    a.abholzeit = Abholzeit::zeit(t.s.spielzeit);
-    a.nummer = nummer;
+// A special order under way that ends in this tick: art 1 is caught, 2 to 4 succeed.
+Auftrag& sonderfahrt(TestSpiel& t, int32_t nummer, int32_t art, int32_t einnahmen = 5000) {
+    Auftrag& a = fahrenderAuftrag(t.s, 1, nummer, 1);
+    a.sonderauftrag = art;
     a.einnahmen = einnahmen;
-    a.angenommen = 1;
-    a.unterwegs = 1;
-    a.restminuten = minuten;
-    a.unfallwurf = unfallwurf;
-    a.sonderauftrag = sonder;
     return a;
 }
 
@@ -34,13 +26,8 @@ Auftrag& unterwegs(TestSpiel& t, int r, int32_t nummer, int32_t minuten, int32_t
 TEST(Verfall, AchtzehnMinutenNachAbholzeit) {
     TestSpiel t;
     t.s.spielzeit = datumZeit(2026, 12, 7, 10, 17, 30);
-    for (int r = 1; r <= 2; ++r) {
-        Auftrag& a = t.s.auftraege[r];
-        a.belegt = 1;
-        a.nummer = r;
-        a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 10, 0, 0));
-        a.angenommen = r == 1 ? 1 : 0;
-    }
+    angenommenerAuftrag(t.s, 1, 1, -17.5);
+    neuerAuftrag(t.s, 2, 2, -17.5);
     verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].belegt, 1);
     EXPECT_EQ(t.s.auftraege[2].belegt, 1);
@@ -60,9 +47,7 @@ TEST(Verfall, AchtzehnMinutenNachAbholzeit) {
 // "Earlier than": an order exactly 18 minutes past its pickup time stays.
 TEST(Verfall, GenauAchtzehnMinutenBleibtNoch) {
     TestSpiel t;
-    Auftrag& a = t.s.auftraege[1];
-    a.belegt = 1;
-    a.abholzeit = Abholzeit::zeit(datumZeit(2026, 12, 7, 10, 0, 0));
+    const Auftrag& a = neuerAuftrag(t.s, 1, 1);
     t.s.spielzeit = a.abholzeit.alsZeit() + 18 * kMinute;
     verfallpruefen(t.spiel);
     EXPECT_EQ(a.belegt, 1);
@@ -78,10 +63,7 @@ TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
     for (const Fall f : {Fall{1, 0, -10}, Fall{0, 0, 0}, Fall{1, -95, -100}, Fall{0, -95, -95}}) {
         TestSpiel t;
         t.s.image = f.vorher;
-        Auftrag& a = t.s.auftraege[1];
-        a.belegt = 1;
-        a.angenommen = f.angenommen;
-        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 19 * kMinute);
+        const Auftrag& a = (f.angenommen ? angenommenerAuftrag : neuerAuftrag)(t.s, 1, 1, -19);
         verfallpruefen(t.spiel);
         EXPECT_EQ(a.abschluss, 2);
         EXPECT_EQ(t.s.image, f.nachher) << f.angenommen << " " << f.vorher;
@@ -94,10 +76,8 @@ TEST(Verfall, NurAngenommeneKostenImageBisMinusHundert) {
 // counts down.
 TEST(Verfall, NurOhneRestminutenUndOhneTaxi) {
     TestSpiel t;
-    Auftrag& a = t.s.auftraege[1];
-    a.belegt = 1;
+    Auftrag& a = neuerAuftrag(t.s, 1, 1, -1440);
     a.restminuten = 3;
-    a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
     verfallpruefen(t.spiel);
     fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(a.belegt, 1);
@@ -109,9 +89,8 @@ TEST(Verfall, NurOhneRestminutenUndOhneTaxi) {
 TEST(Verfall, BildschirmeHoerenErstNachDemRaeumen) {
     for (bool verfall : {true, false}) {
         TestSpiel t;
-        Auftrag& a = verfall ? t.s.auftraege[1] : unterwegs(t, 1, 1, 1, 5);
-        a.belegt = 1;
-        a.abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+        const Auftrag& a =
+            verfall ? neuerAuftrag(t.s, 1, 1, -1440) : fahrenderAuftrag(t.s, 1, 1, 1);
         t.lauf.gewaehlterauftrag = 0;
         t.lauf.gewaehltestaxi = 1;
         t.lauf.gewaehlterfahrer = 2;
@@ -132,7 +111,7 @@ TEST(Verfall, BildschirmeHoerenErstNachDemRaeumen) {
 
 TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
     TestSpiel t;
-    unterwegs(t, 1, 1, 500, 5).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
+    fahrenderAuftrag(t.s, 1, 1, 500).abholzeit = Abholzeit::zeit(t.s.spielzeit - 1);
     verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[1].belegt, 1);
 }
@@ -140,7 +119,8 @@ TEST(Verfall, GesendeteAuftraegeVerfallenNie) {
 TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     TestSpiel t;
     t.s.image = 98;
-    Auftrag& a = unterwegs(t, 1, 42, 1, 5, 0, 250);
+    Auftrag& a = fahrenderAuftrag(t.s, 1, 42, 1);
+    a.einnahmen = 250;
     a.imagebonus = 4;
     fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen.at(0), "Auftrag 42 hat ihnen 250 € eingebracht.");
@@ -163,7 +143,7 @@ TEST(Fahrten, ImagebonusBleibtImBereich) {
          {Fall{98, 4, 100}, Fall{-100, 0, -100}, Fall{-100, -5, -100}, Fall{-50, 2, -48}}) {
         TestSpiel t;
         t.s.image = f.vorher;
-        unterwegs(t, 1, 1, 1, 5).imagebonus = f.bonus;
+        fahrenderAuftrag(t.s, 1, 1, 1).imagebonus = f.bonus;
         fahrtenfortschreiben(t.spiel);
         EXPECT_EQ(t.s.image, f.nachher) << f.vorher << " " << f.bonus;
         EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), f.nachher);
@@ -172,129 +152,110 @@ TEST(Fahrten, ImagebonusBleibtImBereich) {
 
 TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
     TestSpiel t;
-    unterwegs(t, 1, 1, 0, 5);
+    fahrenderAuftrag(t.s, 1, 1, 0);
     fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
 }
 
+// Success pays the profit and raises the standing up to 20, shown as 5 per point.
 TEST(Fahrten, SonderauftragErfolgreich) {
-    TestSpiel t;
-    t.s.untergrundansehen = 20;
-    t.s.vermoegen = 0.5;
-    unterwegs(t, 1, 7, 1, 3, 3, 5000);
-    fahrtenfortschreiben(t.spiel);
-    EXPECT_EQ(t.anzeige.meldungen.at(0),
-              "Sonderauftrag 7 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung nicht "
-              "erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen Sie nun "
-              "öfters solche Aufträge...");
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 5000 €");  // rounded, halves to even
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 5000.5);
-    EXPECT_EQ(t.s.untergrundansehen, 20);
-    EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 100);
-    EXPECT_EQ(t.s.image, 0);
-    EXPECT_EQ(t.s.erledigteauftraege, 1);
-
-    TestSpiel drei;
-    drei.s.untergrundansehen = 3;
-    unterwegs(drei, 1, 7, 1, 3, 2, 5000);
-    fahrtenfortschreiben(drei.spiel);
-    EXPECT_EQ(drei.s.untergrundansehen, 4);
-    EXPECT_EQ(drei.anzeige.letzterBalken(Balken::untergrund), 20);
-}
-
-TEST(Fahrten, SonderauftragErwischt) {
-    TestSpiel t;
-    t.s.vermoegen = 10001;
-    t.s.untergrundansehen = 3;
-    unterwegs(t, 1, 8, 1, 3, 1, 5000);
-    fahrtenfortschreiben(t.spiel);
-    EXPECT_EQ(t.anzeige.meldungen.at(0),
-              "Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine "
-              "Strafe von 5000 €.");
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 5000.5);
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 5000 €");
-    EXPECT_EQ(t.s.untergrundansehen, 0);
-    EXPECT_EQ(t.s.erledigteauftraege, 1);
-
-    TestSpiel gross;
-    gross.s.vermoegen = 9e9;
-    unterwegs(gross, 1, 9, 1, 3, 1);
-    fahrtenfortschreiben(gross.spiel);
-    EXPECT_NE(gross.anzeige.meldungen.at(0).find("Strafe von 4500000000 €."), std::string::npos);
-    EXPECT_EQ(gross.anzeige.geld.back(), "Vermögen: 4500000000 €");
-
-    // In debt there is nothing to seize: the fine is 0 and never adds money. Half a euro of
-    // money is fined a quarter.
-    for (const double vorher : {-1000.0, -100000.0, 0.0, -0.5, 0.5}) {
-        TestSpiel m;
-        m.s.vermoegen = vorher;
-        unterwegs(m, 1, 9, 1, 3, 1);
-        fahrtenfortschreiben(m.spiel);
-        EXPECT_EQ(m.anzeige.meldungen.at(0),
-                  "Sonderauftrag 9 ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen "
-                  "eine Strafe von 0 €.");
-        EXPECT_EQ(m.s.vermoegen, vorher > 0 ? vorher / 2 : vorher);
+    struct Fall {
+        int32_t art, vorher, nachher;
+    };
+    for (const Fall f : {Fall{3, 20, 20}, Fall{2, 3, 4}}) {
+        TestSpiel t;
+        t.s.untergrundansehen = f.vorher;
+        t.s.vermoegen = 0.5;
+        sonderfahrt(t, 7, f.art);
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(t.anzeige.meldungen.at(0),
+                  "Sonderauftrag 7 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung "
+                  "nicht erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen "
+                  "Sie nun öfters solche Aufträge...");
+        EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 5000 €");  // rounded, halves to even
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 5000.5);
+        EXPECT_EQ(t.s.untergrundansehen, f.nachher);
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 5 * f.nachher);
+        EXPECT_EQ(t.s.image, 0);
+        EXPECT_EQ(t.s.erledigteauftraege, 1);
     }
-
-    // Caught costs five points of standing, shown as 5 per point.
-    TestSpiel zehn;
-    zehn.s.untergrundansehen = 10;
-    unterwegs(zehn, 1, 9, 1, 3, 1);
-    fahrtenfortschreiben(zehn.spiel);
-    EXPECT_EQ(zehn.s.untergrundansehen, 5);
-    EXPECT_EQ(zehn.anzeige.letzterBalken(Balken::untergrund), 25);
-
-    // The named fine is rounded, not cut: 10003 / 2 = 5001.5 names 5002.
-    TestSpiel r;
-    r.s.vermoegen = 10003;
-    unterwegs(r, 1, 9, 1, 3, 1);
-    fahrtenfortschreiben(r.spiel);
-    EXPECT_NE(r.anzeige.meldungen.at(0).find("Strafe von 5002 €."), std::string::npos);
-    EXPECT_EQ(r.anzeige.geld.back(), "Vermögen: 5002 €");
 }
 
-TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
-    TestSpiel t;
-    t.s.image = -95;
-    t.s.untergrundansehen = 4;
-    unterwegs(t, 1, 11, 1, 0, 1, 7000);
-    Zufall z = t.zufall;
-    const int32_t schaden = z.Random(4000) + 100;
-    fahrtenfortschreiben(t.spiel);
-    EXPECT_EQ(t.anzeige.meldungen.at(0),
-              "Ihr Taxi, das den Auftrag 11 erledigte hatte einen Unfall. Der Schaden beträgt " +
-                  std::to_string(schaden) + " €.");
-    EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - schaden);
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: " + std::to_string(50000 - schaden) + " €");
-    EXPECT_EQ(t.s.image, -100);
-    EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -100);
-    EXPECT_EQ(t.s.untergrundansehen, 4);
-    EXPECT_EQ(t.s.erledigteauftraege, 0);
+// Caught costs half the money, named and shown to the whole euro (halves to the even one); in
+// debt there is nothing to seize and the fine never adds money. The standing drops by five.
+TEST(Fahrten, SonderauftragErwischt) {
+    struct Fall {
+        double vorher;
+        const char* strafe;
+        double nachher;
+        const char* geld;
+        int32_t ansehen, ansehenNachher;
+    };
+    for (const Fall f :
+         {Fall{10001, "5000", 5000.5, "5000", 3, 0}, Fall{10003, "5002", 5001.5, "5002", 10, 5},
+          Fall{9e9, "4500000000", 4.5e9, "4500000000", 20, 15}, Fall{0.5, "0", 0.25, "0", 0, 0},
+          Fall{0, "0", 0, "0", 0, 0}, Fall{-0.5, "0", -0.5, "0", 0, 0},
+          Fall{-100000, "0", -100000, "-100000", 0, 0}}) {
+        SCOPED_TRACE(f.vorher);
+        TestSpiel t;
+        t.s.vermoegen = f.vorher;
+        t.s.untergrundansehen = f.ansehen;
+        sonderfahrt(t, 8, 1);
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(t.anzeige.meldungen.at(0),
+                  std::string("Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie "
+                              "bezahlen eine Strafe von ") +
+                      f.strafe + " €.");
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, f.nachher);
+        EXPECT_EQ(t.anzeige.geld.back(), std::string("Vermögen: ") + f.geld + " €");
+        EXPECT_EQ(t.s.untergrundansehen, f.ansehenNachher);
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 5 * f.ansehenNachher);
+        EXPECT_EQ(t.s.erledigteauftraege, 1);
+    }
+}
 
+// An accident roll of 0 ends any trip in an accident, a special one too: the damage instead of
+// the fare, ten points of image, nothing settled.
+TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
+    for (const int32_t art : {0, 1, 3}) {
+        TestSpiel t;
+        t.s.image = -95;
+        t.s.untergrundansehen = 4;
+        sonderfahrt(t, 11, art).unfallwurf = 0;
+        t.zufall.seed = suchMs({Zug::gleich(4000, 0)});  // the least damage
+        fahrtenfortschreiben(t.spiel);
+        EXPECT_EQ(t.anzeige.meldungen,
+                  std::vector<std::string>{"Ihr Taxi, das den Auftrag 11 erledigte hatte einen "
+                                           "Unfall. Der Schaden beträgt 100 €."});
+        EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
+        EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49900 €");
+        EXPECT_EQ(t.s.image, -100);
+        EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -100);
+        EXPECT_EQ(t.s.untergrundansehen, 4);
+        EXPECT_EQ(t.s.erledigteauftraege, 0);
+    }
     TestSpiel null;
-    unterwegs(null, 1, 12, 1, 0);
+    fahrenderAuftrag(null.s, 1, 12, 1, 0);
     fahrtenfortschreiben(null.spiel);
     EXPECT_EQ(null.s.image, -10);
-    EXPECT_EQ(null.anzeige.letzterBalken(Balken::image), -10);
 }
 
 TEST(Fahrten, MeldungenInZeilenfolge) {
     TestSpiel t;
-    unterwegs(t, 1, 1, 1, 5, 0, 10);
-    unterwegs(t, 2, 2, 2, 5, 0, 20);
-    unterwegs(t, 3, 3, 1, 5, 0, 30);
+    for (int r = 1; r <= 3; ++r)
+        fahrenderAuftrag(t.s, r, r, r == 2 ? 2 : 1);
     fahrtenfortschreiben(t.spiel);
-    ASSERT_EQ(t.anzeige.meldungen.size(), 2u);
-    EXPECT_EQ(t.anzeige.meldungen[0], "Auftrag 1 hat ihnen 10 € eingebracht.");
-    EXPECT_EQ(t.anzeige.meldungen[1], "Auftrag 3 hat ihnen 30 € eingebracht.");
+    EXPECT_EQ(t.anzeige.meldungen,
+              (std::vector<std::string>{"Auftrag 1 hat ihnen 12 € eingebracht.",
+                                        "Auftrag 3 hat ihnen 29 € eingebracht."}));
     EXPECT_EQ(t.s.auftraege[2].restminuten, 1);
 }
 
 TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
     TestSpiel t;
     for (int k = 1; k <= kSlots; ++k) {
-        t.s.taxen[k] = Taxi{1, 20000, 0, 1, 3, 1, k};
-        t.s.fahrer[k] = Fahrer{1, 97, 1, 3, 1, k, 2};
+        aufFahrt(gekauftesTaxi(t.s, k, 1), 3);
+        aufFahrt(eingestellterFahrer(t.s, k, k), 3);
     }
     // the table is empty: the scan visits row 1 only, the other slots still count down
     fahrtenfortschreiben(t.spiel);
@@ -304,7 +265,7 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
     }
     // with 20 rows in use each slot is counted at the visit of its row
     for (int r = 1; r <= 20; ++r)
-        unterwegs(t, r, r, 100, 5);
+        fahrenderAuftrag(t.s, r, r, 100);
     fahrtenfortschreiben(t.spiel);
     fahrtenfortschreiben(t.spiel);
     for (int k = 1; k <= kSlots; ++k) {
@@ -322,9 +283,9 @@ TEST(Fahrten, JederSlotZaehltGenauEinmalProTakt) {
 
 TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
     TestSpiel t;
-    t.s.taxen[9] = Taxi{1, 20000, 0, 1, 25, 1, 9};
-    t.s.fahrer[4] = Fahrer{1, 97, 1, 25, 1, 4, 2};
-    unterwegs(t, 1, 1, 25, 5);
+    aufFahrt(gekauftesTaxi(t.s, 9, 1), 25);
+    aufFahrt(eingestellterFahrer(t.s, 4, 1), 25);
+    fahrenderAuftrag(t.s, 1, 1, 25);
     for (int i = 0; i < 24; ++i)
         fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.s.erledigteauftraege, 0);
@@ -338,7 +299,7 @@ TEST(Fahrten, TaxiUndFahrerFreiImTaktDerAbrechnung) {
 TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
     TestSpiel t;
     for (int r = 1; r <= kAuftragsZeilen; ++r)
-        unterwegs(t, r, r, 1000, 5);
+        fahrenderAuftrag(t.s, r, r, 1000);
     fahrtenfortschreiben(t.spiel);
     verfallpruefen(t.spiel);
     EXPECT_EQ(t.s.auftraege[999].restminuten, 999);
@@ -348,7 +309,7 @@ TEST(Fahrten, ScanEndetSpaetestensBeiZeile999) {
 // and the player may act again.
 TEST(Fahrten, ReihenfolgeNachDerAbrechnung) {
     TestSpiel t;
-    unterwegs(t, 1, 1, 1, 5);
+    fahrenderAuftrag(t.s, 1, 1, 1);
     std::vector<std::string> folge;
     t.anzeige.beiAuftraegen = [&] { folge.push_back("Hauptbildschirm"); };
     t.anzeige.beiAuswahl = [&] { folge.push_back("Auswahl"); };
@@ -361,8 +322,8 @@ TEST(Fahrten, ReihenfolgeNachDerAbrechnung) {
 TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {
     // While a settlement message is open the player may act; the tick goes on afterwards.
     TestSpiel t;
-    unterwegs(t, 1, 1, 1, 5, 0, 10);
-    unterwegs(t, 2, 2, 1, 5, 0, 20);
+    fahrenderAuftrag(t.s, 1, 1, 1);
+    fahrenderAuftrag(t.s, 2, 2, 1);
     int aufrufe = 0;
     t.anzeige.beiVerarbeiten = [&] {
         if (aufrufe++ == 0) t.s.auftraege[2].einnahmen = 99;
@@ -382,9 +343,9 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
         TestSpiel t;
         for (int r = 1; r < f.zeile; ++r)
             raeumeZeile(t.s.auftraege[r]);
-        unterwegs(t, f.zeile, 1, 1, 5);
-        t.s.taxen[f.taxi] = Taxi{1, 20000, 0, 1, 1, 1, 1};
-        t.s.fahrer[f.fahrer] = Fahrer{1, 97, 1, 1, 1, 1, 2};
+        fahrenderAuftrag(t.s, f.zeile, 1, 1);
+        aufFahrt(gekauftesTaxi(t.s, f.taxi, 1, 1), 1);
+        aufFahrt(eingestellterFahrer(t.s, f.fahrer, 1, 1), 1);
         std::vector<std::string> taxen, fahrer;
         t.anzeige.beiAuftraegen = [&] {
             taxen = freieTaxenZeilen(t.s);
@@ -428,13 +389,11 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
             zufall.seed(4711 + fall);
             t->s.image = zahl(201) - 100;
             for (int r = 1; r <= zeilen; ++r) {
-                Auftrag& z = t->s.auftraege[r];
                 if (zahl(6) == 0) {
-                    raeumeZeile(z);
+                    raeumeZeile(t->s.auftraege[r]);
                     continue;
                 }
-                z.belegt = 1;
-                z.nummer = r;
+                Auftrag& z = neuerAuftrag(t->s, r, r);
                 z.angenommen = zahl(2);
                 z.sonderauftrag = zahl(5) == 0 ? 1 + zahl(4) : 0;
                 z.unfallwurf = zahl(10);
@@ -448,8 +407,12 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
                 }
             }
             for (int k = 1; k <= kSlots; ++k) {
-                t->s.taxen[k] = Taxi{1, 20000, 0, zahl(2), zahl(4), 1, k};
-                t->s.fahrer[k] = Fahrer{1, 97, zahl(2), zahl(4), k, k, 2};
+                Taxi& taxi = gekauftesTaxi(t->s, k, 1);
+                taxi.unterwegs = zahl(2);
+                taxi.restminuten = zahl(4);
+                Fahrer& fahrer = eingestellterFahrer(t->s, k, k);
+                fahrer.unterwegs = zahl(2);
+                fahrer.restminuten = zahl(4);
             }
         }
         verfallpruefen(a.spiel);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "bausteine.h"
 #include "sim/laden.h"
 #include "sim/spiel.h"
 #include "sim/takt.h"
@@ -21,7 +22,7 @@ using namespace kabrolux::test;
 TEST(Verlauf, StuendlichUeberMitternachtUndLaden) {
     TestSpiel t;
     t.s.grundpreis = 1000;  // no order falls due
-    t.s.fahrer[1] = Fahrer{1, 100, 0, 0, 1, 1, 2};
+    eingestellterFahrer(t.s, 1, 1);
     t.s.spielzeit = datumZeit(2026, 12, 7, 22, 58);
     const Spielstand geladen = mittleresSpiel();
     EXPECT_EQ(verlaufSeitText(t.spiel.verlauf()), "seit Spielbeginn");

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bausteine.h"
 #include "sim/auftragerzeugen.h"
 #include "sim/fahrten.h"
 #include "sim/kurse.h"
@@ -104,6 +105,11 @@ void regulaer(const Spielstand& s, const Aufzeichnung& a) {
     EXPECT_EQ(a.hinweise.back(), "Neuer Auftrag im Posteingang");
 }
 
+// The new order's field holds this value.
+auto feld(int32_t Auftrag::*f, int32_t wert) {
+    return [=](const Spielstand& s, const Aufzeichnung&) { EXPECT_EQ(neu(s).*f, wert); };
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Auftragserzeugung, Auftragsziehung,
     ::testing::Values(
@@ -120,12 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         Auftragsfall{"ArtNullBeiUntergrund20", true, art, 0, 5, sonderauftrag},
         Auftragsfall{"ArtEinsBeiUntergrund20", true, art, 1, 3, regulaer},
         Auftragsfall{"ArtObenBeiUntergrund20", true, art, 3, 5, regulaer},
-        Auftragsfall{
-            "BonusNull", false, bonus, 0, 4,
-            [](const Spielstand& s, const Aufzeichnung&) { EXPECT_EQ(neu(s).imagebonus, 0); }},
-        Auftragsfall{
-            "BonusOben", false, bonus, 2, 4,
-            [](const Spielstand& s, const Aufzeichnung&) { EXPECT_EQ(neu(s).imagebonus, 2); }},
+        Auftragsfall{"BonusNull", false, bonus, 0, 4, feld(&Auftrag::imagebonus, 0)},
+        Auftragsfall{"BonusOben", false, bonus, 2, 4, feld(&Auftrag::imagebonus, 2)},
         // z = 10 puts the pickup 1/10 day ahead, z = 39 1/39 day.
         Auftragsfall{"AbholzeitFruehestens", false, z, 0, 31,
                      [](const Spielstand& s, const Aufzeichnung&) {
@@ -180,23 +182,19 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const Spielstand& s, const Aufzeichnung&) {
                          EXPECT_EQ(neu(s).kunde, kundennamen.back());
                      }},
-        Auftragsfall{
-            "KennzifferNull", false, kennziffer, 0, 5,
-            [](const Spielstand& s, const Aufzeichnung&) { EXPECT_EQ(neu(s).kennziffer, 0); }},
-        Auftragsfall{
-            "KennzifferDrei", true, kennziffer, 3, 5,
-            [](const Spielstand& s, const Aufzeichnung&) { EXPECT_EQ(neu(s).kennziffer, 3); }}),
+        Auftragsfall{"KennzifferNull", false, kennziffer, 0, 5, feld(&Auftrag::kennziffer, 0)},
+        Auftragsfall{"KennzifferDrei", true, kennziffer, 3, 5, feld(&Auftrag::kennziffer, 3)}),
     fallname<Auftragsfall>);
 
 // ---------------------------------------------------------------------------------- dispatch
 
 // An accepted order 20.5 minutes before its pickup with fahrzeit 50 and imagebonus 2, sent
-// with a taxi of the given model and a driver of the given experience. The draws: trip delay
-// Random(30), image bonus Random(model), accident roll Random(10 * experience + 30) and, for a
-// special order, Random(4).
+// with a taxi of the given model and a driver of the given candidate (candidate 3 has
+// experience 6, candidate 4 experience 1). The draws: trip delay Random(30), image bonus
+// Random(model), accident roll Random(10 * experience + 30) and, for a special order, Random(4).
 struct Sendefall {
     std::string name;
-    int32_t modell, erfahrung;
+    int32_t modell, kandidat;
     bool sonder;
     int stelle;  // 0 delay, 1 bonus, 2 accident roll, 3 caught
     int32_t wert, nachbar;
@@ -208,19 +206,15 @@ class Sendeziehung : public ::testing::TestWithParam<Sendefall> {};
 TEST_P(Sendeziehung, GenauerWert) {
     const Sendefall& f = GetParam();
     TestSpiel t;
-    Auftrag& a = t.s.auftraege[1];
-    a.belegt = 1;
-    a.nummer = 5;
+    Auftrag& a = (f.sonder ? neuerSonderauftrag : angenommenerAuftrag)(t.s, 1, 5, 20.5);
     a.angenommen = 1;
     a.fahrzeit = 50;
     a.imagebonus = 2;
-    a.sonderauftrag = f.sonder ? 1 : 0;
-    a.abholzeit = Abholzeit::zeit(t.s.spielzeit + 20.5 * kMinute);
-    t.s.taxen[1] = Taxi{1, 20000, 0, 0, 0, f.modell, 1};
-    t.s.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, f.erfahrung};
+    gekauftesTaxi(t.s, 1, f.modell);
+    eingestellterFahrer(t.s, 1, f.kandidat);
 
     std::vector<Zug> zuege = {Zug::beliebig(30), Zug::beliebig(f.modell),
-                              Zug::beliebig(10 * f.erfahrung + 30), Zug::beliebig(4)};
+                              Zug::beliebig(10 * t.s.fahrer[1].erfahrung + 30), Zug::beliebig(4)};
     zuege.resize(f.stelle + 1);
     zuege.back() = Zug::gleich(zuege.back().n, f.wert, f.nachbar);
     t.zeit.ms = suchMs(zuege);
@@ -234,29 +228,29 @@ INSTANTIATE_TEST_SUITE_P(
     Senden, Sendeziehung,
     ::testing::Values(
         // 20.5 + 0 + 50 = 70.5 and 20.5 + 29 + 50 = 99.5 minutes, cut to whole ones
-        Sendefall{"KeineVerzoegerung", 4, 6, false, 0, 0, 31,
+        Sendefall{"KeineVerzoegerung", 4, 3, false, 0, 0, 31,
                   [](const Auftrag& a) { EXPECT_EQ(a.restminuten, 70); }},
-        Sendefall{"LaengsteVerzoegerung", 4, 6, false, 0, 29, 31,
+        Sendefall{"LaengsteVerzoegerung", 4, 3, false, 0, 29, 31,
                   [](const Auftrag& a) { EXPECT_EQ(a.restminuten, 99); }},
-        Sendefall{"Modell4OhneBonus", 4, 6, false, 1, 0, 5,
+        Sendefall{"Modell4OhneBonus", 4, 3, false, 1, 0, 5,
                   [](const Auftrag& a) { EXPECT_EQ(a.imagebonus, 2); }},
-        Sendefall{"Modell4HoechsterBonus", 4, 6, false, 1, 3, 5,
+        Sendefall{"Modell4HoechsterBonus", 4, 3, false, 1, 3, 5,
                   [](const Auftrag& a) { EXPECT_EQ(a.imagebonus, 5); }},
-        Sendefall{"Modell1NieBonus", 1, 6, false, 1, 0, 2,
+        Sendefall{"Modell1NieBonus", 1, 3, false, 1, 0, 2,
                   [](const Auftrag& a) { EXPECT_EQ(a.imagebonus, 2); }},
-        Sendefall{"Modell2HoechsterBonus", 2, 6, false, 1, 1, 3,
+        Sendefall{"Modell2HoechsterBonus", 2, 3, false, 1, 1, 3,
                   [](const Auftrag& a) { EXPECT_EQ(a.imagebonus, 3); }},
-        Sendefall{"Erfahrung6Unfall", 4, 6, false, 2, 0, 91,
+        Sendefall{"Erfahrung6Unfall", 4, 3, false, 2, 0, 91,
                   [](const Auftrag& a) { EXPECT_EQ(a.unfallwurf, 0); }},
-        Sendefall{"Erfahrung6HoechsterWurf", 4, 6, false, 2, 89, 91,
+        Sendefall{"Erfahrung6HoechsterWurf", 4, 3, false, 2, 89, 91,
                   [](const Auftrag& a) { EXPECT_EQ(a.unfallwurf, 89); }},
-        Sendefall{"Erfahrung1Unfall", 4, 1, false, 2, 0, 41,
+        Sendefall{"Erfahrung1Unfall", 4, 4, false, 2, 0, 41,
                   [](const Auftrag& a) { EXPECT_EQ(a.unfallwurf, 0); }},
-        Sendefall{"Erfahrung1HoechsterWurf", 4, 1, false, 2, 39, 41,
+        Sendefall{"Erfahrung1HoechsterWurf", 4, 4, false, 2, 39, 41,
                   [](const Auftrag& a) { EXPECT_EQ(a.unfallwurf, 39); }},
-        Sendefall{"SonderauftragErwischt", 4, 6, true, 3, 0, 5,
+        Sendefall{"SonderauftragErwischt", 4, 3, true, 3, 0, 5,
                   [](const Auftrag& a) { EXPECT_EQ(a.sonderauftrag, 1); }},
-        Sendefall{"SonderauftragGelingt", 4, 6, true, 3, 3, 5,
+        Sendefall{"SonderauftragGelingt", 4, 3, true, 3, 3, 5,
                   [](const Auftrag& a) { EXPECT_EQ(a.sonderauftrag, 4); }}),
     fallname<Sendefall>);
 
@@ -272,11 +266,7 @@ class Unfallschaden : public ::testing::TestWithParam<Randfall> {};
 TEST_P(Unfallschaden, GenauerBetrag) {
     const Randfall& f = GetParam();
     TestSpiel t;
-    Auftrag& a = t.s.auftraege[1];
-    a.belegt = 1;
-    a.nummer = 3;
-    a.unterwegs = 1;
-    a.restminuten = 1;
+    fahrenderAuftrag(t.s, 1, 3, 1, 0);
     // The settlement draws without reseeding: the generator goes on from the tick's last draw.
     t.zufall.seed = suchMs({Zug::gleich(4000, f.wert, f.nachbar)});
     fahrtenfortschreiben(t.spiel);

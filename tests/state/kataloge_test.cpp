@@ -37,17 +37,19 @@ TEST(Kataloge, BeschaedigtePositionKommtZumNaechstenEnde) {
 }
 
 TEST(Kataloge, ZiffernUndPreise) {
+    const int preis[] = {20000, 30000, 40000, 50000};
     for (int m = 1; m <= 4; ++m) {
         ASSERT_NE(automodell(m), nullptr);
         EXPECT_EQ(komfortstufe(*automodell(m)), m);
-        EXPECT_EQ(preisVon(*automodell(m)), 10000 + 10000 * m);
+        EXPECT_EQ(preisVon(*automodell(m)), preis[m - 1]);
     }
     const int erfahrung[] = {2, 4, 6, 1, 6, 4, 2, 3, 5, 1, 3, 5};
+    const int gehalt[] = {97, 129, 161, 81, 161, 129, 97, 113, 145, 81, 113, 145};
     for (int k = 1; k <= 12; ++k) {
         const Fahrerkandidat* e = kandidat(k);
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(erfahrungsstufe(*e), erfahrung[k - 1]) << k;
-        EXPECT_EQ(gehaltVon(*e), 65 + 16 * erfahrung[k - 1]) << k;
+        EXPECT_EQ(gehaltVon(*e), gehalt[k - 1]) << k;
     }
     EXPECT_EQ(automodell(0), nullptr);
     EXPECT_EQ(automodell(5), nullptr);

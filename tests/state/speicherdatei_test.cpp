@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "speicherbeispiel.h"
 #include "state/datum.h"
@@ -15,31 +16,6 @@ namespace {
 Bild ausschnitt(const Bild& b, std::size_t pos, std::size_t n) {
     return Bild(b.begin() + static_cast<std::ptrdiff_t>(pos),
                 b.begin() + static_cast<std::ptrdiff_t>(pos + n));
-}
-
-void erwarteGleicheGespeicherteWerte(const Spielstand& a, const Spielstand& b) {
-    EXPECT_EQ(a.vermoegen, b.vermoegen);
-    EXPECT_EQ(a.aktuellesauto, b.aktuellesauto);
-    EXPECT_EQ(a.schulden, b.schulden);
-    EXPECT_EQ(a.spiellaeuft, b.spiellaeuft);
-    EXPECT_EQ(a.aktuellerfahrer, b.aktuellerfahrer);
-    EXPECT_EQ(a.grundpreis, b.grundpreis);
-    EXPECT_EQ(a.kilometerpreis, b.kilometerpreis);
-    EXPECT_EQ(a.spielzeit, b.spielzeit);
-    EXPECT_EQ(a.bekanntheit, b.bekanntheit);
-    EXPECT_EQ(a.image, b.image);
-    EXPECT_EQ(a.fahrernummer, b.fahrernummer);
-    EXPECT_EQ(a.attraktivitaet, b.attraktivitaet);
-    EXPECT_EQ(a.taxinummer, b.taxinummer);
-    EXPECT_EQ(a.auftragsnummer, b.auftragsnummer);
-    EXPECT_EQ(a.erledigteauftraege, b.erledigteauftraege);
-    EXPECT_EQ(a.angenommeneauftraege, b.angenommeneauftraege);
-    EXPECT_EQ(a.untergrundansehen, b.untergrundansehen);
-    EXPECT_TRUE(a.eingestellt == b.eingestellt);
-    EXPECT_TRUE(a.aktien == b.aktien);
-    EXPECT_TRUE(a.auftraege == b.auftraege);
-    EXPECT_TRUE(a.fahrer == b.fahrer);
-    EXPECT_TRUE(a.taxen == b.taxen);
 }
 
 }  // namespace
@@ -58,15 +34,6 @@ TEST(Speicherbild, NeuesSpielBeginntMitFuenfzigtausendUndSechzehn) {
     leer[0] = 0x10;
     leer[4] = 0x03;
     EXPECT_EQ(ausschnitt(b, auftragsfeld(999, 18), 20), leer);
-}
-
-TEST(Speicherbild, GanzzahlfeldMitEins) {
-    Spielstand s = startStand();
-    s.auftraege[1].belegt = 1;
-    const Bild b = speicherbild(s);
-    EXPECT_EQ(ausschnitt(b, 204, 20),
-              (Bild{0x10, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00,
-                    0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
 }
 
 TEST(Speicherbild, TextsatzKino) {
@@ -113,41 +80,34 @@ TEST(Speicherbild, AbholzeitAlsDatumOderGanzzahl) {
 }
 
 TEST(Speicherbild, LageDerEinzelwerte) {
+    struct Ganzzahl {
+        int32_t Spielstand::*feld;
+        std::size_t pos;
+        int32_t wert;
+    };
+    const Ganzzahl ganz[] = {
+        {&Spielstand::aktuellesauto, 8, 3},        {&Spielstand::schulden, 12, 40000},
+        {&Spielstand::spiellaeuft, 16, 1},         {&Spielstand::aktuellerfahrer, 20, 11},
+        {&Spielstand::bekanntheit, 48, 250},       {&Spielstand::image, 52, -42},
+        {&Spielstand::fahrernummer, 56, 17},       {&Spielstand::attraktivitaet, 60, -77},
+        {&Spielstand::taxinummer, 64, 9},          {&Spielstand::auftragsnummer, 68, 123456},
+        {&Spielstand::erledigteauftraege, 72, 99}, {&Spielstand::angenommeneauftraege, 76, 101},
+        {&Spielstand::untergrundansehen, 80, 19}};
+    const std::tuple<double Spielstand::*, std::size_t, double> gleit[] = {
+        {&Spielstand::vermoegen, 0, -1234.25},
+        {&Spielstand::grundpreis, 24, 2.5},
+        {&Spielstand::kilometerpreis, 32, 0.75},
+        {&Spielstand::spielzeit, 40, 46363.5}};
     Spielstand s = startStand();
-    s.vermoegen = -1234.25;
-    s.aktuellesauto = 3;
-    s.schulden = 40000;
-    s.aktuellerfahrer = 11;
-    s.grundpreis = 2.5;
-    s.kilometerpreis = 0.75;
-    s.spielzeit = 46363.5;
-    s.bekanntheit = 250;
-    s.image = -42;
-    s.fahrernummer = 17;
-    s.attraktivitaet = -77;
-    s.taxinummer = 9;
-    s.auftragsnummer = 123456;
-    s.erledigteauftraege = 99;
-    s.angenommeneauftraege = 101;
-    s.untergrundansehen = 19;
+    for (const Ganzzahl& g : ganz)
+        s.*g.feld = g.wert;
+    for (const auto& [feld, pos, wert] : gleit)
+        s.*feld = wert;
     const Bild b = speicherbild(s);
-    EXPECT_EQ(doubleAn(b, 0), -1234.25);
-    EXPECT_EQ(int32An(b, 8), 3);
-    EXPECT_EQ(int32An(b, 12), 40000);
-    EXPECT_EQ(int32An(b, 16), 1);
-    EXPECT_EQ(int32An(b, 20), 11);
-    EXPECT_EQ(doubleAn(b, 24), 2.5);
-    EXPECT_EQ(doubleAn(b, 32), 0.75);
-    EXPECT_EQ(doubleAn(b, 40), 46363.5);
-    EXPECT_EQ(int32An(b, 48), 250);
-    EXPECT_EQ(int32An(b, 52), -42);
-    EXPECT_EQ(int32An(b, 56), 17);
-    EXPECT_EQ(int32An(b, 60), -77);
-    EXPECT_EQ(int32An(b, 64), 9);
-    EXPECT_EQ(int32An(b, 68), 123456);
-    EXPECT_EQ(int32An(b, 72), 99);
-    EXPECT_EQ(int32An(b, 76), 101);
-    EXPECT_EQ(int32An(b, 80), 19);
+    for (const Ganzzahl& g : ganz)
+        EXPECT_EQ(int32An(b, g.pos), g.wert) << g.pos;
+    for (const auto& [feld, pos, wert] : gleit)
+        EXPECT_EQ(doubleAn(b, pos), wert) << pos;
 }
 
 TEST(Speicherbild, LageDerTabellen) {
@@ -225,8 +185,8 @@ TEST(Laden, MittleresSpielKommtGenauZurueck) {
     const Bild b = speicherbild(quelle);
     Spielstand ziel = startStand();  // differs from the source in every saved value
     ASSERT_EQ(ladeBild(b, ziel), "");
-    erwarteGleicheGespeicherteWerte(ziel, quelle);
-    EXPECT_EQ(speicherbild(ziel), b);
+    EXPECT_EQ(speicherbild(ziel), b);  // each value's place is pinned by the Lage tests
+    EXPECT_TRUE(ziel.auftraege == quelle.auftraege);
     // The sample really holds what the round trip is meant to cover.
     EXPECT_TRUE(ziel.auftraege[4].abholzeit.istZeit());
     EXPECT_FALSE(ziel.auftraege[1].abholzeit.istZeit());

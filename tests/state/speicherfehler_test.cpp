@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -145,22 +146,6 @@ TEST_F(Datei, SpeichernLaesstKeinenDeskriptorOffen) {
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
-TEST_F(Datei, LadenGibtDenGespeichertenStandZurueck) {
-    ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
-    Spielstand s = startStand();
-    ASSERT_EQ(ladeDatei(ziel.string(), s), "");
-    EXPECT_EQ(speicherbild(s), speicherbild(mitte));
-    EXPECT_TRUE(s.auftraege == mitte.auftraege);
-}
-
-TEST_F(Datei, UeberschreibenErsetztDieAlteDatei) {
-    const Bild alt = frueheresSpeichern();
-    ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
-    EXPECT_NE(dateiInhalt(ziel), alt);
-    EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
-}
-
 TEST_F(Datei, RelativerPfadLandetImArbeitsordner) {
     const fs::path vorher = fs::current_path();
     fs::current_path(ordner);
@@ -182,67 +167,50 @@ TEST_F(Datei, OrdnerIstEineDatei) {
     erwarteUnversehrt(alt);
 }
 
-TEST_F(Datei, VolleFestplatte) {
+// A failing call leaves the earlier save exactly as it was, with its message; the save stops
+// where the call failed.
+TEST_F(Datei, FehlerBeimSpeichern) {
+    struct Fall {
+        const char* name;
+        std::function<void(Gestoert&)> stoeren;
+        std::string meldung;
+        std::size_t angelegt, geschrieben;
+    };
+    const Fall faelle[] = {
+        {"volleFestplatte",
+         [](Gestoert& g) {
+             g.schreibGrenze = 100000;
+             g.schreibFehler = ENOSPC;
+         },
+         "Disk full", 1, 100000},
+        {"schreibenOhneFortschritt", [](Gestoert& g) { g.schreibGrenze = 4096; }, "Disk full", 1,
+         4096},
+        // A folder that refuses a new file for want of rights is written in place instead
+        // (speicherziel_test).
+        {"anlegenEROFS", [](Gestoert& g) { g.anlegenFehler = EROFS; }, "File access denied", 1, 0},
+        {"synchronisieren", [](Gestoert& g) { g.syncFehler = EIO; }, "I/O error 5", 1, 380496},
+        {"schliessen", [](Gestoert& g) { g.schliessFehler = EDQUOT; }, "Disk full", 1, 380496},
+        {"umbenennen", [](Gestoert& g) { g.umbenennFehler = EXDEV; }, "I/O error 18", 1, 380496},
+        {"hundertBelegteNamen", [](Gestoert& g) { g.belegteNamen = 100; }, "I/O error 17", 100, 0},
+    };
     const Bild alt = frueheresSpeichern();
-    Gestoert g;
-    g.schreibGrenze = 100000;
-    g.schreibFehler = ENOSPC;
-    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "Disk full");
-    EXPECT_EQ(g.geschrieben, 100000u);
-    erwarteUnversehrt(alt);
-}
-
-TEST_F(Datei, SchreibenOhneFortschrittIstVolleFestplatte) {
-    const Bild alt = frueheresSpeichern();
-    Gestoert g;
-    g.schreibGrenze = 4096;
-    g.schreibFehler = 0;
-    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "Disk full");
-    erwarteUnversehrt(alt);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Gestoert g;
+        f.stoeren(g);
+        EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), f.meldung);
+        erwarteUnversehrt(alt);
+        EXPECT_EQ(g.angelegt.size(), f.angelegt);
+        EXPECT_EQ(g.geschrieben, f.geschrieben);
+    }
 }
 
 TEST_F(Datei, KurzeSchreibvorgaengeWerdenFortgesetzt) {
-    frueheresSpeichern();
     Gestoert g;
     g.schreibStueck = 4093;
     ASSERT_EQ(speichereDatei(ziel.string(), mitte, g), "");
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
     EXPECT_EQ(g.geschrieben, 380496u);
-}
-
-// A folder that refuses a new file for want of rights is written in place (speicherziel_test).
-TEST_F(Datei, ZugriffVerweigert) {
-    const Bild alt = frueheresSpeichern();
-    for (int fehler : {EROFS}) {
-        Gestoert g;
-        g.anlegenFehler = fehler;
-        EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "File access denied") << fehler;
-        erwarteUnversehrt(alt);
-    }
-}
-
-TEST_F(Datei, FehlerBeimSynchronisieren) {
-    const Bild alt = frueheresSpeichern();
-    Gestoert g;
-    g.syncFehler = EIO;
-    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "I/O error 5");
-    erwarteUnversehrt(alt);
-}
-
-TEST_F(Datei, FehlerBeimSchliessen) {
-    const Bild alt = frueheresSpeichern();
-    Gestoert g;
-    g.schliessFehler = EDQUOT;
-    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "Disk full");
-    erwarteUnversehrt(alt);
-}
-
-TEST_F(Datei, FehlerBeimUmbenennen) {
-    const Bild alt = frueheresSpeichern();
-    Gestoert g;
-    g.umbenennFehler = EXDEV;
-    EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "I/O error 18");
-    erwarteUnversehrt(alt);
 }
 
 TEST_F(Datei, ZwischendateiNeuImZielordner) {
@@ -261,66 +229,53 @@ TEST_F(Datei, ZwischendateiNeuImZielordner) {
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
-// A hundred names are tried before the save gives up.
+// A hundred names are tried before the save gives up (see FehlerBeimSpeichern).
 TEST_F(Datei, HundertNamenFuerDieZwischendatei) {
     Gestoert g;
     g.belegteNamen = 99;
     EXPECT_EQ(speichereDatei(ziel.string(), mitte, g), "");
     EXPECT_EQ(g.angelegt.size(), 100u);
-    const Bild gespeichert = dateiInhalt(ziel);
-    Gestoert voll;
-    voll.belegteNamen = 100;
-    EXPECT_EQ(speichereDatei(ziel.string(), startStand(), voll), "I/O error 17");
-    EXPECT_EQ(voll.angelegt.size(), 100u);
-    erwarteUnversehrt(gespeichert);
+    EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
-TEST_F(Datei, LadenFehlendeDatei) {
-    Spielstand s = startStand();
-    const Bild vorher = speicherbild(s);
-    EXPECT_EQ(ladeDatei((ordner / "fehlt.kbs").string(), s), "File not found");
-    EXPECT_EQ(ladeDatei((ordner / "fehlt" / "x.kbs").string(), s), "File not found");
-    EXPECT_EQ(speicherbild(s), vorher);
-}
-
-TEST_F(Datei, LadenKurzeDatei) {
-    Bild b = speicherbild(mitte);
-    b.resize(380495);
-    schreibeDatei(ziel, b);
-    Spielstand s = startStand();
-    const Bild vorher = speicherbild(s);
-    EXPECT_EQ(ladeDatei(ziel.string(), s), "Read beyond end of file");
-    EXPECT_EQ(speicherbild(s), vorher);
-}
-
-TEST_F(Datei, LadenLangeDatei) {
-    Bild b = speicherbild(mitte);
-    b.resize(2 * b.size());
-    schreibeDatei(ziel, b);
-    Spielstand s = startStand();
-    const Bild vorher = speicherbild(s);
-    EXPECT_EQ(ladeDatei(ziel.string(), s),
-              "Die Datei ist beschädigt: Sie ist länger als 380496 Bytes.");
-    EXPECT_EQ(speicherbild(s), vorher);
-}
-
-TEST_F(Datei, LadenEinesOrdners) {
-    Spielstand s = startStand();
-    EXPECT_EQ(ladeDatei(ordner.string(), s), "File access denied");
-}
-
-TEST_F(Datei, LadenZugriffVerweigertOderLesefehler) {
+// A file that cannot be read whole leaves the game as it was, with its message.
+TEST_F(Datei, FehlerBeimLaden) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
+    const Bild gut = speicherbild(mitte);
+    const fs::path kurz = ordner / "kurz.kbs", lang = ordner / "lang.kbs";
+    schreibeDatei(kurz, Bild(gut.begin(), gut.end() - 1));
+    Bild doppelt = gut;
+    doppelt.insert(doppelt.end(), gut.begin(), gut.end());
+    schreibeDatei(lang, doppelt);
+    struct Fall {
+        fs::path pfad;
+        std::function<void(Gestoert&)> stoeren;
+        std::string meldung;
+    };
+    const auto ohne = [](Gestoert&) {};
+    const Fall faelle[] = {
+        {ordner / "fehlt.kbs", ohne, "File not found"},
+        {ordner / "fehlt" / "x.kbs", ohne, "File not found"},
+        {ordner, ohne, "File access denied"},
+        {kurz, ohne, "Read beyond end of file"},
+        {lang, ohne, "Die Datei ist beschädigt: Sie ist länger als 380496 Bytes."},
+        {ziel, [](Gestoert& g) { g.oeffnenFehler = EACCES; }, "File access denied"},
+        {ziel,
+         [](Gestoert& g) {
+             g.leseGrenze = 200000;
+             g.leseFehler = EIO;
+         },
+         "I/O error 5"},
+    };
     Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
-    Gestoert verweigert;
-    verweigert.oeffnenFehler = EACCES;
-    EXPECT_EQ(ladeDatei(ziel.string(), s, verweigert), "File access denied");
-    Gestoert lesefehler;
-    lesefehler.leseGrenze = 200000;
-    lesefehler.leseFehler = EIO;
-    EXPECT_EQ(ladeDatei(ziel.string(), s, lesefehler), "I/O error 5");
-    EXPECT_EQ(speicherbild(s), vorher);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.pfad.string() + " " + f.meldung);
+        Gestoert g;
+        f.stoeren(g);
+        EXPECT_EQ(ladeDatei(f.pfad.string(), s, g), f.meldung);
+        EXPECT_EQ(speicherbild(s), vorher);
+    }
 }
 
 TEST_F(Datei, LadenInKleinenStuecken) {
@@ -330,21 +285,25 @@ TEST_F(Datei, LadenInKleinenStuecken) {
     Spielstand s = startStand();
     ASSERT_EQ(ladeDatei(ziel.string(), s, g), "");
     EXPECT_EQ(speicherbild(s), speicherbild(mitte));
+    EXPECT_TRUE(s.auftraege == mitte.auftraege);
 }
 
 TEST(Fehlertext, WieDieLaufzeitSieNennt) {
-    EXPECT_EQ(ioFehlertext(0), "");
-    EXPECT_EQ(ioFehlertext(ENOENT), "File not found");
-    EXPECT_EQ(ioFehlertext(ENOTDIR), "File not found");
-    EXPECT_EQ(ioFehlertext(EACCES), "File access denied");
-    EXPECT_EQ(ioFehlertext(EPERM), "File access denied");
-    EXPECT_EQ(ioFehlertext(EROFS), "File access denied");
-    EXPECT_EQ(ioFehlertext(EISDIR), "File access denied");
-    EXPECT_EQ(ioFehlertext(ENOSPC), "Disk full");
-    EXPECT_EQ(ioFehlertext(EFBIG), "Disk full");
-    EXPECT_EQ(ioFehlertext(EDQUOT), "Disk full");
-    EXPECT_EQ(ioFehlertext(EIO), "I/O error 5");
-    EXPECT_EQ(ioFehlertext(ENAMETOOLONG), "I/O error " + std::to_string(ENAMETOOLONG));
+    const std::pair<int, std::string> texte[] = {
+        {0, ""},
+        {ENOENT, "File not found"},
+        {ENOTDIR, "File not found"},
+        {EACCES, "File access denied"},
+        {EPERM, "File access denied"},
+        {EROFS, "File access denied"},
+        {EISDIR, "File access denied"},
+        {ENOSPC, "Disk full"},
+        {EFBIG, "Disk full"},
+        {EDQUOT, "Disk full"},
+        {EIO, "I/O error 5"},
+        {ENAMETOOLONG, "I/O error " + std::to_string(ENAMETOOLONG)}};
+    for (const auto& [fehler, text] : texte)
+        EXPECT_EQ(ioFehlertext(fehler), text) << fehler;
 }
 
 }  // namespace

@@ -30,6 +30,14 @@ std::string kaputt(const std::string& befund) {
     return "Die Datei ist beschädigt: " + befund + ".";
 }
 
+// An int32 field set to `wert`, refused as outside lo..hi.
+Aenderung ausserhalb(const std::string& name, std::size_t pos, int32_t wert,
+                     const std::string& feld, int lo, int hi) {
+    return {name, [=](Bild& b) { setzeInt32(b, pos, wert); },
+            kaputt(feld + ": Wert " + std::to_string(wert) + " liegt nicht zwischen " +
+                   std::to_string(lo) + " und " + std::to_string(hi))};
+}
+
 auto int32(std::size_t pos, int32_t v) {
     return [=](Bild& b) { setzeInt32(b, pos, v); };
 }
@@ -52,7 +60,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::vector<Aenderung> schaeden() {
-    const std::string zwischen01 = " liegt nicht zwischen 0 und 1";
     return {
         {"kurz", [](Bild& b) { b.pop_back(); }, "Read beyond end of file"},
         {"leer", [](Bild& b) { b.clear(); }, "Read beyond end of file"},
@@ -94,10 +101,8 @@ std::vector<Aenderung> schaeden() {
         {"abholzeitFern", gleit(auftragswert(4, 2), 1e7),
          kaputt("Auftrag 4, Feld 2: Datum außerhalb der Jahre 1 bis 9999")},
         {"spiellaeuft", int32(16, 0), kaputt("Spiel läuft: Wert 0 statt 1")},
-        {"bekanntheitHoch", int32(48, 301),
-         kaputt("Bekanntheit: Wert 301 liegt nicht zwischen 0 und 300")},
-        {"bekanntheitTief", int32(48, -1),
-         kaputt("Bekanntheit: Wert -1 liegt nicht zwischen 0 und 300")},
+        ausserhalb("bekanntheitHoch", 48, 301, "Bekanntheit", 0, 300),
+        ausserhalb("bekanntheitTief", 48, -1, "Bekanntheit", 0, 300),
         // Of two damaged fields, the one earlier in the file is named.
         {"spielzeitUndBekanntheit",
          [](Bild& b) {
@@ -105,7 +110,7 @@ std::vector<Aenderung> schaeden() {
              int32(48, 301)(b);
          },
          kaputt("Spielzeit: keine endliche Zahl")},
-        {"imageHoch", int32(52, 101), kaputt("Image: Wert 101 liegt nicht zwischen -100 und 100")},
+        ausserhalb("imageHoch", 52, 101, "Image", -100, 100),
         {"schuldenNegativ", int32(12, -10000), kaputt("Schulden: Wert -10000 ist kleiner als 0")},
         {"schuldenKrumm", int32(12, 12345),
          kaputt("Schulden: Wert 12345 ist kein Vielfaches von 10000")},
@@ -130,50 +135,33 @@ std::vector<Aenderung> schaeden() {
          kaputt("Aktie 2, Feld 3: Wert 0 ist kleiner als 1")},
         {"aktienNegativ", int32(132 + 4 * 16, -1),
          kaputt("Aktie 6, Feld 2: Wert -1 ist kleiner als 0")},
-        {"imageTief", int32(52, -101),
-         kaputt("Image: Wert -101 liegt nicht zwischen -100 und 100")},
-        {"untergrundHoch", int32(80, 21),
-         kaputt("Untergrundansehen: Wert 21 liegt nicht zwischen 0 und 20")},
-        {"untergrundTief", int32(80, -1),
-         kaputt("Untergrundansehen: Wert -1 liegt nicht zwischen 0 und 20")},
-        {"autoHoch", int32(8, 5), kaputt("Aktuelles Auto: Wert 5 liegt nicht zwischen 0 und 4")},
-        {"autoTief", int32(8, -1), kaputt("Aktuelles Auto: Wert -1 liegt nicht zwischen 0 und 4")},
-        {"fahrerHoch", int32(20, 13),
-         kaputt("Aktueller Fahrer: Wert 13 liegt nicht zwischen 0 und 12")},
-        {"fahrerTief", int32(20, -1),
-         kaputt("Aktueller Fahrer: Wert -1 liegt nicht zwischen 0 und 12")},
-        {"eingestelltZwei", int32(eingestelltFeld(3), 2),
-         kaputt("Eingestellt 3: Wert 2" + zwischen01)},
-        {"auftragBelegt", int32(auftragswert(8, 1), 2),
-         kaputt("Auftrag 8, Feld 1: Wert 2" + zwischen01)},
-        {"auftragAngenommen", int32(auftragswert(3, 12), -1),
-         kaputt("Auftrag 3, Feld 12: Wert -1" + zwischen01)},
+        ausserhalb("imageTief", 52, -101, "Image", -100, 100),
+        ausserhalb("untergrundHoch", 80, 21, "Untergrundansehen", 0, 20),
+        ausserhalb("untergrundTief", 80, -1, "Untergrundansehen", 0, 20),
+        ausserhalb("autoHoch", 8, 5, "Aktuelles Auto", 0, 4),
+        ausserhalb("autoTief", 8, -1, "Aktuelles Auto", 0, 4),
+        ausserhalb("fahrerHoch", 20, 13, "Aktueller Fahrer", 0, 12),
+        ausserhalb("fahrerTief", 20, -1, "Aktueller Fahrer", 0, 12),
+        ausserhalb("eingestelltZwei", eingestelltFeld(3), 2, "Eingestellt 3", 0, 1),
+        ausserhalb("auftragBelegt", auftragswert(8, 1), 2, "Auftrag 8, Feld 1", 0, 1),
+        ausserhalb("auftragAngenommen", auftragswert(3, 12), -1, "Auftrag 3, Feld 12", 0, 1),
         {"auftragRestminuten", int32(auftragswert(3, 15), -1),
          kaputt("Auftrag 3, Feld 15: Wert -1 ist kleiner als 0")},
-        {"auftragUnterwegs", int32(auftragswert(3, 16), 2),
-         kaputt("Auftrag 3, Feld 16: Wert 2" + zwischen01)},
-        {"fahrerBelegt", int32(fahrerFeld(6, 1), 2),
-         kaputt("Fahrer 6, Feld 1: Wert 2" + zwischen01)},
-        {"fahrerUnterwegs", int32(fahrerFeld(1, 3), 3),
-         kaputt("Fahrer 1, Feld 3: Wert 3" + zwischen01)},
+        ausserhalb("auftragUnterwegs", auftragswert(3, 16), 2, "Auftrag 3, Feld 16", 0, 1),
+        ausserhalb("fahrerBelegt", fahrerFeld(6, 1), 2, "Fahrer 6, Feld 1", 0, 1),
+        ausserhalb("fahrerUnterwegs", fahrerFeld(1, 3), 3, "Fahrer 1, Feld 3", 0, 1),
         {"fahrerRestminuten", int32(fahrerFeld(12, 4), -1),
          kaputt("Fahrer 12, Feld 4: Wert -1 ist kleiner als 0")},
-        {"fahrerKandidatNull", int32(fahrerFeld(1, 5), 0),
-         kaputt("Fahrer 1, Feld 5: Wert 0 liegt nicht zwischen 1 und 12")},
-        {"fahrerKandidat13", int32(fahrerFeld(3, 5), 13),
-         kaputt("Fahrer 3, Feld 5: Wert 13 liegt nicht zwischen 1 und 12")},
-        {"fahrerErfahrungNull", int32(fahrerFeld(4, 7), 0),
-         kaputt("Fahrer 4, Feld 7: Wert 0 liegt nicht zwischen 1 und 6")},
-        {"fahrerErfahrung7", int32(fahrerFeld(4, 7), 7),
-         kaputt("Fahrer 4, Feld 7: Wert 7 liegt nicht zwischen 1 und 6")},
-        {"taxiBelegt", int32(taxiFeld(9, 1), -1), kaputt("Taxi 9, Feld 1: Wert -1" + zwischen01)},
-        {"taxiUnterwegs", int32(taxiFeld(2, 4), 2), kaputt("Taxi 2, Feld 4: Wert 2" + zwischen01)},
+        ausserhalb("fahrerKandidatNull", fahrerFeld(1, 5), 0, "Fahrer 1, Feld 5", 1, 12),
+        ausserhalb("fahrerKandidat13", fahrerFeld(3, 5), 13, "Fahrer 3, Feld 5", 1, 12),
+        ausserhalb("fahrerErfahrungNull", fahrerFeld(4, 7), 0, "Fahrer 4, Feld 7", 1, 6),
+        ausserhalb("fahrerErfahrung7", fahrerFeld(4, 7), 7, "Fahrer 4, Feld 7", 1, 6),
+        ausserhalb("taxiBelegt", taxiFeld(9, 1), -1, "Taxi 9, Feld 1", 0, 1),
+        ausserhalb("taxiUnterwegs", taxiFeld(2, 4), 2, "Taxi 2, Feld 4", 0, 1),
         {"taxiRestminuten", int32(taxiFeld(3, 5), -40),
          kaputt("Taxi 3, Feld 5: Wert -40 ist kleiner als 0")},
-        {"taxiModellNull", int32(taxiFeld(2, 6), 0),
-         kaputt("Taxi 2, Feld 6: Wert 0 liegt nicht zwischen 1 und 4")},
-        {"taxiModellFuenf", int32(taxiFeld(5, 6), 5),
-         kaputt("Taxi 5, Feld 6: Wert 5 liegt nicht zwischen 1 und 4")},
+        ausserhalb("taxiModellNull", taxiFeld(2, 6), 0, "Taxi 2, Feld 6", 1, 4),
+        ausserhalb("taxiModellFuenf", taxiFeld(5, 6), 5, "Taxi 5, Feld 6", 1, 4),
         {"eingestelltOhneFahrer", int32(eingestelltFeld(5), 1),
          kaputt("Eingestellt 5: Wert 1, aber kein Fahrer ist Kandidat 5")},
         {"fahrerOhneEingestellt", int32(eingestelltFeld(9), 0),

@@ -2,24 +2,14 @@
 
 #include <limits>
 
+#include "bausteine.h"
 #include "sim/fahrten.h"
+#include "state/auftraege.h"
 #include "state/statistik.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
 using namespace kabrolux::test;
-
-namespace {
-
-Auftrag& live(Spielstand& s, int r, int32_t nummer, bool angenommen) {
-    Auftrag& a = s.auftraege[r];
-    a.belegt = 1;
-    a.nummer = nummer;
-    a.angenommen = angenommen ? 1 : 0;
-    return a;
-}
-
-}  // namespace
 
 TEST(Statistik, NeuesSpielAllesNull) {
     TestSpiel t;
@@ -29,10 +19,9 @@ TEST(Statistik, NeuesSpielAllesNull) {
 TEST(Statistik, DreiAuftraege) {
     TestSpiel t;
     // Order 1 was settled, order 2 waits unticked, order 3 is accepted and on its way.
-    t.s.auftraege[1].abschluss = 2;
-    live(t.s, 2, 2, false);
-    live(t.s, 3, 3, true).unterwegs = 1;
-    t.s.auftragsnummer = 4;
+    raeumeZeile(t.s.auftraege[1]);
+    neuerAuftrag(t.s, 2, 2);
+    fahrenderAuftrag(t.s, 3, 3, 20);
     t.s.erledigteauftraege = 1;
     t.s.angenommeneauftraege = 2;
     EXPECT_EQ(statistikBerechnen(t.s), (Statistik{3, 1, 0, 2, 0}));
@@ -40,10 +29,8 @@ TEST(Statistik, DreiAuftraege) {
 
 TEST(Statistik, VerfallenerAuftrag) {
     TestSpiel t;
-    live(t.s, 1, 1, false);
-    live(t.s, 2, 2, true);
-    t.s.auftragsnummer = 3;
-    t.s.angenommeneauftraege = 1;
+    neuerAuftrag(t.s, 1, 1);
+    angenommenerAuftrag(t.s, 2, 2);
     const Statistik vorher = statistikBerechnen(t.s);
     EXPECT_EQ(vorher, (Statistik{2, 0, 0, 1, 0}));
 
@@ -55,12 +42,7 @@ TEST(Statistik, VerfallenerAuftrag) {
 
 TEST(Statistik, UnfallZaehltAlsVerpasst) {
     TestSpiel t;
-    Auftrag& a = live(t.s, 1, 1, true);
-    a.unterwegs = 1;
-    a.restminuten = 1;
-    a.unfallwurf = 0;  // the accident roll
-    t.s.auftragsnummer = 2;
-    t.s.angenommeneauftraege = 1;
+    fahrenderAuftrag(t.s, 1, 1, 1, 0);  // the accident roll
     fahrtenfortschreiben(t.spiel);
     ASSERT_EQ(t.s.auftraege[1].abschluss, 2);
     EXPECT_EQ(t.s.erledigteauftraege, 0);
@@ -70,10 +52,9 @@ TEST(Statistik, UnfallZaehltAlsVerpasst) {
 TEST(Statistik, GeloeschteZeilenBeendenDieSucheNicht) {
     TestSpiel t;
     for (int r = 1; r <= 5; ++r)
-        t.s.auftraege[r].abschluss = 2;
-    live(t.s, 6, 9, true);
-    live(t.s, 8, 10, false);  // beyond the never-used row 7: not counted
-    t.s.auftragsnummer = 11;
+        raeumeZeile(t.s.auftraege[r]);
+    angenommenerAuftrag(t.s, 6, 9);
+    neuerAuftrag(t.s, 8, 10);  // beyond the never-used row 7: not counted
     t.s.erledigteauftraege = 4;
     t.s.angenommeneauftraege = 6;
     EXPECT_EQ(statistikBerechnen(t.s), (Statistik{10, 4, 5, 6, 1}));
@@ -82,9 +63,7 @@ TEST(Statistik, GeloeschteZeilenBeendenDieSucheNicht) {
 TEST(Statistik, VolleTabelle) {
     TestSpiel t;
     for (int r = 1; r <= kAuftragsZeilen; ++r)
-        live(t.s, r, r, r % 3 == 0);
-    t.s.auftragsnummer = 1000;
-    t.s.angenommeneauftraege = 333;
+        (r % 3 == 0 ? angenommenerAuftrag : neuerAuftrag)(t.s, r, r, 30);
     EXPECT_EQ(statistikBerechnen(t.s), (Statistik{999, 0, 0, 333, 0}));
 }
 

@@ -192,11 +192,9 @@ class TestBankform : public ProgrammTest {
 
     void ohneAktieGeschiehtNichts() {
         Tbankform& b = oeffnen();
-        for (const char* menge : {"5", "0"}) {
-            b.Edit1->setText(QString::fromUtf8(menge));
-            b.Button3->click();
-            b.Button4->click();
-        }
+        b.Edit1->setText(QStringLiteral("5"));
+        b.Button3->click();
+        b.Button4->click();
         QVERIFY(t->meldungen.isEmpty());
         b.Edit1->clear();  // the quantity is read first, share or not
         b.Button3->click();
@@ -207,15 +205,9 @@ class TestBankform : public ProgrammTest {
 
     void falscheMengen_data() {
         QTest::addColumn<QString>("menge");
+        // which texts are no quantity the core's tests pin; here the screen shows it
         QTest::newRow("leer") << "";
-        QTest::newRow("Leerzeichen") << "   ";
-        QTest::newRow("Buchstaben") << "zehn";
         QTest::newRow("Tausenderpunkt") << "1.000";
-        QTest::newRow("zwei Kommas") << "1,2,3";
-        QTest::newRow("nan") << "nan";
-        QTest::newRow("inf") << "inf";
-        QTest::newRow("1e400") << "1e400";
-        QTest::newRow("40 Ziffern") << QString(40, QLatin1Char('9'));
     }
     void falscheMengen() {
         QFETCH(QString, menge);
@@ -232,29 +224,6 @@ class TestBankform : public ProgrammTest {
         QCOMPARE(b.Edit1->text(), menge);
         QCOMPARE(texte(depot()), QStringList(6, QStringLiteral("0 Stk.")));
         geldStimmt(QStringLiteral("Vermögen: 50000 €"));
-    }
-
-    void randfaelleDerMenge() {
-        Tbankform& b = oeffnen();
-        b.ComboBox1->setCurrentIndex(5);
-        for (const char* menge : {"-0", "0", "-3"}) {
-            b.Edit1->setText(QString::fromUtf8(menge));
-            b.Button3->click();
-            b.Button4->click();
-        }
-        QVERIFY(t->meldungen.isEmpty());
-        QCOMPARE(t->stand.aktien[6].stueck, 0);
-        b.Edit1->setText(QStringLiteral(" 2"));
-        b.Button3->click();
-        b.Edit1->setText(QStringLiteral("3 "));
-        b.Button3->click();
-        QCOMPARE(b.Label43->text(), QStringLiteral("5 Stck."));
-        geldStimmt(QStringLiteral("Vermögen: 49500 €"));
-        // A quantity far beyond the money is refused silently.
-        b.Edit1->setText(QStringLiteral("2147483647"));
-        b.Button3->click();
-        QCOMPARE(t->stand.aktien[6].stueck, 5);
-        QVERIFY(t->meldungen.isEmpty());
     }
 
     void kursaktualisierungWaehrendDerSchirmOffenIst() {
@@ -278,14 +247,7 @@ class TestBankform : public ProgrammTest {
 
     void geldVonFahrtenWaehrendDerSchirmOffenIst() {
         Tbankform& b = oeffnen();
-        Auftrag& a = t->stand.auftraege[1];
-        a.belegt = 1;
-        a.nummer = 1;
-        a.unterwegs = 1;
-        a.restminuten = 1;
-        a.unfallwurf = 5;
-        a.einnahmen = 250;
-        t->stand.auftragsnummer = 2;
+        fahrenderAuftrag(t->stand, 1, 1, 1).einnahmen = 250;
         fahrtenfortschreiben(p->spiel);
         geldStimmt(QStringLiteral("Vermögen: 50250 €"));
         QCOMPARE(b.Label45->text(), QStringLiteral("Kreditlimit: 100500 €"));
@@ -324,4 +286,4 @@ class TestBankform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestBankform)
-#include "test_bankform.moc"
+#include "bankform_test.moc"

@@ -30,24 +30,28 @@ void leave(TDFWSelButton& b) {
     QCoreApplication::sendEvent(&b, &e);
 }
 
-// Bounding box of everything inside the frame that is not the fill: the caption's ink.
-QRect ink(TDFWSelButton& b, const QColor& fill) {
-    const QImage img = b.grab().toImage();
+// Everything inside the frame that is not the fill is the caption's ink: its bounding box and
+// every colour it uses (text is drawn without smoothing, so one colour).
+struct Ink {
     QRect box;
-    for (int y = 1; y < img.height() - 1; ++y)
-        for (int x = 1; x < img.width() - 1; ++x)
-            if (img.pixelColor(x, y) != fill) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-// Every colour the caption's ink uses; text is drawn without smoothing, so one colour.
-QSet<QRgb> inkColours(TDFWSelButton& b, const QColor& fill) {
-    const QImage img = b.grab().toImage();
     QSet<QRgb> colours;
+};
+Ink inkOf(TDFWSelButton& b, const QColor& fill) {
+    const QImage img = b.grab().toImage();
+    Ink ink;
     for (int y = 1; y < img.height() - 1; ++y)
         for (int x = 1; x < img.width() - 1; ++x)
-            if (img.pixelColor(x, y) != fill) colours.insert(img.pixelColor(x, y).rgb());
-    return colours;
+            if (img.pixelColor(x, y) != fill) {
+                ink.box |= QRect(x, y, 1, 1);
+                ink.colours.insert(img.pixelColor(x, y).rgb());
+            }
+    return ink;
+}
+QRect ink(TDFWSelButton& b, const QColor& fill) {
+    return inkOf(b, fill).box;
+}
+QSet<QRgb> inkColours(TDFWSelButton& b, const QColor& fill) {
+    return inkOf(b, fill).colours;
 }
 
 struct Spies {
@@ -229,4 +233,4 @@ class TestDFWSelButton : public QObject {
 };
 
 QTEST_MAIN(TestDFWSelButton)
-#include "test_dfwselbutton.moc"
+#include "dfwselbutton_test.moc"

@@ -66,4 +66,4 @@ class TestAutohaendlerform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestAutohaendlerform)
-#include "test_autohaendlerform.moc"
+#include "autohaendlerform_test.moc"

@@ -16,10 +16,10 @@ class TestTaxiSendenform : public ProgrammTest {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         Spielstand& st = t->stand;
-        auftrag(st, 1, 3, true);
-        st.taxen[1] = Taxi{1, 20000, 0, 0, 0, 2, 1};
-        st.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, 2};
-        st.fahrer[2] = Fahrer{1, 97, 0, 0, 2, 2, 4};
+        angenommenerAuftrag(st, 1, 3);
+        gekauftesTaxi(st, 1, 2);
+        eingestellterFahrer(st, 1, 1);
+        eingestellterFahrer(st, 2, 2);
         h.taxi_sendenbutton->click();
         TTaxi_sendenform& f = *p->taxi_sendenform();
         QVERIFY(f.isVisible());
@@ -68,7 +68,7 @@ class TestTaxiSendenform : public ProgrammTest {
         QVERIFY(!h.isHidden());
 
         // what changed while the screen was closed shows when it opens again
-        auftrag(st, 2, 4, true);
+        angenommenerAuftrag(st, 2, 4);
         h.taxi_sendenbutton->click();
         QCOMPARE(f.ListBox1->count(), 1);
         QVERIFY(f.ListBox1->item(0)->text().contains(QStringLiteral("000004")));
@@ -78,7 +78,7 @@ class TestTaxiSendenform : public ProgrammTest {
     void fokusIstZuSehen() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        auftrag(t->stand, 1, 3, true);
+        angenommenerAuftrag(t->stand, 1, 3);
         h.taxi_sendenbutton->click();
         TTaxi_sendenform& f = *p->taxi_sendenform();
         QApplication::setActiveWindow(&f);
@@ -111,4 +111,4 @@ class TestTaxiSendenform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestTaxiSendenform)
-#include "test_taxisendenform.moc"
+#include "taxisendenform_test.moc"

@@ -207,4 +207,4 @@ class TestAffeOberflaeche : public ProgrammTest {
 };
 
 QTEST_MAIN(TestAffeOberflaeche)
-#include "test_affe_oberflaeche.moc"
+#include "affe_oberflaeche_test.moc"

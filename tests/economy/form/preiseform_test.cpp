@@ -148,41 +148,20 @@ class TestPreiseform : public ProgrammTest {
         QTest::addColumn<QString>("grundDanach");
         QTest::addColumn<bool>("zahl");
         QTest::addColumn<double>("wert");
-        const QString ziffern(40, QLatin1Char('9'));
+        // which texts are numbers, and how leaving a field repairs them, the core's tests pin;
+        // here one of each kind shows through the screen
         QTest::newRow("leer") << ""
                               << ""
                               << "" << false << 0.0;
-        QTest::newRow("Leerzeichen") << "   "
-                                     << "   "
-                                     << "   " << false << 0.0;
-        QTest::newRow("Buchstaben") << "abc"
-                                    << "abc"
-                                    << "abc" << false << 0.0;
         QTest::newRow("Tausenderpunkt") << "1.000"
                                         << "1,000"
                                         << "1,000" << true << 1.0;
         QTest::newRow("zwei Kommas") << "1,2,3"
                                      << "1.2.3"
                                      << "1,2,3" << false << 0.0;
-        QTest::newRow("nan") << "nan"
-                             << "nan"
-                             << "nan" << false << 0.0;
-        QTest::newRow("inf") << "inf"
-                             << "inf"
-                             << "inf" << false << 0.0;
-        QTest::newRow("1e400") << "1e400"
-                               << "1e400"
-                               << "1e400" << false << 0.0;
-        QTest::newRow("-0") << "-0"
-                            << "-0"
-                            << "-0" << true << 0.0;
-        QTest::newRow("40 Ziffern") << ziffern << ziffern << ziffern << true << 1e40;
         QTest::newRow("Leerzeichen vorn") << " 1.5"
                                           << " 1,5"
                                           << " 1,5" << true << 1.5;
-        QTest::newRow("Leerzeichen hinten") << "1,5 "
-                                            << "1,5 "
-                                            << "1,5 " << true << 1.5;
     }
 
     // Closing takes the text, or shows its message and stays open.
@@ -257,4 +236,4 @@ class TestPreiseform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestPreiseform)
-#include "test_preiseform.moc"
+#include "preiseform_test.moc"

@@ -75,4 +75,4 @@ class TestFensterplatz : public QObject {
 };
 
 QTEST_APPLESS_MAIN(TestFensterplatz)
-#include "test_fensterplatz.moc"
+#include "fensterplatz_test.moc"

@@ -61,27 +61,11 @@ class TestStatistikform : public ProgrammTest {
         QVERIFY(p->hauptform->isVisible());
     }
 
-    void dreiAuftraege() {
-        p->hauptform->Spiel_startenbuttonClick();
-        Spielstand& s = t->stand;
-        s.auftraege[1].abschluss = 2;
-        auftrag(s, 2, 2, false);
-        auftrag(s, 3, 3, true);
-        s.auftraege[3].unterwegs = 1;
-        s.auftragsnummer = 4;
-        s.erledigteauftraege = 1;
-        s.angenommeneauftraege = 2;
-        oeffnen();
-        QCOMPARE(werte(), QStringList({"3", "1", "0", "2", "0"}));
-    }
-
     void werteLaufenMitWaehrendDerSchirmOffenIst() {
         Tstatistikform& f = oeffnen();
         Spielstand& s = t->stand;
-        auftrag(s, 1, 1, false);
-        auftrag(s, 2, 2, true);
-        s.auftragsnummer = 3;
-        s.angenommeneauftraege = 1;
+        neuerAuftrag(s, 1, 1);
+        angenommenerAuftrag(s, 2, 2);
         // The next game minute shows them; no order falls due at this millisecond.
         s.grundpreis = 1000;
         t->zeit.ms = 43'200'000;
@@ -104,4 +88,4 @@ class TestStatistikform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestStatistikform)
-#include "test_statistikform.moc"
+#include "statistikform_test.moc"

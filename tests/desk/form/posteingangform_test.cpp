@@ -18,8 +18,8 @@ class TestPosteingangform : public ProgrammTest {
     void posteingangBehaeltHaken() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        auftrag(t->stand, 1, 7, false);
-        auftrag(t->stand, 2, 8, false);
+        neuerAuftrag(t->stand, 1, 7);
+        neuerAuftrag(t->stand, 2, 8);
         h.Label3->setText(QStringLiteral("Neuer Auftrag im Posteingang"));
         h.posteingangbutton->click();
         TPosteingangform& f = *p->posteingangform();
@@ -56,7 +56,7 @@ class TestPosteingangform : public ProgrammTest {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         for (int r = 1; r <= kAuftragsZeilen; ++r)
-            auftrag(t->stand, r, r, r % 3 == 0);
+            (r % 3 == 0 ? angenommenerAuftrag : neuerAuftrag)(t->stand, r, r, 30);
         QElapsedTimer uhr;
         uhr.start();
         h.posteingangbutton->click();
@@ -71,7 +71,7 @@ class TestPosteingangform : public ProgrammTest {
         t->zeit.ms = 0;  // the first draw after this reseed is 0: an order is due
         auftragerzeugen(p->spiel);
         QCOMPARE(f.CheckListBox1->count(), kAuftragsZeilen);
-        QCOMPARE(t->stand.auftragsnummer, 1);
+        QCOMPARE(t->stand.auftragsnummer, kAuftragsZeilen + 1);  // nothing was counted
     }
 
     // Acceptance is final: opening the inbox makes no line current, so a Space pressed by
@@ -80,7 +80,7 @@ class TestPosteingangform : public ProgrammTest {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         for (int r = 1; r <= 3; ++r)
-            auftrag(t->stand, r, 20 + r, false);
+            neuerAuftrag(t->stand, r, 20 + r);
         h.posteingangbutton->click();
         TPosteingangform& f = *p->posteingangform();
         QCOMPARE(f.CheckListBox1->count(), 3);
@@ -110,8 +110,8 @@ class TestPosteingangform : public ProgrammTest {
     void hakenSindDeutlichZuSehen() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        auftrag(t->stand, 1, 7, true);
-        auftrag(t->stand, 2, 8, false);
+        angenommenerAuftrag(t->stand, 1, 7);
+        neuerAuftrag(t->stand, 2, 8);
         h.posteingangbutton->click();
         QListWidget* l = p->posteingangform()->CheckListBox1;
         QCoreApplication::processEvents();  // the list lays out its lines after showing
@@ -133,4 +133,4 @@ class TestPosteingangform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestPosteingangform)
-#include "test_posteingangform.moc"
+#include "posteingangform_test.moc"

@@ -143,4 +143,4 @@ class TestVerlaufform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestVerlaufform)
-#include "test_verlaufform.moc"
+#include "verlaufform_test.moc"

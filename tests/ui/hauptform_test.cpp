@@ -110,7 +110,8 @@ class TestHauptform : public ProgrammTest {
         struct Fall {
             int zeile, taxi, fahrer;
         };
-        for (const Fall f : {Fall{1, 2, 2}, Fall{3, 1, 1}, Fall{2, 1, 6}, Fall{2, 6, 1}}) {
+        // (the core's tests go through the other orders of row and slots)
+        for (const Fall f : {Fall{1, 2, 2}, Fall{3, 1, 1}}) {
             Spielstand& st = t->stand;
             leereTabelle(st.auftraege);
             for (int k = 1; k <= kSlots; ++k) {
@@ -119,13 +120,9 @@ class TestHauptform : public ProgrammTest {
             }
             for (int r = 1; r < f.zeile; ++r)
                 raeumeZeile(st.auftraege[r]);
-            auftrag(st, f.zeile, 41, true);
-            Auftrag& a = st.auftraege[f.zeile];
-            a.unterwegs = 1;
-            a.restminuten = 1;
-            a.unfallwurf = 7;
-            st.taxen[f.taxi] = Taxi{1, 20000, 0, 1, 1, 3, 4};
-            st.fahrer[f.fahrer] = Fahrer{1, 97, 1, 1, 2, 5, 4};
+            fahrenderAuftrag(st, f.zeile, 41, 1);
+            aufFahrt(gekauftesTaxi(st, f.taxi, 3, 4), 1);
+            aufFahrt(eingestellterFahrer(st, f.fahrer, 2, 5), 1);
             h.FormPaint();
             QCOMPARE(h.verfuegbaretaxenlistbox->count(), 0);
             Timer1Timer(p->spiel);
@@ -187,4 +184,4 @@ class TestHauptform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestHauptform)
-#include "test_hauptform.moc"
+#include "hauptform_test.moc"

@@ -116,7 +116,7 @@ class TestSpielstanddialoge : public ProgrammTest {
         gespeichert.untergrundansehen = 7;
         gespeichert.kilometerpreis = 2.5;
         gespeichert.grundpreis = 4;
-        gespeichert.taxen[1] = Taxi{1, 30000, 0, 0, 0, 2, 1};
+        gekauftesTaxi(gespeichert, 1, 2);
         const QString pfad = ordner.filePath(QStringLiteral("mitte.kbs"));
         QCOMPARE(QString::fromStdString(speichereDatei(pfad.toStdString(), gespeichert)),
                  QString());
@@ -163,11 +163,7 @@ class TestSpielstanddialoge : public ProgrammTest {
     void speichernWartetAufDasEndeDesTakts() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        auftrag(t->stand, 1, 9, true);
-        Auftrag& a = t->stand.auftraege[1];
-        a.unterwegs = 1;
-        a.restminuten = 1;
-        a.unfallwurf = 3;
+        fahrenderAuftrag(t->stand, 1, 9, 1);
         bool gedrueckt = false, imTaktGeoeffnet = true;
         // runs while the settlement lets input run
         QTimer::singleShot(0, [&] {
@@ -211,4 +207,4 @@ class TestSpielstanddialoge : public ProgrammTest {
 };
 
 QTEST_MAIN(TestSpielstanddialoge)
-#include "test_spielstanddialoge.moc"
+#include "spielstanddialoge_test.moc"

@@ -149,4 +149,4 @@ int pruefeMalerei(int argc, char** argv) {
     return QTest::qExec(&pruefung, argc, argv);
 }
 
-#include "test_malerei.moc"
+#include "malerei_test.moc"

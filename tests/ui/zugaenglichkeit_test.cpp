@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 
+#include "bausteine.h"
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
@@ -68,8 +69,8 @@ class TestZugaenglichkeit : public ProgrammTest {
     // is current again when the focus returns.
     void nurDieListeMitFokusHatEineFokuszeile() {
         p->hauptform->Spiel_startenbuttonClick();
-        t->stand.taxen[1] = Taxi{1, 20000, 0, 0, 0, 2, 1};
-        t->stand.fahrer[1] = Fahrer{1, 97, 0, 0, 1, 1, 2};
+        gekauftesTaxi(t->stand, 1, 2);
+        eingestellterFahrer(t->stand, 1, 1);
         p->hauptform->taxi_sendenbutton->click();
         TTaxi_sendenform& f = *p->taxi_sendenform();
         QApplication::setActiveWindow(&f);
@@ -156,4 +157,4 @@ class TestZugaenglichkeit : public ProgrammTest {
 };
 
 QTEST_MAIN(TestZugaenglichkeit)
-#include "test_zugaenglichkeit.moc"
+#include "zugaenglichkeit_test.moc"

@@ -47,18 +47,14 @@ class TestBildschirmfotos : public ProgrammTest {
         st.bekanntheit = 120;
         st.untergrundansehen = 4;
         for (int k = 1; k <= 3; ++k) {
-            st.taxen[k] = Taxi{1, 20000 + 10000 * k, 0, k == 1, k == 1 ? 40 : 0, k + 1, k};
-            st.fahrer[k] = Fahrer{1, 97, k == 1, k == 1 ? 40 : 0, 3 * k, k, 2};
+            gekauftesTaxi(st, k, k + 1);
+            eingestellterFahrer(st, k, 3 * k);
         }
-        for (int r = 1; r <= 6; ++r)
-            auftrag(st, r, r, r % 2 == 0);
-        st.auftraege[3].sonderauftrag = 1;
-        st.auftraege[3].einnahmen = 5432;
-        st.auftraege[1].unterwegs = 1;
-        st.auftraege[1].restminuten = 40;
-        st.auftraege[1].kilometer = 23;
-        st.auftraege[1].einnahmen = 31;
-        t->stand.auftragsnummer = 7;
+        for (int r = 2; r <= 6; ++r)
+            (r % 2 == 0 ? angenommenerAuftrag : neuerAuftrag)(st, r, r, 30);
+        neuerSonderauftrag(st, 3, 3);
+        fahrenderAuftrag(st, 1, 1, 40);
+        senden(st, 1, 1, 40);
         t->zeit.ms = 1;
         Timer1Timer(p->spiel);
         h.FormPaint();
@@ -188,4 +184,4 @@ class TestBildschirmfotos : public ProgrammTest {
 };
 
 QTEST_MAIN(TestBildschirmfotos)
-#include "test_bildschirmfotos.moc"
+#include "bildschirmfotos_test.moc"

@@ -62,19 +62,7 @@ class TestWerbungform : public ProgrammTest {
         QCOMPARE(p->bankform()->Label44->text(), p->hauptform->Label4->text());
     }
 
-    void bekanntheitBleibtBei300() {
-        Twerbungform& f = oeffnen();
-        t->stand.bekanntheit = 290;
-        f.Button1->click();
-        QCOMPARE(t->stand.bekanntheit, 300);
-        QCOMPARE(p->hauptform->ProgressBar2->value(), 300);
-        oeffnen();
-        f.Button1->click();
-        QCOMPARE(t->stand.bekanntheit, 300);
-        QCOMPARE(t->stand.vermoegen, 49000.0);
-        QCOMPARE(p->hauptform->Label4->text(), QStringLiteral("Vermögen: 49000 €"));
-    }
-
+    // Refused silently, and the screen closes all the same (the limits are the core's tests').
     void zuWenigGeld() {
         Twerbungform& f = oeffnen();
         t->stand.vermoegen = 499;
@@ -84,13 +72,6 @@ class TestWerbungform : public ProgrammTest {
         QCOMPARE(t->stand.vermoegen, 499.0);
         QCOMPARE(t->stand.bekanntheit, 0);
         QVERIFY(t->meldungen.isEmpty());
-
-        t->stand.vermoegen = 500;
-        oeffnen();
-        f.Button1->click();
-        QCOMPARE(t->stand.vermoegen, 0.0);
-        QCOMPARE(t->stand.bekanntheit, 10);
-        QCOMPARE(p->hauptform->Label4->text(), QStringLiteral("Vermögen: 0 €"));
     }
 
     void auswahlBleibtUndAbbruchKauftNichts() {
@@ -124,4 +105,4 @@ class TestWerbungform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestWerbungform)
-#include "test_werbungform.moc"
+#include "werbungform_test.moc"

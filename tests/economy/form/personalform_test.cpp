@@ -81,4 +81,4 @@ class TestPersonalform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestPersonalform)
-#include "test_personalform.moc"
+#include "personalform_test.moc"

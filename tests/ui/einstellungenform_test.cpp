@@ -36,4 +36,4 @@ class TestEinstellungenform : public ProgrammTest {
 };
 
 QTEST_MAIN(TestEinstellungenform)
-#include "test_einstellungenform.moc"
+#include "einstellungenform_test.moc"
