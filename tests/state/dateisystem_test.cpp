@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "ordnertest.h"
 #include "state/speicherdatei.h"
 
 using namespace kabrolux;
@@ -23,16 +24,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Systemaufrufe : public ::testing::Test {
+class Systemaufrufe : public test::OrdnerTest {
   protected:
-    void SetUp() override {
-        std::string vorlage = (fs::temp_directory_path() / "kabrolux-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
-        ordner = vorlage;
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
-    fs::path ordner;
     Dateisystem sys;
 };
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ordnertest.h"
 #include "speicherbeispiel.h"
 #include "state/speicherdatei.h"
 
@@ -81,25 +82,17 @@ class Gestoert : public Dateisystem {
     }
 };
 
-Bild dateiInhalt(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    return Bild(std::istreambuf_iterator<char>(ein), {});
-}
-
 void schreibeDatei(const fs::path& p, const Bild& b) {
     std::ofstream aus(p, std::ios::binary);
     aus.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-class Datei : public ::testing::Test {
+class Datei : public OrdnerTest {
   protected:
     void SetUp() override {
-        std::string vorlage = (fs::temp_directory_path() / "kabrolux-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
-        ordner = vorlage;
+        OrdnerTest::SetUp();
         ziel = ordner / "spielstand.kbs";
     }
-    void TearDown() override { fs::remove_all(ordner); }
 
     // Everything in the folder: a failed save must leave nothing of its own behind.
     std::vector<std::string> eintraege() const {
@@ -120,7 +113,7 @@ class Datei : public ::testing::Test {
         EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
     }
 
-    fs::path ordner, ziel;
+    fs::path ziel;
     Spielstand mitte = mittleresSpiel();
 };
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ordnertest.h"
 #include "speicherbeispiel.h"
 #include "state/speicherdatei.h"
 
@@ -37,19 +38,12 @@ class OhneNeueDateien : public Dateisystem {
     }
 };
 
-class Speicherziel : public ::testing::Test {
+class Speicherziel : public OrdnerTest {
   protected:
     void SetUp() override {
-        std::string vorlage = (fs::temp_directory_path() / "kabrolux-ziel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
-        ordner = vorlage;
+        OrdnerTest::SetUp();
         datei = ordner / "spielstand.kbs";
         std::ofstream(datei) << "alter Stand";
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-    static Bild inhalt(const fs::path& p) {
-        std::ifstream ein(p, std::ios::binary);
-        return Bild(std::istreambuf_iterator<char>(ein), {});
     }
     static struct stat status(const fs::path& p) {
         struct stat st {};
@@ -57,7 +51,7 @@ class Speicherziel : public ::testing::Test {
         return st;
     }
     static unsigned rechte(const fs::path& p) { return status(p).st_mode & 07777; }
-    fs::path ordner, datei;
+    fs::path datei;
     const Spielstand stand = mittleresSpiel();
 };
 
@@ -68,7 +62,7 @@ TEST_F(Speicherziel, BehaeltDieRechteDerAltenDatei) {
         fs::permissions(datei, static_cast<fs::perms>(r));
         ASSERT_EQ(speichereDatei(datei.string(), stand), "");
         EXPECT_EQ(rechte(datei), r) << std::oct << r;
-        EXPECT_EQ(inhalt(datei), speicherbild(stand));
+        EXPECT_EQ(dateiInhalt(datei), speicherbild(stand));
     }
 }
 
@@ -80,13 +74,13 @@ TEST_F(Speicherziel, SchreibtDurchLinksInDieDatei) {
     ASSERT_EQ(speichereDatei((ordner / "kette.kbs").string(), stand), "");
     EXPECT_TRUE(fs::is_symlink(ordner / "kette.kbs"));
     EXPECT_TRUE(fs::is_symlink(ordner / "link.kbs"));
-    EXPECT_EQ(inhalt(ordner / "echt" / "ziel.kbs"), speicherbild(stand));
+    EXPECT_EQ(dateiInhalt(ordner / "echt" / "ziel.kbs"), speicherbild(stand));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "echt"), {}), 1);
     // A link to a file not there yet makes that file.
     fs::create_symlink("neu.kbs", ordner / "vor.kbs");
     ASSERT_EQ(speichereDatei((ordner / "vor.kbs").string(), stand), "");
     EXPECT_TRUE(fs::is_symlink(ordner / "vor.kbs"));
-    EXPECT_EQ(inhalt(ordner / "neu.kbs"), speicherbild(stand));
+    EXPECT_EQ(dateiInhalt(ordner / "neu.kbs"), speicherbild(stand));
 }
 
 TEST_F(Speicherziel, OhneNeueDateiWirdDieAlteUeberschrieben) {
@@ -94,22 +88,22 @@ TEST_F(Speicherziel, OhneNeueDateiWirdDieAlteUeberschrieben) {
     const ino_t knoten = status(datei).st_ino;
     OhneNeueDateien ohne;
     ASSERT_EQ(speichereDatei(datei.string(), stand, ohne), "");
-    EXPECT_EQ(inhalt(datei), speicherbild(stand));
+    EXPECT_EQ(dateiInhalt(datei), speicherbild(stand));
     EXPECT_EQ(status(datei).st_ino, knoten);  // the same file, written in place
     EXPECT_EQ(rechte(datei), 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1);
     // A shorter old file than the image and a longer one both end up exactly the image.
     std::ofstream(datei, std::ios::app) << std::string(500000, 'x');
     ASSERT_EQ(speichereDatei(datei.string(), stand, ohne), "");
-    EXPECT_EQ(inhalt(datei), speicherbild(stand));
+    EXPECT_EQ(dateiInhalt(datei), speicherbild(stand));
 }
 
 TEST_F(Speicherziel, MisslingtEsAnOrtUndStelleBleibtDieAlteDatei) {
-    const Bild alt = inhalt(datei);
+    const Bild alt = dateiInhalt(datei);
     OhneNeueDateien ohne;
     ohne.grenze = 1000;
     EXPECT_EQ(speichereDatei(datei.string(), stand, ohne), "I/O error 5");
-    EXPECT_EQ(inhalt(datei), alt);
+    EXPECT_EQ(dateiInhalt(datei), alt);
     // Without an old file there is nothing to write in place.
     EXPECT_EQ(speichereDatei((ordner / "fehlt.kbs").string(), stand, ohne), "File access denied");
 }
