@@ -9,6 +9,7 @@
 #include "desk/form/posteingangform.h"
 #include "desk/form/statistikform.h"
 #include "desk/form/taxisendenform.h"
+#include "desk/form/verlaufform.h"
 #include "economy/form/autohaendlerform.h"
 #include "economy/form/bankform.h"
 #include "economy/form/personalform.h"
@@ -17,6 +18,7 @@
 #include "state/auftraege.h"
 #include "state/kataloge.h"
 #include "testprogramm.h"
+#include "ui/basis/anleitung.h"
 #include "ui/einstellungenform.h"
 
 using namespace kabrolux;
@@ -54,6 +56,8 @@ class TestZugaenglichkeit : public ProgrammTest {
         QStringList fehler = unbenannt(p->hauptform.get());
         for (Nebenform* f : nebenformen())
             fehler += unbenannt(f);
+        fehler += unbenannt(p->verlaufform());
+        fehler += unbenannt(&p->anzeige.anleitung());
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char(' '))));
         // The pictures say what they show, and follow the paging.
         auto name = [](QWidget* w) {
