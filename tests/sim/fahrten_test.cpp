@@ -4,6 +4,7 @@
 
 #include "bausteine.h"
 #include "sim/fahrten.h"
+#include "sim/takt.h"
 #include "state/auftraege.h"
 #include "state/texte.h"
 #include "testanzeige.h"
@@ -339,7 +340,8 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
     struct Fall {
         int zeile, taxi, fahrer;
     };
-    for (const Fall f : {Fall{1, 5, 5}, Fall{5, 1, 1}, Fall{3, 1, 7}, Fall{3, 7, 1}}) {
+    for (const Fall f :
+         {Fall{1, 5, 5}, Fall{5, 1, 1}, Fall{3, 1, 7}, Fall{3, 7, 1}, Fall{3, 3, 3}}) {
         TestSpiel t;
         for (int r = 1; r < f.zeile; ++r)
             raeumeZeile(t.s.auftraege[r]);
@@ -347,9 +349,11 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
         aufFahrt(gekauftesTaxi(t.s, f.taxi, 1, 1), 1);
         aufFahrt(eingestellterFahrer(t.s, f.fahrer, 1, 1), 1);
         std::vector<std::string> taxen, fahrer;
+        int freiBeimAbrechnen = -1;  // slot k is counted at row k, before the row's settlement
         t.anzeige.beiAuftraegen = [&] {
             taxen = freieTaxenZeilen(t.s);
             fahrer = freieFahrerZeilen(t.s);
+            if (freiBeimAbrechnen < 0) freiBeimAbrechnen = static_cast<int>(taxen.size());
         };
         t.anzeige.beiVerarbeiten = [&] {  // after the settlement's reset, the player chooses
             if (t.anzeige.verarbeiten == 2) t.lauf.gewaehlterauftrag = 0;
@@ -359,7 +363,38 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
         EXPECT_EQ(fahrer, std::vector<std::string>{"01: Thomas Becker (Erfahrung: 2 von 6)"})
             << f.zeile << f.fahrer;
         EXPECT_EQ(t.lauf.gewaehlterauftrag, 0) << f.zeile << f.taxi;
+        EXPECT_EQ(freiBeimAbrechnen, f.taxi <= f.zeile ? 1 : 0) << f.zeile << f.taxi;
     }
+}
+
+// A taxi sent while the tick's interest message is open waits for the next minute together
+// with its taxi and driver; every other row counts down as usual, the last row of a full table
+// too, in that minute and in the usual one after it.
+TEST(Fahrten, GesendetWaehrendDerZinsmeldung) {
+    TestSpiel t;
+    t.s.grundpreis = 1000;  // no new order
+    t.s.schulden = 10000;
+    t.s.spielzeit = datumZeit(2026, 12, 7, 5, 59);
+    for (int r = 5; r < kAuftragsZeilen; ++r)
+        neuerAuftrag(t.s, r, r);
+    fahrenderAuftrag(t.s, 1, 1, 5);
+    neuerAuftrag(t.s, 2, 2);
+    angenommenerAuftrag(t.s, 3, 3);
+    fahrenderAuftrag(t.s, 4, 4, 5);
+    fahrenderAuftrag(t.s, kAuftragsZeilen, kAuftragsZeilen, 5);
+    gekauftesTaxi(t.s, 1, 1);
+    eingestellterFahrer(t.s, 1, 1);
+    t.anzeige.beiMeldung = [&] { ersteZeilenSenden(t.spiel); };
+    Timer1Timer(t.spiel);
+    const Auftrag& gesendet = t.s.auftraege[3];
+    ASSERT_EQ(gesendet.unterwegs, 1);
+    EXPECT_EQ(gesendet.restminuten, t.s.taxen[1].restminuten);
+    EXPECT_EQ(gesendet.restminuten, t.s.fahrer[1].restminuten);
+    for (int r : {1, 4, kAuftragsZeilen})
+        EXPECT_EQ(t.s.auftraege[r].restminuten, 4) << r;
+    Timer1Timer(t.spiel);
+    for (int r : {1, 4, kAuftragsZeilen})
+        EXPECT_EQ(t.s.auftraege[r].restminuten, 3) << r;
 }
 
 // The tick's one walk over the rows must do exactly what the two passes do one after the other:
@@ -397,6 +432,7 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
                 z.angenommen = zahl(2);
                 z.sonderauftrag = zahl(5) == 0 ? 1 + zahl(4) : 0;
                 z.unfallwurf = zahl(10);
+                z.abschluss = zahl(50) == 0 ? Auftrag::kFahrtVorbei : 0;  // only a file holds it
                 z.einnahmen = zahl(500);
                 const bool faellig = ereignisse > 0 && zahl(30) == 0;
                 z.abholzeit = Abholzeit::zeit(t->s.spielzeit + (faellig ? -20 : 40) * kMinute);
