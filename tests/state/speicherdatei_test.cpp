@@ -170,13 +170,13 @@ TEST(Speicherbild, ZuLangerTextWirdNach29ZeichenGekuerzt) {
 
 TEST(Speicherbild, FremdeZeichenWerdenZuFragezeichen) {
     Spielstand s = startStand();
-    s.auftraege[1].kunde = "Ωmega 🚕 ok";
+    s.auftraege[1].kunde = "Ωmega 🚕 → ok→";  // two, three and four bytes, one at the end
     s.auftraege[1].abholort =
         "a\xff"
         "b\xc3";  // broken UTF-8, cut off at the end
     Spielstand z = startStand();
     ASSERT_EQ(ladeBild(speicherbild(s), z), "");
-    EXPECT_EQ(z.auftraege[1].kunde, "?mega ? ok");
+    EXPECT_EQ(z.auftraege[1].kunde, "?mega ? ? ok?");
     EXPECT_EQ(z.auftraege[1].abholort, "a?b?");
 }
 

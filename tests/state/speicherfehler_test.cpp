@@ -40,6 +40,7 @@ class Gestoert : public Dateisystem {
 
     std::vector<std::string> angelegt;
     std::size_t geschrieben = 0, gelesen = 0;
+    int entfernt = 0;
 
     int anlegen(const std::string& pfad, int& fd) override {
         angelegt.push_back(pfad);
@@ -66,6 +67,10 @@ class Gestoert : public Dateisystem {
     }
     int umbenennen(const std::string& von, const std::string& nach) override {
         return umbenennFehler != 0 ? umbenennFehler : Dateisystem::umbenennen(von, nach);
+    }
+    int entfernen(const std::string& pfad) override {
+        ++entfernt;
+        return Dateisystem::entfernen(pfad);
     }
     int oeffnen(const std::string& pfad, int& fd) override {
         return oeffnenFehler != 0 ? oeffnenFehler : Dateisystem::oeffnen(pfad, fd);
@@ -204,6 +209,7 @@ TEST_F(Datei, KurzeSchreibvorgaengeWerdenFortgesetzt) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte, g), "");
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
     EXPECT_EQ(g.geschrieben, 380496u);
+    EXPECT_EQ(g.entfernt, 0);  // nothing is cleaned up after a save that worked
 }
 
 TEST_F(Datei, ZwischendateiNeuImZielordner) {

@@ -59,6 +59,9 @@ TEST(Zahltext, WissenschaftlichFuerSehrGrossUndKlein) {
     EXPECT_EQ(zahlText(1.5e20), "1,5E20");
     EXPECT_EQ(zahlText(-2.5e-7), "-2,5E-7");
     EXPECT_EQ(zahlText(0.00001), "1E-5");
+    EXPECT_EQ(zahlText(std::numeric_limits<double>::infinity()), "INF");
+    EXPECT_EQ(zahlText(-std::numeric_limits<double>::infinity()), "-INF");
+    EXPECT_EQ(zahlText(std::nan("")), "NAN");
 }
 
 TEST(Zahltext, GanzzahlenUndZweistellig) {
@@ -88,6 +91,7 @@ TEST(Lesen, GanzzahlImInt32Bereich) {
     EXPECT_EQ(*liesInt("2147483647").wert, 2147483647);
     EXPECT_EQ(*liesInt("+5").wert, 5);
     EXPECT_EQ(*liesInt(" -0 ").wert, 0);
+    EXPECT_EQ(*liesInt("\t12\t").wert, 12);  // pasted from a table
     for (const char* falsch :
          {"2147483648", "-2147483649", "", "1,5", "abc", "12x", "+-05", "-+5", "--5", "++5", "-"}) {
         const IntLesen r = liesInt(falsch);
