@@ -15,15 +15,8 @@ sleep 1
 spiel=$!
 trap 'kill $spiel $xvfb 2>/dev/null' EXIT
 
-fenster() { xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+source "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/probehilfen.sh"
 platz() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p'; }
-# A click at a point of the main screen's client area.
-klick() {
-    local h
-    h=$(fenster "Kabrolux Version 1.5")
-    xdotool mousemove --window "$h" "$1" "$2" click 1
-    sleep 0.4
-}
 
 haupt=$(fenster "Kabrolux Version 1.5")
 echo "Hauptform am Anfang: $(platz "$haupt")"

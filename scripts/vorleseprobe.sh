@@ -23,11 +23,7 @@ sleep 0.5
 "$programm" >/dev/null 2>&1 &
 spiel=$!
 trap 'kill $spiel 2>/dev/null' EXIT
-fenster() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
-klick() {  # a point of the main screen's client area
-    xdotool mousemove --window "$(fenster "Kabrolux Version 1.5")" "$1" "$2" click 1
-    sleep 0.5
-}
+source "$hier/probehilfen.sh"
 schliessen() { fenster "$1" >/dev/null; xdotool key Escape; sleep 0.4; }  # Escape, as a player
 klick 512 29   # Spiel starten
 for ziel in "468 61 Taxi entsenden" "556 61 Werbung" "468 93 Autohänder" "556 93 Preise" \

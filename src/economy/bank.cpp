@@ -83,9 +83,10 @@ int32_t kreditlimitVon(const Spielstand& s) {
 
 Bankzahlen bankZeichnen(Spiel& spiel) {
     const Spielstand& s = spiel.stand();
-    spiel.lauf().kreditlimit = kreditlimitVon(s);
+    const int32_t limit = kreditlimitVon(s);
+    spiel.lauf().kreditlimit = limit;
     return {geldText(s.vermoegen), "Schulden: " + zahlText(s.schulden) + " €",
-            "Kreditlimit: " + zahlText(spiel.lauf().kreditlimit) + " €"};
+            "Kreditlimit: " + zahlText(limit) + " €"};
 }
 
 bool kreditAufnehmen(Spiel& spiel, int32_t betrag) {

@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <system_error>
 
@@ -144,6 +146,23 @@ std::string zielDerLinks(const std::string& pfad) {
     return p.string();
 }
 
+// Reads an open file from its current position on, up to `grenze` bytes, however few bytes
+// each call takes.
+int liesHoechstens(Dateisystem& fs, int fd, std::size_t grenze, std::vector<uint8_t>& inhalt) {
+    constexpr std::size_t kStueck = 1 << 20;
+    inhalt.clear();
+    while (inhalt.size() < grenze) {
+        const std::size_t fertig = inhalt.size();
+        const std::size_t n = std::min(grenze - fertig, kStueck);
+        inhalt.resize(fertig + n);
+        std::size_t anzahl = 0;
+        const int fehler = fs.lesen(fd, inhalt.data() + fertig, n, anzahl);
+        inhalt.resize(fertig + anzahl);
+        if (fehler != 0 || anzahl == 0) return fehler;
+    }
+    return 0;
+}
+
 // Writes everything, however few bytes each call takes; a call that takes none without an
 // error means the disk is full.
 int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
@@ -156,19 +175,6 @@ int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
         fertig += anzahl;
     }
     return 0;
-}
-
-// Reads what is in an open file from its current position on.
-int liesAlles(Dateisystem& fs, int fd, std::vector<uint8_t>& inhalt) {
-    inhalt.clear();
-    for (;;) {
-        const std::size_t fertig = inhalt.size();
-        inhalt.resize(fertig + 65536);
-        std::size_t anzahl = 0;
-        const int fehler = fs.lesen(fd, inhalt.data() + fertig, 65536, anzahl);
-        inhalt.resize(fertig + anzahl);
-        if (fehler != 0 || anzahl == 0) return fehler;
-    }
 }
 
 // Puts `inhalt` into the open file from its start and cuts it there, on disk.
@@ -188,7 +194,7 @@ int schreibeAnOrtUndStelle(Dateisystem& fs, const std::string& pfad,
     int fehler = fs.oeffnenZumAendern(pfad, fd);
     if (fehler != 0) return fehler;
     std::vector<uint8_t> alt;
-    fehler = liesAlles(fs, fd, alt);
+    fehler = liesHoechstens(fs, fd, std::numeric_limits<std::size_t>::max(), alt);
     if (fehler == 0) {
         fehler = ersetzeInhalt(fs, fd, bild);
         if (fehler != 0) ersetzeInhalt(fs, fd, alt);
@@ -256,17 +262,10 @@ std::string ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs
     int fehler = fs.oeffnen(pfad, fd);
     if (fehler != 0) return ioFehlertext(fehler);
     // One byte more than an image holds tells a longer file from a complete one.
-    std::vector<uint8_t> bild(sf::kGroesse + 1);
-    std::size_t gelesen = 0;
-    while (gelesen < bild.size()) {
-        std::size_t anzahl = 0;
-        fehler = fs.lesen(fd, bild.data() + gelesen, bild.size() - gelesen, anzahl);
-        if (fehler != 0 || anzahl == 0) break;
-        gelesen += anzahl;
-    }
+    std::vector<uint8_t> bild;
+    fehler = liesHoechstens(fs, fd, sf::kGroesse + 1, bild);
     fs.schliessen(fd);  // nothing was written, so closing cannot lose anything
     if (fehler != 0) return ioFehlertext(fehler);
-    bild.resize(gelesen);
     return ladeBild(bild, ziel);
 }
 
