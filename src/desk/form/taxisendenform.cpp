@@ -77,29 +77,35 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
 }
 
 void TTaxi_sendenform::auffrischen() {
-    listen_ = sendenAufbauen(spiel);
-    listenZeigen();
+    listenZeigen(sendenAufbauen(spiel));
 }
 
 void TTaxi_sendenform::nachfuehren() {
-    listen_ = sendenNachfuehren(spiel, listen_);
-    listenZeigen();
+    listenZeigen(sendenNachfuehren(spiel, listen_));
 }
 
-void TTaxi_sendenform::listenZeigen() {
-    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen, int wahl) {
+void TTaxi_sendenform::listenZeigen(SendenListen neu) {
+    // A change of orders is followed at once by a reset of the choice, which builds the same
+    // lines again: lines that have not changed stay (and keep their scroll position).
+    auto fuellen = [](QListWidget* w, const std::vector<std::string>& alt,
+                      const std::vector<std::string>& zeilen, int wahl) {
         const QSignalBlocker sperre(w);
-        w->clear();
-        for (const std::string& z : zeilen)
-            w->addItem(q(z));
+        if (zeilen == alt) {
+            w->clearSelection();
+        } else {
+            w->clear();
+            for (const std::string& z : zeilen)
+                w->addItem(q(z));
+        }
         // "No current line" set explicitly keeps the view from making the first line current
         // when it gets the keyboard focus: only the player chooses.
         zeigeGewaehlt(w, wahl);
     };
     const Laufwerte& wahl = laufwerte(spiel);
-    fuellen(ListBox1, listen_.auftraege, wahl.gewaehlterauftrag);
-    fuellen(ListBox2, listen_.taxen, wahl.gewaehltestaxi);
-    fuellen(ListBox3, listen_.fahrer, wahl.gewaehlterfahrer);
+    fuellen(ListBox1, listen_.auftraege, neu.auftraege, wahl.gewaehlterauftrag);
+    fuellen(ListBox2, listen_.taxen, neu.taxen, wahl.gewaehltestaxi);
+    fuellen(ListBox3, listen_.fahrer, neu.fahrer, wahl.gewaehlterfahrer);
+    listen_ = std::move(neu);
 }
 
 void TTaxi_sendenform::Button1Click() {

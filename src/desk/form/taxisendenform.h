@@ -28,7 +28,7 @@ class TTaxi_sendenform : public Nebenform {
     void Button1Click();
 
   private:
-    void listenZeigen();
+    void listenZeigen(SendenListen neu);
     SendenListen listen_;
 };
 
