@@ -12,8 +12,13 @@ enum class Balken {
     image,           // ProgressBar1, -100..100
     bekanntheit,     // ProgressBar2, 0..300
     attraktivitaet,  // ProgressBar3, -100..-10
-    untergrund,      // ProgressBar4, 0..100 (5 x untergrundansehen)
+    untergrund,      // ProgressBar4, 0..100 (untergrundpunkte)
 };
+
+// The underworld standing 0..20 as its bar shows it, 0..100.
+constexpr int32_t untergrundpunkte(int32_t untergrundansehen) {
+    return 5 * untergrundansehen;
+}
 
 class Anzeige {
   public:

@@ -86,7 +86,7 @@ void sonderauftragGelungen(Spiel& spiel, const Auftrag& a) {
                     "Untergrundmilieu steigt. Vielleicht bekommen Sie nun öfters solche "
                     "Aufträge...");
     s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, 1), 0, 20);
-    anzeige.balkenGeaendert(Balken::untergrund, 5 * s.untergrundansehen);
+    anzeige.balkenGeaendert(Balken::untergrund, untergrundpunkte(s.untergrundansehen));
 }
 
 void sonderauftragErwischt(Spiel& spiel, const Auftrag& a) {
@@ -99,7 +99,7 @@ void sonderauftragErwischt(Spiel& spiel, const Auftrag& a) {
                     " ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine Strafe von " +
                     zahlText(Round64(strafe)) + " €.");
     s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, -5), 0, 20);
-    anzeige.balkenGeaendert(Balken::untergrund, 5 * s.untergrundansehen);
+    anzeige.balkenGeaendert(Balken::untergrund, untergrundpunkte(s.untergrundansehen));
     s.vermoegen -= strafe;
     anzeige.geldGeaendert(gerundetesGeld(s.vermoegen));
 }

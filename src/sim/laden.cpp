@@ -28,7 +28,7 @@ bool spielLaden(Spiel& spiel, const std::string& pfad) {
     a.preiseGesetzt(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
     a.balkenGeaendert(Balken::image, s.image);
     a.balkenGeaendert(Balken::bekanntheit, s.bekanntheit);
-    a.balkenGeaendert(Balken::untergrund, 5 * s.untergrundansehen);
+    a.balkenGeaendert(Balken::untergrund, untergrundpunkte(s.untergrundansehen));
     // Shown at once rather than from the next tick: with the clock paused the old game's date,
     // gauge and share prices would otherwise stay on the screens.
     a.balkenGeaendert(Balken::attraktivitaet, s.attraktivitaet);

@@ -3,15 +3,12 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
-#include <QWindow>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <thread>
 
 #ifdef KABROLUX_FONTCONFIG
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
 #endif
 
 #include "sim/zufall.h"
@@ -97,6 +94,8 @@ class SchriftenVorbereiten {
     SchriftenVorbereiten() {
 #ifdef KABROLUX_FONTCONFIG
         // In the one heap the rest of the program uses: an arena of its own would stay behind.
+        // glibc fixes the limit when the first thread asks for an arena, so it holds for the
+        // whole run; the game does its work on one thread anyway.
         mallopt(M_ARENA_MAX, 1);
         faden_ = std::thread([] { FcInit(); });
 #endif
@@ -107,31 +106,10 @@ class SchriftenVorbereiten {
     void abwarten() {
         if (!faden_.joinable()) return;
         faden_.join();
-        mallopt(M_ARENA_MAX, 0);
     }
 
   private:
     std::thread faden_;
-};
-
-// Runs `f` once the window's first picture is on the screen: what the first sight does not need
-// waits until then.
-class NachDemErstenBild : public QObject {
-  public:
-    NachDemErstenBild(QWidget& fenster, std::function<void()> f) : f_(std::move(f)) {
-        fenster.winId();
-        fenster.windowHandle()->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Expose && f_ && static_cast<QWindow*>(o)->isExposed())
-            QTimer::singleShot(0, this, std::exchange(f_, nullptr));
-        return false;
-    }
-
-  private:
-    std::function<void()> f_;
 };
 
 // The window icon, read as the PNG it is: probing its format would load image plugins.
@@ -161,10 +139,13 @@ int main(int argc, char* argv[]) {
     schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
-    const NachDemErstenBild symbol(*programm.hauptform, [] {
-        QApplication::setWindowIcon(fenstersymbol());
-        // The start's scratch memory (fonts, pictures) goes back.
-        malloc_trim(0);
+    // What the first sight does not need waits until after it.
+    kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
+        QTimer::singleShot(0, [] {
+            QApplication::setWindowIcon(fenstersymbol());
+            // The start's scratch memory (fonts, pictures) goes back.
+            malloc_trim(0);
+        });
     });
     programm.hauptform->show();
     if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);

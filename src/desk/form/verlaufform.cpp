@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <array>
 #include <functional>
@@ -47,6 +46,14 @@ QString anzahl(double w) {
     return q(zahlText(Round64(w)));
 }
 
+// As the main screen's bars show them: underworld 0..100, attractiveness 0..100.
+double untergrund(const Verlaufspunkt& p) {
+    return untergrundpunkte(p.untergrundansehen);
+}
+double attraktivitaet(const Verlaufspunkt& p) {
+    return attraktivitaetspunkte(p.attraktivitaet);
+}
+
 // The four charts and their curves, in the order of the window.
 const std::array<Tafel, 4>& tafeln() {
     static const std::array<Tafel, 4> t = [] {
@@ -66,13 +73,8 @@ const std::array<Tafel, 4>& tafeln() {
                   [](const Verlaufspunkt& p) { return double(p.image); }},
                  {QStringLiteral("Bekanntheit"), kGelb, Qt::DashLine,
                   [](const Verlaufspunkt& p) { return double(p.bekanntheit); }},
-                 // As the main screen's bars show them: underworld 0..100, attractiveness 0..100.
-                 {QStringLiteral("Untergrundansehen"), kRosa, Qt::DotLine,
-                  [](const Verlaufspunkt& p) { return 5.0 * p.untergrundansehen; }},
-                 {QStringLiteral("Gesamtattraktivität"), kLimone, Qt::DashDotLine,
-                  [](const Verlaufspunkt& p) {
-                      return double(attraktivitaetspunkte(p.attraktivitaet));
-                  }}},
+                 {QStringLiteral("Untergrundansehen"), kRosa, Qt::DotLine, untergrund},
+                 {QStringLiteral("Gesamtattraktivität"), kLimone, Qt::DashDotLine, attraktivitaet}},
                 2};
         t[2] = {QStringLiteral("Aktienkurse"), QStringLiteral("€"), euro, {}, 3};
         const QColor farben[kAktien] = {kGelb, kRosa, kLimone, kAqua, kOrange, kHellblau};
@@ -192,17 +194,7 @@ void TVerlaufform::oeffnen(const QWidget& ueber) {
         activateWindow();
         return;
     }
-    // The first time beside the screen it is opened from, where there is room; later where the
-    // player left it.
-    const std::optional<QPoint> daneben =
-        gezeigt_ ? std::nullopt
-                 : platzDaneben(size(), ueber.frameGeometry(), verfuegbareFlaeche(ueber),
-                                Fenstergedaechtnis().rahmen());
-    gezeigt_ = true;
-    if (daneben)
-        Fenstergedaechtnis::zeigenBei(*this, *daneben);
-    else
-        zeigenUeber(ueber);
+    zeigenDaneben(ueber);
 }
 
 void TVerlaufform::auffrischen() {
@@ -251,14 +243,6 @@ void TVerlaufform::auffrischen() {
 void TVerlaufform::showEvent(QShowEvent* e) {
     Nebenform::showEvent(e);
     auffrischen();
-}
-
-void TVerlaufform::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    Nebenform::keyPressEvent(e);
 }
 
 }  // namespace kabrolux::ui

@@ -35,13 +35,11 @@ class TVerlaufform : public Nebenform {
 
   protected:
     void showEvent(QShowEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void baueZeitraum();
     void baueDiagramme();
     std::array<std::vector<QLabel*>, 4> letzte_;
-    bool gezeigt_ = false;
 };
 
 }  // namespace kabrolux::ui

@@ -220,8 +220,10 @@ void Verlaufsdiagramm::kurvenZeichnen(QPainter& p) const {
         p.setPen(QPen(kSilber, 1, Qt::DashLine));
         p.drawLine(QPointF(xx, flaeche().top()), QPointF(xx, flaeche().bottom()));
         for (const Kurve& k : kurven_) {
+            const double wert = k.werte.at(marke_);
+            if (!std::isfinite(wert)) continue;  // not drawn as a curve either
             p.setPen(QPen(k.farbe, 2));
-            p.drawEllipse(QPointF(xx, y(k.werte.at(marke_))), 4, 4);
+            p.drawEllipse(QPointF(xx, y(wert)), 4, 4);
         }
     }
     p.restore();

@@ -58,15 +58,7 @@ void Spielanleitung::zeigen(const QWidget& fenster) {
         activateWindow();
         return;
     }
-    // Beside the screen the first time if there is room, so both can be read.
-    const std::optional<QPoint> daneben =
-        gedaechtnis_.platz() ? std::nullopt
-                             : platzDaneben(size(), fenster.frameGeometry(),
-                                            verfuegbareFlaeche(fenster), gedaechtnis_.rahmen());
-    Fenstergedaechtnis::zeigenBei(
-        *this, daneben ? *daneben
-                       : fensterplatz(size(), fenster.geometry(), gedaechtnis_.platz(),
-                                      verfuegbareFlaeche(fenster), gedaechtnis_.rahmen()));
+    gedaechtnis_.zeigenDaneben(*this, fenster);
 }
 
 void Spielanleitung::keyPressEvent(QKeyEvent* e) {

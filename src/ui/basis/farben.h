@@ -44,8 +44,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
 QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite,
                         int hoehe = 25);
 // The caption a control stands under is its name for assistive technology (a screen reader
-// says "Verfügbare Taxen:, list"). Lists take only an accessible name, other controls the
-// label's buddy too.
+// says "Verfügbare Taxen:, list"): the label's buddy, and the accessible name too, because Qt's
+// list and bar interfaces read only that.
 void beschriftet(QWidget* w, QLabel* beschriftung);
 // A label's new text, sized to fit.
 void setzeText(QLabel* l, const QString& text);

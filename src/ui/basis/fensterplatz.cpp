@@ -59,4 +59,12 @@ void Fenstergedaechtnis::zeigenBei(QWidget& w, QPoint ziel) {
     w.activateWindow();
 }
 
+void Fenstergedaechtnis::zeigenDaneben(QWidget& w, const QWidget& neben) const {
+    const QRect verfuegbar = verfuegbareFlaeche(neben);
+    const std::optional<QPoint> daneben =
+        platz_ ? std::nullopt : platzDaneben(w.size(), neben.frameGeometry(), verfuegbar, rahmen_);
+    zeigenBei(w, daneben ? *daneben
+                         : fensterplatz(w.size(), neben.geometry(), platz_, verfuegbar, rahmen_));
+}
+
 }  // namespace kabrolux::ui

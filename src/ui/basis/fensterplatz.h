@@ -41,6 +41,9 @@ class Fenstergedaechtnis {
     QMargins rahmen() const { return rahmen_; }
     // Shows the window at `ziel` (a client position) and makes it the active one.
     static void zeigenBei(QWidget& w, QPoint ziel);
+    // Shows the window beside `neben` the first time, where there is room (so both can be
+    // read), else centred over it; afterwards where the player left it.
+    void zeigenDaneben(QWidget& w, const QWidget& neben) const;
 
   private:
     std::optional<QPoint> platz_;

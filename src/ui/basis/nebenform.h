@@ -25,6 +25,8 @@ class Nebenform : public QWidget {
     // Shows the screen centred over `haupt` the first time, afterwards where the player left
     // it, always entirely on the screen.
     void zeigenUeber(const QWidget& haupt);
+    // For a window beside the screens: beside `neben` the first time, where there is room.
+    void zeigenDaneben(const QWidget& neben) { gedaechtnis_.zeigenDaneben(*this, neben); }
 
   signals:
     // The screen was closed; the main screen is to be shown again.

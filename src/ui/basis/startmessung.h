@@ -1,7 +1,7 @@
 #pragma once
-// With KABROLUX_STARTMESSUNG set, a program reports when its first window is on the screen and
-// how much memory it holds then and half a second later, and ends: scripts compare the game's
-// start with a bare Qt window's (bench/startvergleich.sh).
+// What happens once a program's first window is on the screen. With KABROLUX_STARTMESSUNG set,
+// a program reports when that was and how much memory it holds then and half a second later,
+// and ends: scripts compare the game's start with a bare Qt window's (bench/startvergleich.sh).
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -11,21 +11,40 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <utility>
 
 namespace kabrolux::ui {
 
-class Startmessung : public QObject {
+// Calls `f` once, as the window's first picture reaches the screen.
+inline void beimErstenBild(QWidget& fenster, std::function<void()> f) {
+    class Wache : public QObject {
+      public:
+        Wache(QWindow* w, std::function<void()> f) : QObject(w), f_(std::move(f)) {}
+
+      protected:
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Expose && f_ && static_cast<QWindow*>(o)->isExposed()) {
+                o->removeEventFilter(this);
+                deleteLater();
+                std::exchange(f_, nullptr)();
+            }
+            return false;
+        }
+
+      private:
+        std::function<void()> f_;
+    };
+    fenster.winId();
+    QWindow* w = fenster.windowHandle();
+    w->installEventFilter(new Wache(w, std::move(f)));
+}
+
+class Startmessung {
   public:
     static void einrichten(QWidget& fenster) {
         if (qEnvironmentVariableIsEmpty("KABROLUX_STARTMESSUNG")) return;
-        fenster.winId();
-        fenster.windowHandle()->installEventFilter(new Startmessung(&fenster));
-    }
-
-  protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Expose && !gemeldet_ && static_cast<QWindow*>(o)->isExposed()) {
-            gemeldet_ = true;
+        beimErstenBild(fenster, [] {
             timespec jetzt{};
             clock_gettime(CLOCK_REALTIME, &jetzt);
             std::printf("gezeigt_ns %lld\nrss_kb %ld\n",
@@ -36,12 +55,10 @@ class Startmessung : public QObject {
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
-        }
-        return false;
+        });
     }
 
   private:
-    explicit Startmessung(QObject* eltern) : QObject(eltern) {}
     static long residentKb() {
         QFile status(QStringLiteral("/proc/self/status"));
         if (!status.open(QIODevice::ReadOnly)) return -1;
@@ -50,7 +67,6 @@ class Startmessung : public QObject {
                 return zeile.mid(6).trimmed().split(' ').value(0).toLong();
         return -1;
     }
-    bool gemeldet_ = false;
 };
 
 }  // namespace kabrolux::ui
