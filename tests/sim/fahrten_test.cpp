@@ -158,59 +158,53 @@ TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
     EXPECT_EQ(t.s.erledigteauftraege, 1);
 }
 
-// Success pays the profit and raises the standing up to 20, shown as 5 per point.
-TEST(Fahrten, SonderauftragErfolgreich) {
-    struct Fall {
-        int32_t art, vorher, nachher;
+// Success (a draw of 2..4) pays the profit and raises the standing up to 20, shown as 5 per
+// point. Caught (a draw of 1) costs half the money, named and shown to the whole euro (halves to
+// the even one); in debt there is nothing to seize and the fine never adds money. The standing
+// then drops by five.
+TEST(Fahrten, SonderauftragGelungenOderErwischt) {
+    const std::string gelungen =
+        "Sonderauftrag 8 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung nicht "
+        "erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen Sie nun öfters "
+        "solche Aufträge...";
+    auto erwischt = [](const char* strafe) {
+        return std::string(
+                   "Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie "
+                   "bezahlen eine Strafe von ") +
+               strafe + " €.";
     };
-    for (const Fall f : {Fall{3, 20, 20}, Fall{2, 3, 4}}) {
-        TestSpiel t;
-        t.s.untergrundansehen = f.vorher;
-        t.s.vermoegen = 0.5;
-        sonderfahrt(t, 7, f.art);
-        fahrtenfortschreiben(t.spiel);
-        EXPECT_EQ(t.anzeige.meldungen.at(0),
-                  "Sonderauftrag 7 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung "
-                  "nicht erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen "
-                  "Sie nun öfters solche Aufträge...");
-        EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 5000 €");  // rounded, halves to even
-        EXPECT_DOUBLE_EQ(t.s.vermoegen, 5000.5);
-        EXPECT_EQ(t.s.untergrundansehen, f.nachher);
-        EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 5 * f.nachher);
-        EXPECT_EQ(t.s.image, 0);
-        EXPECT_EQ(t.s.erledigteauftraege, 1);
-    }
-}
-
-// Caught costs half the money, named and shown to the whole euro (halves to the even one); in
-// debt there is nothing to seize and the fine never adds money. The standing drops by five.
-TEST(Fahrten, SonderauftragErwischt) {
     struct Fall {
+        int32_t art;
         double vorher;
-        const char* strafe;
+        std::string meldung;
         double nachher;
         const char* geld;
         int32_t ansehen, ansehenNachher;
     };
-    for (const Fall f :
-         {Fall{10001, "5000", 5000.5, "5000", 3, 0}, Fall{10003, "5002", 5001.5, "5002", 10, 5},
-          Fall{9e9, "4500000000", 4.5e9, "4500000000", 20, 15}, Fall{0.5, "0", 0.25, "0", 0, 0},
-          Fall{0, "0", 0, "0", 0, 0}, Fall{-0.5, "0", -0.5, "0", 0, 0},
-          Fall{-100000, "0", -100000, "-100000", 0, 0}}) {
-        SCOPED_TRACE(f.vorher);
+    const Fall faelle[] = {
+        {3, 0.5, gelungen, 5000.5, "5000", 20, 20},
+        {2, 0.5, gelungen, 5000.5, "5000", 3, 4},
+        {1, 10001, erwischt("5000"), 5000.5, "5000", 3, 0},
+        {1, 10003, erwischt("5002"), 5001.5, "5002", 10, 5},
+        {1, 9e9, erwischt("4500000000"), 4.5e9, "4500000000", 20, 15},
+        {1, 0.5, erwischt("0"), 0.25, "0", 0, 0},
+        {1, 0, erwischt("0"), 0, "0", 0, 0},
+        {1, -0.5, erwischt("0"), -0.5, "0", 0, 0},
+        {1, -100000, erwischt("0"), -100000, "-100000", 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.art << " " << f.vorher);
         TestSpiel t;
         t.s.vermoegen = f.vorher;
         t.s.untergrundansehen = f.ansehen;
-        sonderfahrt(t, 8, 1);
+        sonderfahrt(t, 8, f.art);
         fahrtenfortschreiben(t.spiel);
-        EXPECT_EQ(t.anzeige.meldungen.at(0),
-                  std::string("Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie "
-                              "bezahlen eine Strafe von ") +
-                      f.strafe + " €.");
+        EXPECT_EQ(t.anzeige.meldungen.at(0), f.meldung);
         EXPECT_DOUBLE_EQ(t.s.vermoegen, f.nachher);
         EXPECT_EQ(t.anzeige.geld.back(), std::string("Vermögen: ") + f.geld + " €");
         EXPECT_EQ(t.s.untergrundansehen, f.ansehenNachher);
         EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 5 * f.ansehenNachher);
+        EXPECT_EQ(t.s.image, 0);
         EXPECT_EQ(t.s.erledigteauftraege, 1);
     }
 }

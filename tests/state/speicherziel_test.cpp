@@ -25,7 +25,8 @@ namespace {
 class OhneNeueDateien : public Dateisystem {
   public:
     std::size_t grenze = SIZE_MAX, geschrieben = 0;
-    int anlegen(const std::string&, int&) override { return EACCES; }
+    int verweigert = EACCES;
+    int anlegen(const std::string&, int&) override { return verweigert; }
     int schreiben(int fd, const uint8_t* d, std::size_t n, std::size_t& anzahl) override {
         if (geschrieben >= grenze) {
             grenze = SIZE_MAX;
@@ -94,6 +95,7 @@ TEST_F(Speicherziel, OhneNeueDateiWirdDieAlteUeberschrieben) {
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1);
     // A shorter old file than the image and a longer one both end up exactly the image.
     std::ofstream(datei, std::ios::app) << std::string(500000, 'x');
+    ohne.verweigert = EPERM;
     ASSERT_EQ(speichereDatei(datei.string(), stand, ohne), "");
     EXPECT_EQ(dateiInhalt(datei), speicherbild(stand));
 }
