@@ -15,7 +15,7 @@ pakete=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-tu
         libbenchmark-dev
         fonts-liberation2 fonts-dejavu-core
         desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file lintian
-        python3)
+        python3 ccache)
 
 fehlend=()
 for p in "${pakete[@]}"; do
@@ -28,6 +28,9 @@ if [ ${#fehlend[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${fehlend[@]}"
 fi
+
+# Paths inside the tree are hashed relative to it, so every build folder shares the cache.
+export CCACHE_BASEDIR="$wurzel"
 
 bauen() {
     cmake -S "$wurzel" -B "$1" "${@:2}" >/dev/null
