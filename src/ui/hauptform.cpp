@@ -19,6 +19,7 @@
 #include "sim/spiel.h"
 #include "sim/takt.h"
 #include "state/texte.h"
+#include "ui/basis/erstesbild.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/einstellungenform.h"
@@ -289,7 +290,9 @@ void THauptform::showEvent(QShowEvent* e) {
 // event loop paints its first picture.
 void THauptform::setVisible(bool sichtbar) {
     QWidget::setVisible(sichtbar);
-    if (sichtbar && !bemessen_) vorDemErstenBild();
+    if (!sichtbar || bemessen_) return;
+    fensterAbschicken();
+    vorDemErstenBild();
 }
 
 void THauptform::vorDemErstenBild() {

@@ -1,5 +1,5 @@
 #pragma once
-// What waits until a window's first picture is on the screen.
+// A window's way to the screen: what is sent at once, and what waits for its first picture.
 
 #include <QEvent>
 #include <QObject>
@@ -9,6 +9,11 @@
 #include <utility>
 
 namespace kabrolux::ui {
+
+// Sends what the program has asked of the window system so far (a window to be mapped) now,
+// not when the event loop next runs: the desktop shows the window while the program finishes
+// its first picture. Only X11 keeps such requests back.
+void fensterAbschicken();
 
 // Calls `f` once, as the window's first picture reaches the screen.
 inline void beimErstenBild(QWidget& fenster, std::function<void()> f) {
