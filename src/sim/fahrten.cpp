@@ -1,5 +1,8 @@
 #include "sim/fahrten.h"
 
+#include <cmath>
+#include <limits>
+
 #include "sim/spiel.h"
 #include "state/auftraege.h"
 #include "state/zahlen.h"
@@ -222,20 +225,39 @@ void fahrtenAb(Fortschreibung& f, int r) {
     f.ende();
 }
 
+// The latest pickup time that has expired at `jetzt`: a sum rounds monotonically, so
+// abholzeit + 18 minutes < jetzt holds exactly for the pickup times up to this one. Found once
+// a minute, it spares the walk an addition per row.
+double verfallsgrenze(DatumZeit jetzt) {
+    constexpr double frist = 18 * kMinute, unendlich = std::numeric_limits<double>::infinity();
+    if (!(jetzt > -unendlich)) return std::numeric_limits<double>::quiet_NaN();  // none expires
+    if (jetzt == unendlich) return std::numeric_limits<double>::max();
+    double grenze = jetzt - frist;
+    while (!(grenze + frist < jetzt))
+        grenze = std::nextafter(grenze, -unendlich);
+    while (std::nextafter(grenze, unendlich) + frist < jetzt)
+        grenze = std::nextafter(grenze, unendlich);
+    return grenze;
+}
+
 // The usual minute: no order expires and no trip ends, so both passes only count trips down.
 // This walk does that, reading each row once, and stops at the first row where something
 // happens, its number returned; 0 when the walk got through. A row sent while this tick runs
 // is no usual minute and never reaches here.
 int nurZaehlen(Auftrag* zeile, DatumZeit jetzt) {
+    const double grenze = verfallsgrenze(jetzt);
     for (int r = 1; r <= kAuftragsZeilen; ++r, ++zeile) {
         Auftrag& a = *zeile;
+        if (a.abschluss == Auftrag::kFahrtVorbei) return r;
         if (a.unterwegs == 1) {
-            if (a.restminuten <= 1 || a.abschluss == Auftrag::kFahrtVorbei) return r;
+            if (a.restminuten <= 1) return r;
             --a.restminuten;
-        } else if (a.abschluss == Auftrag::kFahrtVorbei || verfaellt(a, jetzt)) {
-            return r;
+            if (nieBenutzt(a)) break;
+        } else if (a.belegt == 1) {
+            if (a.restminuten == 0 && a.abholzeit.alsZeit() <= grenze) return r;  // expires
+        } else if (nieBenutzt(a)) {
+            break;
         }
-        if (nieBenutzt(a)) break;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "bausteine.h"
@@ -485,8 +486,12 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
                 z.unfallwurf = zahl(10);
                 z.abschluss = zahl(50) == 0 ? Auftrag::kFahrtVorbei : 0;  // only a file holds it
                 z.einnahmen = zahl(500);
+                // Due ones at or within a step of the 18 minutes too, where rounding decides.
                 const bool faellig = ereignisse > 0 && zahl(30) == 0;
-                z.abholzeit = Abholzeit::zeit(t->s.spielzeit + (faellig ? -20 : 40) * kMinute);
+                double abholung = t->s.spielzeit + (faellig ? -18 - zahl(3) : 40) * kMinute;
+                for (int schritt = zahl(5) - 2; schritt != 0; schritt += schritt < 0 ? 1 : -1)
+                    abholung = std::nextafter(abholung, schritt < 0 ? -1e9 : 1e9);
+                z.abholzeit = Abholzeit::zeit(abholung);
                 if (zahl(3) == 0) {
                     z.unterwegs = 1;
                     z.restminuten = ereignisse > 0 ? zahl(4) : 2 + zahl(50);
