@@ -150,7 +150,7 @@ class TestBildschirmfotos : public ProgrammTest {
     void deutscheDialoge() {
         const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
         if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
-        deutscheTexte(*QCoreApplication::instance());
+        spracheEinrichten(Sprache::deutsch);
         keineEinstellungenBehalten();
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
@@ -178,7 +178,7 @@ class TestBildschirmfotos : public ProgrammTest {
             m->accept();
         });
         QApplication::setActiveWindow(p->hauptform.get());
-        p->anzeige.meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        p->anzeige.meldung(Meldung::von(Meldungsart::taxenVoll));
         QVERIFY(QFile::exists(ordner + QStringLiteral("/meldung.png")));
     }
 };
