@@ -922,7 +922,7 @@ pay a fine.</translation>
     </message>
     <message>
         <source>nicht erledigte angenommene Aufträge:</source>
-        <translation>accepted orders not completed:</translation>
+        <translation>Accepted, not yet completed:</translation>
     </message>
     <message>
         <source>&amp;Verlauf</source>
