@@ -12,7 +12,7 @@ wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bau="$wurzel/build"
 
 pakete=(g++ cmake make qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev
-        libjpeg62-turbo-dev libfontconfig-dev libgtest-dev
+        libjpeg62-turbo-dev libgtest-dev
         libbenchmark-dev
         fonts-liberation2 fonts-dejavu-core
         desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file lintian

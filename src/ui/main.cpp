@@ -1,17 +1,12 @@
-#include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
-#include <thread>
-
-#ifdef KABROLUX_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 
 #include "sim/zufall.h"
+#include "ui/basis/erstesbild.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/startmessung.h"
 #include "ui/hauptform.h"
@@ -118,32 +113,6 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     return a;
 }
 
-// Before the first text can be measured, fontconfig reads its whole configuration: about a third
-// of the time a bare Qt window needs to appear. It does that on a second core while the
-// application object is set up.
-class SchriftenVorbereiten {
-  public:
-    SchriftenVorbereiten() {
-#ifdef KABROLUX_FONTCONFIG
-        // In the one heap the rest of the program uses: an arena of its own would stay behind.
-        // glibc fixes the limit when the first thread asks for an arena, so it holds for the
-        // whole run; the game does its work on one thread anyway.
-        mallopt(M_ARENA_MAX, 1);
-        faden_ = std::thread([] { FcInit(); });
-#endif
-    }
-    ~SchriftenVorbereiten() {
-        abwarten();
-    }
-    void abwarten() {
-        if (!faden_.joinable()) return;
-        faden_.join();
-    }
-
-  private:
-    std::thread faden_;
-};
-
 // The window icon, read as the PNG it is: probing its format would load image plugins.
 QIcon fenstersymbol() {
     return QIcon(
@@ -156,7 +125,6 @@ int main(int argc, char* argv[]) {
     // Without arguments there is nothing to read, and the start saves an application object.
     const Aufruf aufruf = argc > 1 ? befehlszeileLesen(argc, argv) : Aufruf{};
     if (aufruf.ende >= 0) return aufruf.ende;
-    SchriftenVorbereiten schriften;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kabrolux"));
@@ -168,16 +136,11 @@ int main(int argc, char* argv[]) {
     kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;
-    schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     // What the first sight does not need waits until after it.
     kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
-        QTimer::singleShot(0, [] {
-            QApplication::setWindowIcon(fenstersymbol());
-            // The start's scratch memory (fonts, pictures) goes back.
-            malloc_trim(0);
-        });
+        QTimer::singleShot(0, [] { QApplication::setWindowIcon(fenstersymbol()); });
     });
     programm.hauptform->show();
     if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);

@@ -40,6 +40,10 @@ void textfarbe(QWidget* w, const QColor& farbe);
 void schwarzesFenster(QWidget* w, const QColor& text);
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte = 8);
+// The same, not yet sized to its text (measuring a text loads the fonts): for a window that
+// sizes its captions itself once it is on the screen.
+QLabel* beschriftungUngemessen(QWidget* eltern, const QString& text, int x, int y,
+                               const QColor& farbe, int punkte = 8);
 // A push button at a fixed place, as every screen lays them out.
 QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite,
                         int hoehe = 25);
