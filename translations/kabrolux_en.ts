@@ -373,6 +373,22 @@
     </message>
 </context>
 <context>
+    <name>kabrolux::ui::Spielanleitung</name>
+    <message>
+        <source>Alle Abschnitte: </source>
+        <translation>All sections: </translation>
+    </message>
+    <message>
+        <source>Spielanleitung</source>
+        <translation>Game Guide</translation>
+    </message>
+    <message>
+        <source>:/anleitung/spielanleitung.md</source>
+        <comment>the guide&apos;s file in this language</comment>
+        <translation>:/anleitung/spielanleitung.en.md</translation>
+    </message>
+</context>
+<context>
     <name>kabrolux::ui::TAutohaendlerform</name>
     <message>
         <source>Autohänder</source>

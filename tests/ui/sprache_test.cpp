@@ -20,6 +20,7 @@
 #include "economy/form/werbungform.h"
 #include "sim/takt.h"
 #include "testprogramm.h"
+#include "ui/basis/anleitung.h"
 #include "ui/basis/nebenform.h"
 #include "ui/einstellungenform.h"
 
@@ -125,6 +126,11 @@ class TestSprache : public ProgrammTest {
         p->personalform()->close();
         p->verlaufform()->oeffnen(*p->hauptform);
         hoeren(p->verlaufform());
+        // The guide, from the main screen, its whole text.
+        Spielanleitung& anleitung = p->anzeige.anleitung();
+        anleitung.zeigen(*p->hauptform);
+        hoeren(&anleitung);
+        gehoert << anleitung.Text->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         // Messages: the dispatch prompts, a fare, a full fleet.
         p->hauptform->taxi_sendenbutton->click();
         p->taxi_sendenform()->Button1Click();
@@ -148,6 +154,8 @@ class TestSprache : public ProgrammTest {
         QVERIFY(gehoert.contains(QStringLiteral("Taxi Variante 4")));
         QVERIFY(gehoert.contains(QStringLiteral("Renate Bauer")));
         QVERIFY(gehoert.contains(QStringLiteral("Volkswagen shares")));
+        QVERIFY(gehoert.contains(QStringLiteral("Game Guide")));
+        QVERIFY(gehoert.contains(QStringLiteral("The game")));
     }
 
     void deutschOhneEnglisch() {
@@ -157,6 +165,28 @@ class TestSprache : public ProgrammTest {
         const QStringList fehler = fremd(gehoert, texte(false));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
         QVERIFY(gehoert.contains(QStringLiteral("Volkswagen Aktie")));
+        QVERIFY(gehoert.contains(QStringLiteral("Das Spiel")));
+    }
+
+    // The guide's twins have the same sections for the same windows, each worded anew.
+    void anleitungenSindZwillinge() {
+        const QList<Anleitungsabschnitt> deutsch = anleitungsabschnitte();
+        spracheEinrichten(Sprache::englisch);
+        const QList<Anleitungsabschnitt> englisch = anleitungsabschnitte();
+        spracheEinrichten(Sprache::deutsch);
+        QVERIFY(deutsch.size() >= 10);
+        QCOMPARE(englisch.size(), deutsch.size());
+        for (qsizetype i = 0; i < deutsch.size(); ++i) {
+            QCOMPARE(englisch[i].fenster, deutsch[i].fenster);
+            QVERIFY2(englisch[i].titel != deutsch[i].titel, qPrintable(deutsch[i].titel));
+            QVERIFY(englisch[i].markdown != deutsch[i].markdown);
+            // No German section's title or opening stands in the English guide.
+            for (const Anleitungsabschnitt& d : deutsch) {
+                QVERIFY2(!englisch[i].markdown.contains(d.markdown.left(40)), qPrintable(d.titel));
+                QVERIFY2(englisch[i].titel != d.titel, qPrintable(d.titel));
+            }
+        }
+        QCOMPARE(anleitungsabschnitte().constFirst().titel, deutsch.constFirst().titel);
     }
 
     // The measure hears what it is for: a German caption left in the English game.
