@@ -17,16 +17,18 @@ Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 sleep 1
-exec dbus-run-session -- bash -s "$programm" "$hier" "$sprache" <<'INNEN'
+dbus-run-session -- bash -s "$programm" "$hier" "$sprache" <<'INNEN'
 set -euo pipefail
 programm=$1; hier=$2; sprache=$3
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus=$!
 sleep 1
 openbox >/dev/null 2>&1 &
+wm=$!
 sleep 0.5
 "$programm" --sprache "$sprache" >/dev/null 2>&1 &
 spiel=$!
-trap 'kill $spiel 2>/dev/null' EXIT
+trap 'kill $spiel $wm $bus 2>/dev/null' EXIT
 source "$hier/probehilfen.sh"
 if [ "$sprache" = en ]; then
     HAUPTTITEL="Kabrolux version 1.5"
