@@ -14,6 +14,7 @@
 #include "stilleanzeige.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
+#include "ui/umgebung.h"
 #include "vollesspiel.h"
 
 using namespace kabrolux;
@@ -57,7 +58,7 @@ void BildschirmTaktSchnellVoll(benchmark::State& state) {
 }
 BENCHMARK(BildschirmTaktSchnellVoll)->Unit(benchmark::kMicrosecond);
 
-void PosteingangOeffnenVoll(benchmark::State& state) {
+void posteingangOeffnen(benchmark::State& state) {
     Bildschirme b;
     for (auto _ : state) {
         b.p.hauptform->posteingangbutton->click();
@@ -68,7 +69,19 @@ void PosteingangOeffnenVoll(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
+
+void PosteingangOeffnenVoll(benchmark::State& state) {
+    posteingangOeffnen(state);
+}
 BENCHMARK(PosteingangOeffnenVoll)->Unit(benchmark::kMillisecond);
+
+// The same in English: the lines are worded from the translation's templates.
+void PosteingangOeffnenVollEnglisch(benchmark::State& state) {
+    spracheEinrichten(Sprache::englisch);
+    posteingangOeffnen(state);
+    spracheEinrichten(Sprache::deutsch);
+}
+BENCHMARK(PosteingangOeffnenVollEnglisch)->Unit(benchmark::kMillisecond);
 
 void SendenOeffnenVoll(benchmark::State& state) {
     Bildschirme b(true);

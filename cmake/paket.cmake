@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Kabrolux)
 set(CPACK_PACKAGE_CONTACT "Kabrolux <paket@kabrolux.de>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://kabrolux.de/)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "business simulation: run a taxi company (German)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "business simulation: run a taxi company")
 # Debian wants the long description in lines of less than 80 characters.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Kabrolux is a business simulation in which you run a taxi company. A game"
@@ -14,7 +14,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "the fare. Prices, advertising, bank loans, shares and the occasional illegal"
     "special order complete the picture."
     ""
-    "The game's texts are in German.")
+    "The game speaks German and English, following the desktop's language.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debian's games go to /usr/games, the program is stripped as dh_strip does and lintian learns
 # what to let pass: cmake/paket_vorbereiten.cmake does that to the staged tree.
@@ -29,7 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps. It cannot see what Qt loads at run time: the X11
-# platform plugin, Qt's German texts, and a font that stands in for Arial.
+# platform plugin, Qt's German texts, and a font that stands in for Arial. The game's own English
+# texts are built into the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2 | fonts-dejavu-core")

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Puts the game's guide into the manual page as its rules section.
 
-    handbuch.py spielanleitung.md seite.6 ausgabe.6
+    handbuch.py spielanleitung.md seite.6 ausgabe.6 [ÜBERSCHRIFT]
 
 The guide is Markdown, of which it uses only what a manual page can say the same way: "## "
 sections, paragraphs, "- " list items and **bold**. Anything else stops the build with the line
 it stands on, so the page never shows less or other than the help window. The page marks the
-place of the rules with the line '.\\" SPIELREGELN'.
+place of the rules with the line '.\\" SPIELREGELN'; the section is headed SPIELREGELN, or as
+the fourth argument says (RULES for the English page).
 """
 
 import os
@@ -61,8 +62,8 @@ def roff(text):
     return "\\&" + t if t[:1] in (".", "'") else t
 
 
-def regeln(guide):
-    aus = [".SH SPIELREGELN"]
+def regeln(guide, ueberschrift):
+    aus = [f".SH {ueberschrift}"]
     for titel, bloecke in guide:
         aus.append(f'.SS "{titel}"')
         for punkt, text in bloecke:
@@ -72,10 +73,12 @@ def regeln(guide):
 
 
 def main(argv):
-    if len(argv) != 4:
-        print("usage: handbuch.py spielanleitung.md seite.6 ausgabe.6", file=sys.stderr)
+    if len(argv) not in (4, 5):
+        print("usage: handbuch.py spielanleitung.md seite.6 ausgabe.6 [ÜBERSCHRIFT]",
+              file=sys.stderr)
         return 2
-    quelle, seite, ziel = argv[1:]
+    quelle, seite, ziel = argv[1:4]
+    ueberschrift = argv[4] if len(argv) == 5 else "SPIELREGELN"
     try:
         with open(quelle, encoding="utf-8") as f:
             guide = abschnitte(f)
@@ -87,7 +90,7 @@ def main(argv):
         i = stellen[0]
         # Whole or not at all: a half-written page must not look up to date to the build.
         with open(ziel + ".neu", "w", encoding="utf-8") as f:
-            f.write("\n".join(vorlage[:i] + regeln(guide) + vorlage[i + 1:]))
+            f.write("\n".join(vorlage[:i] + regeln(guide, ueberschrift) + vorlage[i + 1:]))
         os.replace(ziel + ".neu", ziel)
     except (OSError, Fehler) as e:
         print(f"handbuch.py: {quelle}: {e}", file=sys.stderr)

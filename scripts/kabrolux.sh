@@ -11,8 +11,8 @@ wunsch=${1:-spielen}
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bau="$wurzel/build"
 
-pakete=(g++ cmake ninja-build ccache qt6-base-dev qt6-translations-l10n libgl-dev
-        libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+pakete=(g++ cmake ninja-build ccache qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+        libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
         fonts-liberation2 fonts-dejavu-core
         desktop-file-utils appstream shared-mime-info libxml2-utils man-db dpkg-dev file lintian
         python3)

@@ -45,15 +45,15 @@ class Nummernverzeichnis {
 std::vector<PosteingangZeile> posteingangZeilen(const Spielstand& s) {
     std::vector<PosteingangZeile> zeilen;
     zeilen.reserve(kAuftragsZeilen);
+    int platz = 0;
     for (const Auftrag& a : s.auftraege) {
+        ++platz;
         if (a.belegt == 1 && a.restminuten == 0 && a.listbareArt())
-            zeilen.push_back({auftragsText(a), false});
+            zeilen.push_back({a.nummer, platz, false});
     }
     const Nummernverzeichnis verzeichnis(s.auftraege);
     for (PosteingangZeile& z : zeilen) {
-        const auto n = nummerAusAuftragszeile(z.text);
-        if (!n) continue;
-        verzeichnis.fuerNummer(*n, [&](int r) {
+        verzeichnis.fuerNummer(z.nummer, [&](int r) {
             if (s.auftraege[r].angenommen == 1) z.haken = true;
         });
     }
@@ -76,11 +76,9 @@ void posteingangHaken(Spiel& spiel, std::vector<PosteingangZeile>& zeilen, int k
         zeilen[k].haken = true;
 
     const Nummernverzeichnis verzeichnis(stand.auftraege);
-    for (const PosteingangZeile& z : zeilen) {
-        const auto n = nummerAusAuftragszeile(z.text);
-        if (!n) continue;
-        verzeichnis.fuerNummer(*n, [&](int r) { stand.auftraege[r].angenommen = z.haken ? 1 : 0; });
-    }
+    for (const PosteingangZeile& z : zeilen)
+        verzeichnis.fuerNummer(z.nummer,
+                               [&](int r) { stand.auftraege[r].angenommen = z.haken ? 1 : 0; });
 }
 
 }  // namespace kabrolux

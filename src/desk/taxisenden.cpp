@@ -1,10 +1,11 @@
 #include "desk/taxisenden.h"
 
+#include <optional>
+
 #include "sim/fahrten.h"
 #include "sim/spiel.h"
 #include "state/auftraege.h"
 #include "state/kataloge.h"
-#include "state/texte.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
@@ -16,16 +17,17 @@ SendenListen listenAusStand(const Spielstand& stand) {
     for (const Auftrag& a : stand.auftraege) {
         // Only live rows: an accepted mark on a cleared row must never offer it for sending.
         if (a.belegt == 1 && a.angenommen == 1 && a.unterwegs == 0 && a.listbareArt())
-            l.auftraege.push_back(auftragsText(a));
+            l.auftraege.push_back(a);
     }
     l.taxen = freieTaxenZeilen(stand);
     l.fahrer = freieFahrerZeilen(stand);
     return l;
 }
 
-// Where the line chosen in `alt` stands in `neu`; -1 if nothing was chosen or it is gone.
-int32_t wiedergefunden(const std::vector<std::string>& alt, const std::vector<std::string>& neu,
-                       int32_t wahl) {
+// Where the line chosen in `alt` stands in `neu`, showing the same; -1 if nothing was chosen or
+// it is gone.
+template <class Zeile>
+int32_t wiedergefunden(const std::vector<Zeile>& alt, const std::vector<Zeile>& neu, int32_t wahl) {
     if (wahl < 0 || wahl >= static_cast<int32_t>(alt.size())) return -1;
     for (std::size_t i = 0; i < neu.size(); ++i)
         if (neu[i] == alt[static_cast<std::size_t>(wahl)]) return static_cast<int32_t>(i);
@@ -67,8 +69,11 @@ void fahrerGewaehlt(Spiel& spiel, int zeile) {
 
 namespace {
 
-const std::string* gewaehlt(const std::vector<std::string>& liste, int32_t index) {
-    return index >= 0 && index < static_cast<int32_t>(liste.size()) ? &liste[index] : nullptr;
+// The number the chosen line carries.
+template <class Zeile>
+std::optional<int32_t> gewaehlt(const std::vector<Zeile>& liste, int32_t index) {
+    if (index < 0 || index >= static_cast<int32_t>(liste.size())) return std::nullopt;
+    return liste[static_cast<std::size_t>(index)].nummer;
 }
 
 struct Zuordnung {
@@ -86,13 +91,10 @@ int slotMitNummer(const Slots& slots, std::optional<int32_t> nummer) {
 // The row, taxi and driver of the chosen lines, each only while it can still be sent: an
 // accepted live order not under way, an owned taxi and an employed driver, both free.
 Zuordnung zuordnen(const Spielstand& s, const Laufwerte& l, const SendenListen& listen) {
-    const std::string* az = gewaehlt(listen.auftraege, l.gewaehlterauftrag);
-    const std::string* tz = gewaehlt(listen.taxen, l.gewaehltestaxi);
-    const std::string* fz = gewaehlt(listen.fahrer, l.gewaehlterfahrer);
     Zuordnung z;
-    z.zeile = slotMitNummer(s.auftraege, az ? nummerAusAuftragszeile(*az) : std::nullopt);
-    z.taxi = slotMitNummer(s.taxen, tz ? nummerAusListenzeile(*tz) : std::nullopt);
-    z.fahrer = slotMitNummer(s.fahrer, fz ? nummerAusListenzeile(*fz) : std::nullopt);
+    z.zeile = slotMitNummer(s.auftraege, gewaehlt(listen.auftraege, l.gewaehlterauftrag));
+    z.taxi = slotMitNummer(s.taxen, gewaehlt(listen.taxen, l.gewaehltestaxi));
+    z.fahrer = slotMitNummer(s.fahrer, gewaehlt(listen.fahrer, l.gewaehlterfahrer));
     if (z.zeile != 0) {
         const Auftrag& a = s.auftraege[z.zeile];
         if (a.angenommen != 1 || a.unterwegs != 0) z.zeile = 0;
@@ -110,15 +112,15 @@ void taxiSenden(Spiel& spiel, const SendenListen& listen) {
     Zufall& zufall = spiel.zufall();
     const Laufwerte& lauf = spiel.lauf();
     if (lauf.gewaehlterauftrag == -1) {
-        spiel.anzeige().meldung("Wählen Sie den zu erledigende Auftrag aus.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::auftragWaehlen));
         return;
     }
     if (lauf.gewaehltestaxi == -1) {
-        spiel.anzeige().meldung("Wählen Sie das Taxi aus, das den Auftrag erledigen soll.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::taxiWaehlen));
         return;
     }
     if (lauf.gewaehlterfahrer == -1) {
-        spiel.anzeige().meldung("Wählen Sie den Fahrer aus, der den Auftrag erledigen soll.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::fahrerWaehlen));
         return;
     }
 

@@ -1,15 +1,21 @@
 #pragma once
 // Dispatch: an accepted order, a free taxi and a free driver are sent on a trip.
 
-#include <string>
 #include <vector>
+
+#include "state/listen.h"
+#include "state/spielstand.h"
 
 namespace kabrolux {
 
 class Spiel;
 
+// What the three lists show: the order rows as they stand, the free taxis and drivers. Each
+// line maps back to its row or slot by the number it carries, never by its place.
 struct SendenListen {
-    std::vector<std::string> auftraege, taxen, fahrer;
+    std::vector<Auftrag> auftraege;
+    std::vector<Taxizeile> taxen;
+    std::vector<Fahrerzeile> fahrer;
 };
 
 // The refresh request: selections to -1 and the three lists built anew, with the clock held.

@@ -28,7 +28,7 @@ bool autoKaufen(Spiel& spiel) {
 
     const int slot = freierPlatz(s.taxen);
     if (slot == 0) {
-        spiel.anzeige().meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::taxenVoll));
         return false;
     }
     s.taxen[slot] = Taxi{1, preis, 0, 0, 0, s.aktuellesauto, s.taxinummer};

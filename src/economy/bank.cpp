@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "sim/spiel.h"
-#include "state/texte.h"
 #include "state/zahlen.h"
 
 namespace kabrolux {
@@ -22,14 +21,9 @@ const std::array<Kreditstufe, kKreditstufen> kreditstufen{{
     {"300.000 €", 300000},
 }};
 
-const std::array<Aktienname, kAktien> aktiennamen{{
-    {"Post Aktie:", "Post Aktie"},
-    {"Telekom Aktie:", "Telekom Aktie"},
-    {"Kabrolux Aktie:", "Kabrolux Aktie"},
-    {"Volkswagen Aktie:", "Volkswagen Aktie"},
-    {"BASF Aktie:", "BASF Aktie"},
-    {"Pro 7 Aktie:", "Pro 7 Aktie"},
-}};
+const std::array<const char*, kAktien> aktiennamen{
+    "Post", "Telekom", "Kabrolux", "Volkswagen", "BASF", "Pro 7",
+};
 
 namespace {
 
@@ -46,7 +40,7 @@ int32_t saettigen(int64_t x) {
 std::optional<int32_t> mengeLesen(Spiel& spiel, int k, std::string_view menge) {
     const IntLesen l = liesInt(menge);
     if (!l.wert) {
-        spiel.anzeige().meldung(l.fehler);
+        spiel.anzeige().meldung(Meldung::laufzeit(l.fehler));
         return std::nullopt;
     }
     if (!Tabelle<Aktie, kAktien>::gueltig(k) || *l.wert <= 0) return std::nullopt;
@@ -63,7 +57,7 @@ bool bezahlbar(int64_t kosten, double geld) {
 }
 
 void handelMelden(Spiel& spiel, int k) {
-    spiel.bank().depot[k - 1] = zahlText(spiel.stand().aktien[k].stueck) + " Stck.";
+    spiel.bank().depot[k - 1] = {spiel.stand().aktien[k].stueck, true};
     spiel.geldMelden();
     spiel.anzeige().kurseGeaendert();
 }
@@ -85,14 +79,13 @@ Bankzahlen bankZeichnen(Spiel& spiel) {
     const Spielstand& s = spiel.stand();
     const int32_t limit = kreditlimitVon(s);
     spiel.lauf().kreditlimit = limit;
-    return {geldText(s.vermoegen), "Schulden: " + zahlText(s.schulden) + " €",
-            "Kreditlimit: " + zahlText(limit) + " €"};
+    return {s.vermoegen, s.schulden, limit};
 }
 
 bool kreditAufnehmen(Spiel& spiel, int32_t betrag) {
     Spielstand& s = spiel.stand();
     if (static_cast<int64_t>(s.schulden) + betrag > spiel.lauf().kreditlimit) {
-        spiel.anzeige().meldung("Ihr Kreditlimit ist erreicht.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::kreditlimitErreicht));
         return false;
     }
     s.schulden += betrag;

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "state/spielstand.h"
@@ -20,12 +19,8 @@ struct Kreditstufe {
 };
 extern const std::array<Kreditstufe, kKreditstufen> kreditstufen;
 
-// The six shares in the order of the price table and the share list.
-struct Aktienname {
-    const char* zeile;  // "Post Aktie:", the table's row caption
-    const char* liste;  // "Post Aktie", the share list's entry
-};
-extern const std::array<Aktienname, kAktien> aktiennamen;
+// The names of the six companies, in the order of the price table and the share list.
+extern const std::array<const char*, kAktien> aktiennamen;
 
 // 2 x (sum of the taxis' purchase prices + money to the nearest euro - debt), worked out in
 // 64 bits and saturated to the int32 range.
@@ -33,15 +28,16 @@ int32_t kreditlimitVon(const Spielstand& s);
 
 // The bank screen's three figures as it draws them.
 struct Bankzahlen {
-    std::string vermoegen;    // "Vermögen: 70000 €"
-    std::string schulden;     // "Schulden: 40000 €"
-    std::string kreditlimit;  // "Kreditlimit: 60000 €"
+    double vermoegen = 0;
+    int32_t schulden = 0;
+    int32_t kreditlimit = 0;
+    bool operator==(const Bankzahlen&) const = default;
 };
 // Drawing the bank screen: recomputes kreditlimit, which the next loan uses.
 Bankzahlen bankZeichnen(Spiel& spiel);
 
 // Takes a loan of betrag against the limit of the last drawing. A loan that would take the
-// debt beyond the limit shows "Ihr Kreditlimit ist erreicht." and changes nothing.
+// debt beyond the limit shows the credit-limit message and changes nothing.
 bool kreditAufnehmen(Spiel& spiel, int32_t betrag);
 // Repays betrag when both the money and the debt reach it; silent otherwise.
 bool kreditTilgen(Spiel& spiel, int32_t betrag);
@@ -50,7 +46,7 @@ bool kreditTilgen(Spiel& spiel, int32_t betrag);
 // quantity that is no whole number shows its conversion message, chosen share or not. No share:
 // nothing happens, nothing is shown.
 // Quantities of 0 or less, too little money, too few shares held, or a holding that would
-// leave the int32 range: silent. After a trade the holding text reads "<count> Stck.".
+// leave the int32 range: silent. After a trade the holding shows as traded ("Stck.").
 bool aktienKaufen(Spiel& spiel, int k, std::string_view menge);
 bool aktienVerkaufen(Spiel& spiel, int k, std::string_view menge);
 

@@ -48,7 +48,7 @@ bool fahrerEntlassen(Spiel& spiel) {
     s.fahrer[slot].belegt = 0;
     s.eingestellt[s.aktuellerfahrer] = 0;
     s.vermoegen -= s.fahrer[slot].gehalt;
-    spiel.anzeige().meldung("Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
+    spiel.anzeige().meldung(Meldung::von(Meldungsart::fahrerEntlassen));
     return true;
 }
 

@@ -7,11 +7,11 @@
 namespace kabrolux {
 
 const std::array<Werbeart, kWerbearten> werbearten{{
-    {"Plakate (500 €,    Werbepunkte: 10)", 500, 10},
-    {"Flugblätter (1000 €,    Werbepunkte: 25)", 1000, 25},
-    {"Kinowerbung (2000 €,    Werbepunkte: 55)", 2000, 55},
-    {"Radiowerbung (4000 €,    Werbepunkte: 120)", 4000, 120},
-    {"Fersehwerbung (8000 €,    Werbepunkte: 260)", 8000, 260},
+    {500, 10},
+    {1000, 25},
+    {2000, 55},
+    {4000, 120},
+    {8000, 260},
 }};
 
 bool werbungKaufen(Spiel& spiel, int art) {

@@ -9,15 +9,14 @@ namespace kabrolux {
 class Spiel;
 
 struct Werbeart {
-    const char* text;  // the radio button's caption
-    int32_t kosten;    // euros
-    int32_t punkte;    // popularity points
+    int32_t kosten;  // euros
+    int32_t punkte;  // popularity points
 };
 
 constexpr int kWerbearten = 5;
 constexpr int32_t kBekanntheitMax = 300;
 
-// In the order of the screen's radio buttons.
+// In the order of the screen's radio buttons: posters, leaflets, cinema, radio, television.
 extern const std::array<Werbeart, kWerbearten> werbearten;
 
 // Buys campaign art (1..5) if the money covers it: money down, popularity up to at most 300,

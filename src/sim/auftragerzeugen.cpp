@@ -7,6 +7,13 @@
 
 namespace kabrolux {
 
+namespace {
+
+// The consumer-protection office's fine for excessive prices, in euros.
+constexpr int32_t kVerbraucherstrafe = 1000;
+
+}  // namespace
+
 void auftragerzeugen(Spiel& spiel) {
     Spielstand& s = spiel.stand();
     Zufall& zufall = spiel.zufall();
@@ -37,14 +44,12 @@ void auftragerzeugen(Spiel& spiel) {
 
     if (s.kilometerpreis >= 11 || s.grundpreis >= 31) {
         spiel.anzeige().meldung(
-            "Sie sind der Verbraucherzentrale wegen ihrer erhöhten Preise aufgefallen. Sie "
-            "werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf die "
-            "Standardwerte gesetzt.");
-        s.vermoegen -= 1000;
+            Meldung::von(Meldungsart::verbraucherzentrale, 0, kVerbraucherstrafe));
+        s.vermoegen -= kVerbraucherstrafe;
         spiel.geldMelden();
         s.grundpreis = kStandardGrundpreis;
         s.kilometerpreis = kStandardKilometerpreis;
-        spiel.anzeige().preiseGesetzt(zahlText(s.kilometerpreis), zahlText(s.grundpreis));
+        spiel.anzeige().preiseGesetzt(s.kilometerpreis, s.grundpreis);
         return;
     }
 
@@ -71,9 +76,7 @@ void auftragerzeugen(Spiel& spiel) {
     neu.kilometer = km;
     neu.sonderauftrag = sonder ? Auftrag::kSonderUngesendet : Auftrag::kRegulaer;
     neu.kennziffer = zufall.Random(Auftrag::kKennziffern);
-    spiel.anzeige().auftragEingegangen(
-        sonder ? "Neuer Sonderauftrag im Posteingang" : "Neuer Auftrag im Posteingang",
-        auftragsText(neu));
+    spiel.anzeige().auftragEingegangen(neu);
 }
 
 }  // namespace kabrolux

@@ -68,14 +68,9 @@ void fahrpreisAbrechnen(Spiel& spiel, const Auftrag& a) {
     s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
     s.vermoegen += a.einnahmen;
     spiel.geldMelden();
-    spiel.anzeige().meldung("Auftrag " + zahlText(a.nummer) + " hat ihnen " +
-                            zahlText(a.einnahmen) + " € eingebracht.");
+    spiel.anzeige().meldung(Meldung::von(Meldungsart::fahrpreis, a.nummer, a.einnahmen));
     s.image = begrenzt(plusUmlauf(s.image, a.imagebonus), -100, 100);
     spiel.anzeige().balkenGeaendert(Balken::image, s.image);
-}
-
-std::string gerundetesGeld(double vermoegen) {
-    return "Vermögen: " + zahlText(Round64(vermoegen)) + " €";
 }
 
 void sonderauftragGelungen(Spiel& spiel, const Auftrag& a) {
@@ -83,11 +78,8 @@ void sonderauftragGelungen(Spiel& spiel, const Auftrag& a) {
     Anzeige& anzeige = spiel.anzeige();
     s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
     s.vermoegen += a.einnahmen;
-    anzeige.geldGeaendert(gerundetesGeld(s.vermoegen));
-    anzeige.meldung("Sonderauftrag " + zahlText(a.nummer) + " hat ihnen " + zahlText(a.einnahmen) +
-                    " € eingebracht. Sie wurde bei der Ausführung nicht erwischt. Ihr Ansehen im "
-                    "Untergrundmilieu steigt. Vielleicht bekommen Sie nun öfters solche "
-                    "Aufträge...");
+    anzeige.geldGeaendert(s.vermoegen, Geldform::gerundet);
+    anzeige.meldung(Meldung::von(Meldungsart::sonderauftragGelungen, a.nummer, a.einnahmen));
     s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, 1), 0, 20);
     anzeige.balkenGeaendert(Balken::untergrund, untergrundpunkte(s.untergrundansehen));
 }
@@ -98,21 +90,17 @@ void sonderauftragErwischt(Spiel& spiel, const Auftrag& a) {
     s.erledigteauftraege = plusUmlauf(s.erledigteauftraege, 1);
     // Half the money; a company in debt has nothing to seize, and a fine never pays out.
     const double strafe = s.vermoegen > 0 ? s.vermoegen * 50 / 100 : 0.0;
-    anzeige.meldung("Sonderauftrag " + zahlText(a.nummer) +
-                    " ging schief. Jemand hat Ihnen etwas gesteckt. Sie bezahlen eine Strafe von " +
-                    zahlText(Round64(strafe)) + " €.");
+    anzeige.meldung(Meldung::von(Meldungsart::sonderauftragErwischt, a.nummer, Round64(strafe)));
     s.untergrundansehen = begrenzt(plusUmlauf(s.untergrundansehen, -5), 0, 20);
     anzeige.balkenGeaendert(Balken::untergrund, untergrundpunkte(s.untergrundansehen));
     s.vermoegen -= strafe;
-    anzeige.geldGeaendert(gerundetesGeld(s.vermoegen));
+    anzeige.geldGeaendert(s.vermoegen, Geldform::gerundet);
 }
 
 void unfallAbrechnen(Spiel& spiel, const Auftrag& a) {
     Spielstand& s = spiel.stand();
     const int32_t schaden = spiel.zufall().Random(4000) + 100;
-    spiel.anzeige().meldung("Ihr Taxi, das den Auftrag " + zahlText(a.nummer) +
-                            " erledigte hatte einen Unfall. Der Schaden beträgt " +
-                            zahlText(schaden) + " €.");
+    spiel.anzeige().meldung(Meldung::von(Meldungsart::unfall, a.nummer, schaden));
     s.vermoegen -= schaden;
     spiel.geldMelden();
     s.image = begrenzt(plusUmlauf(s.image, -10), -100, 100);

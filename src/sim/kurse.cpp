@@ -5,23 +5,23 @@
 
 namespace kabrolux {
 
-void banktexteZuruecksetzen(Banktexte& b) {
-    b.kurs.fill("100.0");
-    b.vor6.fill("N/A");
-    b.vor12.fill("N/A");
-    b.depot.fill("0 Stk.");
+void kurstafelZuruecksetzen(Kurstafel& t) {
+    t.kurs.fill({Kurswert::Art::start, 100});
+    t.vor6.fill({});
+    t.vor12.fill({});
+    t.depot.fill({});
 }
 
-void banktexteAusStand(Banktexte& b, const Spielstand& s) {
+void kurstafelAusStand(Kurstafel& t, const Spielstand& s) {
     for (int k = 1; k <= kAktien; ++k) {
-        b.kurs[k - 1] = zahlText(s.aktien[k].kurs);
-        b.depot[k - 1] = zahlText(s.aktien[k].stueck) + " Stk.";
+        t.kurs[k - 1] = Kurswert::von(s.aktien[k].kurs);
+        t.depot[k - 1] = {s.aktien[k].stueck, false};
     }
 }
 
 void aktienkurseberechnen(Spiel& spiel) {
     Spielstand& s = spiel.stand();
-    Banktexte& bank = spiel.bank();
+    Kurstafel& bank = spiel.bank();
     spiel.neuSaeen();
     for (Aktie& a : s.aktien) {
         a.kurs = plusUmlauf(a.kurs, spiel.zufall().Random(7) - 3);
@@ -29,13 +29,12 @@ void aktienkurseberechnen(Spiel& spiel) {
     }
     bank.vor12 = bank.vor6;
     bank.vor6 = bank.kurs;
-    banktexteAusStand(bank, s);
+    kurstafelAusStand(bank, s);
     spiel.anzeige().kurseGeaendert();
 
     if (s.schulden > 0) {
         const int32_t zinsen = Round(s.schulden / 100.0 / 4.0);
-        spiel.anzeige().meldung("Die Kreditzinsen von " + zahlText(zinsen) +
-                                " € werden jetzt an die Bank gezahlt.");
+        spiel.anzeige().meldung(Meldung::von(Meldungsart::kreditzinsen, 0, zinsen));
         s.vermoegen -= zinsen;
         spiel.geldMelden();
     }

@@ -13,7 +13,7 @@ namespace {
 bool preisLesen(Spiel& spiel, const std::string& text, double& ziel) {
     const FloatLesen l = liesFloat(text);
     if (!l.wert) {
-        spiel.anzeige().meldung(l.fehler);
+        spiel.anzeige().meldung(Meldung::laufzeit(l.fehler));
         return false;
     }
     ziel = *l.wert;
@@ -38,7 +38,7 @@ bool neuesSpiel(Spiel& spiel, int32_t startkapital, const std::string& grundprei
     if (!preiseLesen(spiel, grundpreisText, kilometerpreisText)) return false;
     verlaufNeuBeginnen(spiel, false);
 
-    banktexteZuruecksetzen(spiel.bank());
+    kurstafelZuruecksetzen(spiel.bank());
     for (Aktie& a : s.aktien) {
         a.kurs = 100;
         a.stueck = 0;

@@ -2,8 +2,6 @@
 
 #include "sim/lesen.h"
 
-#include "state/texte.h"
-
 namespace kabrolux {
 
 Spiel::Spiel(Zeitquelle& zeit, Anzeige& anzeige) : zeit_(zeit), anzeige_(anzeige) {
@@ -33,7 +31,7 @@ void Spiel::gesendet(int zeile, int taxi, int fahrer) {
 }
 
 void Spiel::geldMelden() {
-    anzeige_.geldGeaendert(geldText(stand_.vermoegen));
+    anzeige_.geldGeaendert(stand_.vermoegen, Geldform::allgemein);
 }
 
 }  // namespace kabrolux

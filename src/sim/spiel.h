@@ -30,8 +30,8 @@ class Spiel {
     Zufall& zufall() { return zufall_; }
     Uhr& uhr() { return uhr_; }
     const Uhr& uhr() const { return uhr_; }
-    Banktexte& bank() { return bank_; }
-    const Banktexte& bank() const { return bank_; }
+    Kurstafel& bank() { return bank_; }
+    const Kurstafel& bank() const { return bank_; }
     Verlauf& verlauf() { return verlauf_; }
     const Verlauf& verlauf() const { return verlauf_; }
     Anzeige& anzeige() { return anzeige_; }
@@ -85,7 +85,7 @@ class Spiel {
     Laufwerte lauf_;
     Zufall zufall_;
     Uhr uhr_;
-    Banktexte bank_;
+    Kurstafel bank_;
     Verlauf verlauf_;
     bool imTakt_ = false;
     Gesendet gesendet_;

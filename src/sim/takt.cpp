@@ -16,7 +16,7 @@ void Timer1Timer(Spiel& spiel) {
     Spielstand& s = spiel.stand();
 
     s.spielzeit += kMinute;
-    spiel.anzeige().uhrGeaendert(uhrText(s.spielzeit));
+    spiel.anzeige().uhrGeaendert(s.spielzeit);
 
     const Zerlegt z = zerlege(s.spielzeit);
     if (z.minute == 0) {

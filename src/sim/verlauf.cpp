@@ -64,11 +64,6 @@ void verlaufNeuBeginnen(Spiel& spiel, bool geladen) {
     spiel.anzeige().verlaufGeaendert();
 }
 
-std::string verlaufSeitText(const Verlauf& v) {
-    if (!v.geladen()) return "seit Spielbeginn";
-    return "seit dem Laden am " + datumText(v.beginn()) + " um " + zeitText(v.beginn()) + " Uhr";
-}
-
 int attraktivitaetspunkte(int32_t attraktivitaet) {
     const double punkte = (static_cast<double>(attraktivitaet) + 100.0) * 100.0 / 90.0;
     return static_cast<int>(std::lround(std::clamp(punkte, 0.0, 100.0)));

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "state/datum.h"
@@ -59,9 +58,6 @@ Verlaufspunkt verlaufspunkt(const Spielstand& s);
 void verlaufAufzeichnen(Spiel& spiel);
 // An empty history from the game time on: a new game, or a load (`geladen`).
 void verlaufNeuBeginnen(Spiel& spiel, bool geladen);
-
-// "seit Spielbeginn" or "seit dem Laden am 07.12.2026 um 10:00 Uhr".
-std::string verlaufSeitText(const Verlauf& v);
 
 // The attractiveness gauge (-100 bad .. -10 good) as points 0..100, clamped as the gauge is.
 int attraktivitaetspunkte(int32_t attraktivitaet);

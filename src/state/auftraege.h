@@ -1,10 +1,8 @@
 #pragma once
-// Rules of the order table: finding, scanning, clearing, and the order lines.
+// Rules of the order table: finding, scanning, clearing, and the order number's text.
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "state/spielstand.h"
 
@@ -37,14 +35,6 @@ void leereTabelle(Auftragstabelle& t);
 
 // Six-character order number: 7 -> "000007"; six or more digits unchanged.
 std::string nummernText(int32_t nummer);
-// The one-line description the inbox, the dispatch and the clock all show.
-std::string auftragsText(const Auftrag& a);
-void auftragsTextAnhaengen(std::string& ziel, const Auftrag& a);
-
-// Reads the order number back out of an order line ("Auftrag 000007: ..."): the whole
-// number between "Auftrag " and ":", so seven-digit numbers are read correctly too.
-std::optional<int32_t> nummerAusAuftragszeile(std::string_view zeile);
-// Reads the taxi or driver number in front of ": " ("07: Taxi Variante 1", "100: ...").
-std::optional<int32_t> nummerAusListenzeile(std::string_view zeile);
+void nummernTextAnhaengen(std::string& ziel, int32_t nummer);
 
 }  // namespace kabrolux

@@ -88,15 +88,4 @@ std::string zeitText(DatumZeit t) {
     return s;
 }
 
-std::string uhrText(DatumZeit t) {
-    const Zerlegt z = zerlege(t);
-    std::string s;
-    s.reserve(22);
-    datumAnhaengen(s, z);
-    s.append("  ");
-    zeitAnhaengen(s, z);
-    s.append(" Uhr");
-    return s;
-}
-
 }  // namespace kabrolux

@@ -28,7 +28,5 @@ void zeitAnhaengen(std::string& ziel, const Zerlegt& z);
 std::string datumText(DatumZeit t);
 // "hh:mm"
 std::string zeitText(DatumZeit t);
-// "dd.mm.yyyy  hh:mm Uhr", the clock labels' text
-std::string uhrText(DatumZeit t);
 
 }  // namespace kabrolux

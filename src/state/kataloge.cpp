@@ -78,6 +78,29 @@ int gehaltVon(const Fahrerkandidat& k) {
     return std::stoi(k.gehalt);
 }
 
+int ersteZahl(const char* text) {
+    const char* c = text;
+    while (*c != '\0' && (*c < '0' || *c > '9'))
+        ++c;
+    int zahl = 0;
+    // The catalogue's numbers have at most six digits; more would leave the int range.
+    for (int n = 0; *c >= '0' && *c <= '9' && n < 9; ++c, ++n)
+        zahl = 10 * zahl + (*c - '0');
+    return zahl;
+}
+
+int leistungVon(const Automodell& m) {
+    return ersteZahl(m.leistung);
+}
+
+int sitzeVon(const Automodell& m) {
+    return ersteZahl(m.sitze);
+}
+
+int alterVon(const Fahrerkandidat& k) {
+    return ersteZahl(k.alter);
+}
+
 bool blaettern(int32_t& nr, int schritt, int hoechste) {
     if ((schritt > 0 && nr >= hoechste) || (schritt < 0 && nr <= 1)) return false;
     // Out-of-range positions are pulled in before stepping, so nothing can overflow.

@@ -43,6 +43,13 @@ int erfahrungsstufe(const Fahrerkandidat& k);
 // Price and daily salary as whole euros.
 int preisVon(const Automodell& m);
 int gehaltVon(const Fahrerkandidat& k);
+// The numbers the other texts show, for screens that word them: horsepower, seats, age.
+int leistungVon(const Automodell& m);
+int sitzeVon(const Automodell& m);
+int alterVon(const Fahrerkandidat& k);
+
+// The first whole number written in a text, 0 if there is none.
+int ersteZahl(const char* text);
 
 // Digit at a fixed place (from 1) of a text, 0 if there is none.
 int zifferAn(const char* text, int stelle);

@@ -3,7 +3,6 @@
 #include <array>
 #include <bit>
 #include <cassert>
-#include <cstdio>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -163,16 +162,11 @@ class Leser {
     }
     std::string textsatz(const Ort& o, Zeichenwandler& w) {
         const std::size_t n = b_[pos_];
-        if (n > sf::kTextMax)
-            beschaedigt(o, "Textlänge " + std::to_string(n) + " statt höchstens 29");
+        if (n > sf::kTextMax) beschaedigt(o, Befund::textlaenge, static_cast<int64_t>(n));
         const auto* zeichen = reinterpret_cast<const char*>(b_.data() + pos_ + 1);
         for (std::size_t i = 0; i < n; ++i) {
             const auto c = static_cast<uint8_t>(zeichen[i]);
-            if (!belegtInWindows1252(c)) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "0x%02X", c);
-                beschaedigt(o, std::string("Zeichen ") + hex + " ist in Windows-1252 nicht belegt");
-            }
+            if (!belegtInWindows1252(c)) beschaedigt(o, Befund::zeichen, c);
         }
         pos_ += sf::kTextsatz;
         return w.wandle({zeichen, n});
@@ -190,12 +184,10 @@ class Leser {
     uint16_t kopf(const Ort& o, bool datumErlaubt) {
         const std::size_t anfang = pos_;
         const int32_t laenge = ganz();
-        if (laenge != kSatzLaenge)
-            beschaedigt(o, "Längenangabe " + std::to_string(laenge) + " statt 16");
+        if (laenge != kSatzLaenge) beschaedigt(o, Befund::laengenangabe, laenge);
         const auto art = static_cast<uint16_t>(bytes(2));
         if (art != kArtGanzzahl && !(datumErlaubt && art == kArtDatum))
-            beschaedigt(
-                o, "Typ " + std::to_string(art) + (datumErlaubt ? " statt 3 oder 7" : " statt 3"));
+            beschaedigt(o, Befund::typ, art, datumErlaubt ? 1 : 0);
         pos_ = anfang + 12;
         return art;
     }
@@ -205,13 +197,13 @@ class Leser {
 };
 
 void liesAuftrag(Leser& l, int r, Auftrag& a, Zeichenwandler& z) {
-    a.belegt = l.ganzsatz({"Auftrag", r, 1});
-    a.abholzeit = l.zeitsatz({"Auftrag", r, 2});
-    a.kunde = l.textsatz({"Auftrag", r, 3}, z);
-    a.abholort = l.textsatz({"Auftrag", r, 4}, z);
+    a.belegt = l.ganzsatz({Stelle::auftrag, r, 1});
+    a.abholzeit = l.zeitsatz({Stelle::auftrag, r, 2});
+    a.kunde = l.textsatz({Stelle::auftrag, r, 3}, z);
+    a.abholort = l.textsatz({Stelle::auftrag, r, 4}, z);
     int feld = 5;
     for (auto f : kAuftragsFelder)
-        a.*f = l.ganzsatz({"Auftrag", r, feld++});
+        a.*f = l.ganzsatz({Stelle::auftrag, r, feld++});
 }
 
 // Overwrites every saved value of `s` with the image's.
@@ -259,20 +251,19 @@ std::vector<uint8_t> speicherbild(const Spielstand& s) {
     return bild;
 }
 
-std::string ladeBild(std::span<const uint8_t> bild, Spielstand& ziel) {
-    if (bild.size() < sf::kGroesse) return kLeseUeberEnde;
+Ladefehler ladeBild(std::span<const uint8_t> bild, Spielstand& ziel) {
+    if (bild.size() < sf::kGroesse) return {kLeseUeberEnde, {}};
     if (bild.size() > sf::kGroesse)
-        return "Die Datei ist beschädigt: Sie ist länger als " + std::to_string(sf::kGroesse) +
-               " Bytes.";
+        return {{}, Schaden{{}, Befund::zuLang, static_cast<int64_t>(sf::kGroesse)}};
     // The file holds the whole state; the target changes only once the whole image has passed.
     Spielstand neu;
     try {
         lies(bild, neu);
         pruefeGeladenenStand(neu);
     } catch (const Beschaedigt& b) {
-        return b.text;
+        return {{}, b.schaden};
     } catch (const std::system_error& e) {
-        return ioFehlertext(e.code().value());
+        return {ioFehlertext(e.code().value()), {}};
     }
     ziel = std::move(neu);
     return {};

@@ -253,19 +253,19 @@ std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisy
     return {};
 }
 
-std::string ladeDatei(const std::string& pfad, Spielstand& ziel) {
+Ladefehler ladeDatei(const std::string& pfad, Spielstand& ziel) {
     return ladeDatei(pfad, ziel, echtesDateisystem());
 }
 
-std::string ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs) {
+Ladefehler ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs) {
     int fd = -1;
     int fehler = fs.oeffnen(pfad, fd);
-    if (fehler != 0) return ioFehlertext(fehler);
+    if (fehler != 0) return {ioFehlertext(fehler), {}};
     // One byte more than an image holds tells a longer file from a complete one.
     std::vector<uint8_t> bild;
     fehler = liesHoechstens(fs, fd, sf::kGroesse + 1, bild);
     fs.schliessen(fd);  // nothing was written, so closing cannot lose anything
-    if (fehler != 0) return ioFehlertext(fehler);
+    if (fehler != 0) return {ioFehlertext(fehler), {}};
     return ladeBild(bild, ziel);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "state/speicherpruefung.h"
 #include "state/spielstand.h"
 
 namespace kabrolux {
@@ -44,8 +45,8 @@ inline constexpr const char* kLeseUeberEnde = "Read beyond end of file";
 std::vector<std::uint8_t> speicherbild(const Spielstand& s);
 
 // Reads and checks the whole image before anything changes; only a valid image replaces
-// `ziel`. Returns "" on success, else the message for the player, and then `ziel` is untouched.
-std::string ladeBild(std::span<const std::uint8_t> bild, Spielstand& ziel);
+// `ziel`. On failure returns what went wrong, and `ziel` is untouched.
+Ladefehler ladeBild(std::span<const std::uint8_t> bild, Spielstand& ziel);
 
 // The system calls behind saving and loading, so tests can make each of them fail. Every
 // call returns 0 or the errno of its failure.
@@ -80,9 +81,9 @@ class Dateisystem {
 std::string speichereDatei(const std::string& pfad, const Spielstand& s);
 std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisystem& fs);
 
-// Reads `pfad` and loads it as ladeBild does. Returns "" or the message for the player.
-std::string ladeDatei(const std::string& pfad, Spielstand& ziel);
-std::string ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs);
+// Reads `pfad` and loads it as ladeBild does.
+Ladefehler ladeDatei(const std::string& pfad, Spielstand& ziel);
+Ladefehler ladeDatei(const std::string& pfad, Spielstand& ziel, Dateisystem& fs);
 
 // The runtime's English text for a system error number: "File not found", "File access
 // denied", "Disk full" or "I/O error <n>".

@@ -15,15 +15,11 @@ namespace {
 
 constexpr int32_t kOhneGrenze = std::numeric_limits<int32_t>::max();
 
-std::string zahl(int64_t v) {
-    return std::to_string(v);
-}
-
 void bereich(const Ort& o, int32_t v, int32_t von, int32_t bis) {
     if (v >= von && v <= bis) return;
-    if (von == bis) beschaedigt(o, "Wert " + zahl(v) + " statt " + zahl(von));
-    if (bis == kOhneGrenze) beschaedigt(o, "Wert " + zahl(v) + " ist kleiner als " + zahl(von));
-    beschaedigt(o, "Wert " + zahl(v) + " liegt nicht zwischen " + zahl(von) + " und " + zahl(bis));
+    if (von == bis) beschaedigt(o, Befund::wertStatt, v, von);
+    if (bis == kOhneGrenze) beschaedigt(o, Befund::wertKleinerAls, v, von);
+    beschaedigt(o, Befund::wertNichtZwischen, v, von, bis);
 }
 
 void schalter(const Ort& o, int32_t v) {
@@ -35,7 +31,7 @@ void nichtNegativ(const Ort& o, int32_t v) {
 }
 
 void endlich(const Ort& o, double x) {
-    if (!std::isfinite(x)) beschaedigt(o, "keine endliche Zahl");
+    if (!std::isfinite(x)) beschaedigt(o, Befund::keineEndlicheZahl);
 }
 
 // The calendar the date texts can show: 1 January of year 1 up to the end of year 9999.
@@ -43,69 +39,69 @@ void datum(const Ort& o, DatumZeit t) {
     endlich(o, t);
     static const DatumZeit anfang = datumZeit(1, 1, 1);
     static const DatumZeit ende = datumZeit(10000, 1, 1);
-    if (t < anfang || t >= ende) beschaedigt(o, "Datum außerhalb der Jahre 1 bis 9999");
+    if (t < anfang || t >= ende) beschaedigt(o, Befund::datumAusserhalb);
 }
 
 void pruefeEinzelwerte(const Spielstand& s) {
-    endlich({"Vermögen"}, s.vermoegen);
-    bereich({"Aktuelles Auto"}, s.aktuellesauto, 0, 4);
+    endlich({Stelle::vermoegen}, s.vermoegen);
+    bereich({Stelle::aktuellesAuto}, s.aktuellesauto, 0, 4);
     // Files are written only while a game runs.
-    bereich({"Spiel läuft"}, s.spiellaeuft, 1, 1);
+    bereich({Stelle::spielLaeuft}, s.spiellaeuft, 1, 1);
     // 0 is the value before the screen was ever opened.
-    bereich({"Aktueller Fahrer"}, s.aktuellerfahrer, 0, 12);
-    endlich({"Grundpreis"}, s.grundpreis);
-    endlich({"Kilometerpreis"}, s.kilometerpreis);
-    datum({"Spielzeit"}, s.spielzeit);
-    bereich({"Bekanntheit"}, s.bekanntheit, 0, 300);
-    bereich({"Image"}, s.image, -100, 100);
-    bereich({"Untergrundansehen"}, s.untergrundansehen, 0, 20);
+    bereich({Stelle::aktuellerFahrer}, s.aktuellerfahrer, 0, 12);
+    endlich({Stelle::grundpreis}, s.grundpreis);
+    endlich({Stelle::kilometerpreis}, s.kilometerpreis);
+    datum({Stelle::spielzeit}, s.spielzeit);
+    bereich({Stelle::bekanntheit}, s.bekanntheit, 0, 300);
+    bereich({Stelle::image}, s.image, -100, 100);
+    bereich({Stelle::untergrundansehen}, s.untergrundansehen, 0, 20);
     for (int k = 1; k <= kSlots; ++k)
-        schalter({"Eingestellt", k}, s.eingestellt[k]);
+        schalter({Stelle::eingestellt, k}, s.eingestellt[k]);
     // Debts move in steps of 10000 and never below 0; the running numbers start at 1, and no
     // more orders can have been settled than were received. A share costs at least 1 euro: at
     // 0 or less a purchase would cost nothing or pay out.
-    nichtNegativ({"Schulden"}, s.schulden);
+    nichtNegativ({Stelle::schulden}, s.schulden);
     if (s.schulden % 10000 != 0)
-        beschaedigt({"Schulden"}, "Wert " + zahl(s.schulden) + " ist kein Vielfaches von 10000");
-    bereich({"Auftragsnummer"}, s.auftragsnummer, 1, kOhneGrenze);
-    bereich({"Taxinummer"}, s.taxinummer, 1, kOhneGrenze);
-    bereich({"Fahrernummer"}, s.fahrernummer, 1, kOhneGrenze);
-    bereich({"Erledigte Aufträge"}, s.erledigteauftraege, 0, s.auftragsnummer - 1);
-    nichtNegativ({"Angenommene Aufträge"}, s.angenommeneauftraege);
+        beschaedigt({Stelle::schulden}, Befund::keinVielfaches, s.schulden);
+    bereich({Stelle::auftragsnummer}, s.auftragsnummer, 1, kOhneGrenze);
+    bereich({Stelle::taxinummer}, s.taxinummer, 1, kOhneGrenze);
+    bereich({Stelle::fahrernummer}, s.fahrernummer, 1, kOhneGrenze);
+    bereich({Stelle::erledigteAuftraege}, s.erledigteauftraege, 0, s.auftragsnummer - 1);
+    nichtNegativ({Stelle::angenommeneAuftraege}, s.angenommeneauftraege);
     for (int k = 1; k <= kAktien; ++k) {
-        nichtNegativ({"Aktie", k, 2}, s.aktien[k].stueck);
-        bereich({"Aktie", k, 3}, s.aktien[k].kurs, 1, kOhneGrenze);
+        nichtNegativ({Stelle::aktie, k, 2}, s.aktien[k].stueck);
+        bereich({Stelle::aktie, k, 3}, s.aktien[k].kurs, 1, kOhneGrenze);
     }
 }
 
 void pruefeAuftrag(int r, const Auftrag& a) {
-    schalter({"Auftrag", r, 1}, a.belegt);
-    if (a.abholzeit.istZeit()) datum({"Auftrag", r, 2}, a.abholzeit.alsZeit());
-    schalter({"Auftrag", r, 12}, a.angenommen);
-    nichtNegativ({"Auftrag", r, 15}, a.restminuten);
-    schalter({"Auftrag", r, 16}, a.unterwegs);
+    schalter({Stelle::auftrag, r, 1}, a.belegt);
+    if (a.abholzeit.istZeit()) datum({Stelle::auftrag, r, 2}, a.abholzeit.alsZeit());
+    schalter({Stelle::auftrag, r, 12}, a.angenommen);
+    nichtNegativ({Stelle::auftrag, r, 15}, a.restminuten);
+    schalter({Stelle::auftrag, r, 16}, a.unterwegs);
     // A live order counts minutes only while a taxi is on its way; otherwise it would neither
     // show in the inbox nor ever expire.
     if (a.belegt == 1 && a.restminuten > 0 && a.unterwegs != 1)
-        beschaedigt({"Auftrag", r, 15}, "Restminuten " + zahl(a.restminuten) + " ohne Fahrt");
+        beschaedigt({Stelle::auftrag, r, 15}, Befund::restminutenOhneFahrt, a.restminuten);
 }
 
 // Fields of empty slots keep whatever the last taxi or driver left there; only occupied
 // slots must name a catalogue entry.
 void pruefeFahrer(int k, const Fahrer& f) {
-    schalter({"Fahrer", k, 1}, f.belegt);
-    schalter({"Fahrer", k, 3}, f.unterwegs);
-    nichtNegativ({"Fahrer", k, 4}, f.restminuten);
+    schalter({Stelle::fahrer, k, 1}, f.belegt);
+    schalter({Stelle::fahrer, k, 3}, f.unterwegs);
+    nichtNegativ({Stelle::fahrer, k, 4}, f.restminuten);
     if (f.belegt != 1) return;
-    bereich({"Fahrer", k, 5}, f.kandidat, 1, 12);
-    bereich({"Fahrer", k, 7}, f.erfahrung, 1, 6);
+    bereich({Stelle::fahrer, k, 5}, f.kandidat, 1, 12);
+    bereich({Stelle::fahrer, k, 7}, f.erfahrung, 1, 6);
 }
 
 void pruefeTaxi(int k, const Taxi& t) {
-    schalter({"Taxi", k, 1}, t.belegt);
-    schalter({"Taxi", k, 4}, t.unterwegs);
-    nichtNegativ({"Taxi", k, 5}, t.restminuten);
-    if (t.belegt == 1) bereich({"Taxi", k, 6}, t.modell, 1, 4);
+    schalter({Stelle::taxi, k, 1}, t.belegt);
+    schalter({Stelle::taxi, k, 4}, t.unterwegs);
+    nichtNegativ({Stelle::taxi, k, 5}, t.restminuten);
+    if (t.belegt == 1) bereich({Stelle::taxi, k, 6}, t.modell, 1, 4);
 }
 
 // The personnel screen offers hiring or firing by `eingestellt`, and firing looks for the slot
@@ -116,16 +112,15 @@ void pruefeEingestellt(const Spielstand& s) {
         const Fahrer& f = s.fahrer[k];
         if (f.belegt != 1) continue;
         if (slotVon[f.kandidat] != 0)
-            beschaedigt({"Fahrer", k, 5}, "Kandidat " + zahl(f.kandidat) + " ist schon Fahrer " +
-                                              zahl(slotVon[f.kandidat]));
+            beschaedigt({Stelle::fahrer, k, 5}, Befund::kandidatSchonFahrer, f.kandidat,
+                        slotVon[f.kandidat]);
         slotVon[f.kandidat] = k;
     }
     for (int c = 1; c <= kSlots; ++c) {
         if (s.eingestellt[c] == 1 && slotVon[c] == 0)
-            beschaedigt({"Eingestellt", c}, "Wert 1, aber kein Fahrer ist Kandidat " + zahl(c));
+            beschaedigt({Stelle::eingestellt, c}, Befund::eingestelltOhneFahrer, c);
         if (s.eingestellt[c] == 0 && slotVon[c] != 0)
-            beschaedigt({"Eingestellt", c},
-                        "Wert 0, aber Fahrer " + zahl(slotVon[c]) + " ist Kandidat " + zahl(c));
+            beschaedigt({Stelle::eingestellt, c}, Befund::fahrerNichtEingestellt, slotVon[c], c);
     }
 }
 
@@ -139,9 +134,8 @@ void pruefeAuftragsnummern(const Auftragstabelle& t) {
     std::sort(lebend.begin(), lebend.end());
     for (std::size_t i = 1; i < lebend.size(); ++i)
         if (lebend[i].first == lebend[i - 1].first)
-            beschaedigt({"Auftrag", lebend[i].second, 5}, "Nummer " + zahl(lebend[i].first) +
-                                                              " hat schon Auftrag " +
-                                                              zahl(lebend[i - 1].second));
+            beschaedigt({Stelle::auftrag, lebend[i].second, 5}, Befund::nummerDoppelt,
+                        lebend[i].first, lebend[i - 1].second);
 }
 
 // The clock's scans stop at the first never-used row; a live order behind it would never
@@ -152,20 +146,15 @@ void pruefeBenutztenBereich(const Auftragstabelle& t) {
         if (ende == 0) {
             if (nieBenutzt(t[r])) ende = r;
         } else if (t[r].belegt == 1) {
-            beschaedigt({"Auftrag", r, 1},
-                        "belegt hinter dem ersten nie benutzten Auftrag " + zahl(ende));
+            beschaedigt({Stelle::auftrag, r, 1}, Befund::belegtHinterEnde, ende);
         }
     }
 }
 
 }  // namespace
 
-void beschaedigt(const Ort& o, const std::string& befund) {
-    std::string t = "Die Datei ist beschädigt: ";
-    t += o.name;
-    if (o.nr != 0) t += " " + zahl(o.nr);
-    if (o.feld != 0) t += ", Feld " + zahl(o.feld);
-    throw Beschaedigt{t + ": " + befund + "."};
+void beschaedigt(const Ort& o, Befund befund, int64_t a, int64_t b, int64_t c) {
+    throw Beschaedigt{Schaden{o, befund, a, b, c}};
 }
 
 void pruefeGeladenenStand(const Spielstand& s) {

@@ -25,28 +25,28 @@ QGroupBox* rahmen(QWidget* eltern, const QString& text, int x, int y) {
 }  // namespace
 
 Teinstellungenform::Teinstellungenform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "einstellungenform", QStringLiteral("Einstellungen")) {
+    : Nebenform(s, a, "einstellungenform", tr("Einstellungen")) {
     schwarzesFenster(this, kLimone);
     setFixedSize(333, 222);
     Label1 = beschriftung(this, QString(), 8, 8, kGelb);
 
-    GroupBox1 = rahmen(this, QStringLiteral("Spielgeschwindigkeit:"), 12, 32);
-    RadioButton1 = knopf(GroupBox1, QStringLiteral("Schnell (4)"), 11, 24);
-    RadioButton2 = knopf(GroupBox1, QStringLiteral("Normal (3)"), 11, 44);
-    RadioButton3 = knopf(GroupBox1, QStringLiteral("Langsam (2)"), 11, 63);
-    RadioButton9 = knopf(GroupBox1, QStringLiteral("Sehr langsam (1)"), 11, 83);
-    RadioButton4 = knopf(GroupBox1, QStringLiteral("Pause (0)"), 11, 102);
+    GroupBox1 = rahmen(this, tr("Spielgeschwindigkeit:"), 12, 32);
+    RadioButton1 = knopf(GroupBox1, tr("Schnell (4)"), 11, 24);
+    RadioButton2 = knopf(GroupBox1, tr("Normal (3)"), 11, 44);
+    RadioButton3 = knopf(GroupBox1, tr("Langsam (2)"), 11, 63);
+    RadioButton9 = knopf(GroupBox1, tr("Sehr langsam (1)"), 11, 83);
+    RadioButton4 = knopf(GroupBox1, tr("Pause (0)"), 11, 102);
     RadioButton3->setChecked(true);
 
-    GroupBox2 = rahmen(this, QStringLiteral("Startkapital:"), 172, 32);
+    GroupBox2 = rahmen(this, tr("Startkapital:"), 172, 32);
     RadioButton5 = knopf(GroupBox2, QStringLiteral("30.000 €"), 8, 24);
     RadioButton6 = knopf(GroupBox2, QStringLiteral("40.000 €"), 8, 48);
     RadioButton7 = knopf(GroupBox2, QStringLiteral("50.000 €"), 8, 72);
     RadioButton8 = knopf(GroupBox2, QStringLiteral("60.000 €"), 8, 96);
     RadioButton7->setChecked(true);
 
-    Label2 = new QLabel(QStringLiteral("Die Zahlen in Klammern können Sie im Hauptmenü zum "
-                                       "Einstellen der Spielgeschwindigkeit benutzen."),
+    Label2 = new QLabel(tr("Die Zahlen in Klammern können Sie im Hauptmenü zum Einstellen der "
+                           "Spielgeschwindigkeit benutzen."),
                         this);
     Label2->setGeometry(4, 164, 168, 56);
     Label2->setWordWrap(true);

@@ -18,10 +18,11 @@
 #include "sim/neuesspiel.h"
 #include "sim/spiel.h"
 #include "sim/takt.h"
-#include "state/texte.h"
+#include "state/listen.h"
 #include "ui/basis/erstesbild.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/jpegbild.h"
+#include "ui/basis/spieltexte.h"
 #include "ui/einstellungenform.h"
 #include "ui/programm.h"
 
@@ -71,7 +72,7 @@ QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
 
 THauptform::THauptform(Programm& p) : p_(p) {
     setObjectName(QStringLiteral("Hauptform"));
-    setWindowTitle(QStringLiteral("Kabrolux Version 1.5"));
+    setWindowTitle(tr("Kabrolux Version 1.5"));
     schwarzesFenster(this, kGelb);
     setFixedSize(759, 537);
 
@@ -96,7 +97,7 @@ THauptform::THauptform(Programm& p) : p_(p) {
 void THauptform::baueKopf() {
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 8, 400, 300);
-    Image1->setAccessibleName(QStringLiteral("Titelbild: ein Taxi bei Nacht vor der Stadt"));
+    Image1->setAccessibleName(tr("Titelbild: ein Taxi bei Nacht vor der Stadt"));
 
     Label2 = beschriftungUngemessen(this, QString(), 611, 382, kGelb, 10);
     Label4 = beschriftungUngemessen(this, QString(), 611, 401, kGelb, 10);
@@ -105,12 +106,11 @@ void THauptform::baueKopf() {
 
 // Free taxis, free drivers and the trips under way, each under its caption.
 void THauptform::baueListen() {
-    Label5 = beschriftungUngemessen(this, QStringLiteral("Verfügbare Taxen:"), 16, 320, kGelb);
+    Label5 = beschriftungUngemessen(this, tr("Verfügbare Taxen:"), 16, 320, kGelb);
     verfuegbaretaxenlistbox = liste(this, 16, 336, 281, 57);
-    Label6 = beschriftungUngemessen(this, QStringLiteral("Verfügbare Fahrer:"), 320, 320, kGelb);
+    Label6 = beschriftungUngemessen(this, tr("Verfügbare Fahrer:"), 320, 320, kGelb);
     verfuegbarefahrerlistbox = liste(this, 320, 336, 281, 57);
-    Label15 =
-        beschriftungUngemessen(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
+    Label15 = beschriftungUngemessen(this, tr("Aufträge am erledigen:"), 16, 464, kGelb);
     auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
     beschriftet(verfuegbaretaxenlistbox, Label5);
     beschriftet(verfuegbarefahrerlistbox, Label6);
@@ -123,7 +123,7 @@ void THauptform::baueListen() {
 
 // Image, popularity and underworld bars with their scales, and the attractiveness gauge.
 void THauptform::baueBalken() {
-    Label7 = beschriftungUngemessen(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
+    Label7 = beschriftungUngemessen(this, tr("Image der Firma:"), 16, 404, kGelb);
     ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
     ProgressBar1->setValue(0);
     imageSkala_ =
@@ -132,7 +132,7 @@ void THauptform::baueBalken() {
     Label9 = imageSkala_.mitte;
     Label11 = imageSkala_.rechts;
 
-    Label8 = beschriftungUngemessen(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
+    Label8 = beschriftungUngemessen(this, tr("Bekanntheit:"), 320, 404, kGelb);
     ProgressBar2 = balken(this, 320, 420, 281, 16, 0, 300);
     bekanntSkala_ =
         skala(this, 320, QStringLiteral("0"), QStringLiteral("150"), QStringLiteral("300"));
@@ -140,7 +140,7 @@ void THauptform::baueBalken() {
     Label13 = bekanntSkala_.mitte;
     Label12 = bekanntSkala_.rechts;
 
-    Label1 = beschriftungUngemessen(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
+    Label1 = beschriftungUngemessen(this, tr("Untergrundansehen:"), 609, 464, kGelb);
     ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
     beschriftet(ProgressBar1, Label7);
     beschriftet(ProgressBar2, Label8);
@@ -154,29 +154,33 @@ void THauptform::baueBalken() {
         int y;
         const char* text;
         QRgb farbe;
-    } skala[] = {{40, "- Fantastisch", 0x00FF00},    {80, "- Spitze", 0x53FF53},
-                 {120, "- Sehr gut", 0x00FF80},      {160, "- Gut", 0xAEFFAE},
-                 {200, "- Normal", 0xFEECC0},        {240, "- Schlecht", 0xFF9B9B},
-                 {280, "- Sehr schlecht", 0xFF4F4F}, {320, "- Oh mein Gott", 0xFF0000}};
+    } skala[] = {{40, QT_TR_NOOP("- Fantastisch"), 0x00FF00},
+                 {80, QT_TR_NOOP("- Spitze"), 0x53FF53},
+                 {120, QT_TR_NOOP("- Sehr gut"), 0x00FF80},
+                 {160, QT_TR_NOOP("- Gut"), 0xAEFFAE},
+                 {200, QT_TR_NOOP("- Normal"), 0xFEECC0},
+                 {240, QT_TR_NOOP("- Schlecht"), 0xFF9B9B},
+                 {280, QT_TR_NOOP("- Sehr schlecht"), 0xFF4F4F},
+                 {320, QT_TR_NOOP("- Oh mein Gott"), 0xFF0000}};
     for (const auto& s : skala)
-        beschriftungUngemessen(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
+        beschriftungUngemessen(GroupBox1, tr(s.text), 26, s.y, QColor(s.farbe));
 }
 
 // The row of hover buttons and what each of them does.
 void THauptform::baueNavigation() {
-    Spiel_startenbutton = knopf(QStringLiteral("Spiel starten"), 428, 17, 168);
-    taxi_sendenbutton = knopf(QStringLiteral("Taxi senden"), 428, 49, 80);
-    Werbungbutton = knopf(QStringLiteral("Werbung"), 516, 49, 80);
-    autohaendlerbutton = knopf(QStringLiteral("Autohändler"), 428, 81, 80);
-    preisebutton = knopf(QStringLiteral("Preise"), 516, 81, 80);
-    personalbutton = knopf(QStringLiteral("Personal"), 428, 114, 80);
-    statistikbutton = knopf(QStringLiteral("Statistik"), 516, 114, 80);
-    posteingangbutton = knopf(QStringLiteral("Posteingang"), 428, 146, 80);
-    einstellungenbutton = knopf(QStringLiteral("Einstellungen"), 516, 146, 80);
-    bankbutton = knopf(QStringLiteral("Bank"), 428, 178, 80);
-    ladenbutton = knopf(QStringLiteral("Laden"), 428, 210, 168);
-    speichernbutton = knopf(QStringLiteral("Speichern"), 428, 242, 168);
-    spielendebutton = knopf(QStringLiteral("Spielende"), 428, 274, 168);
+    Spiel_startenbutton = knopf(tr("Spiel starten"), 428, 17, 168);
+    taxi_sendenbutton = knopf(tr("Taxi senden"), 428, 49, 80);
+    Werbungbutton = knopf(tr("Werbung"), 516, 49, 80);
+    autohaendlerbutton = knopf(tr("Autohändler"), 428, 81, 80);
+    preisebutton = knopf(tr("Preise"), 516, 81, 80);
+    personalbutton = knopf(tr("Personal"), 428, 114, 80);
+    statistikbutton = knopf(tr("Statistik"), 516, 114, 80);
+    posteingangbutton = knopf(tr("Posteingang"), 428, 146, 80);
+    einstellungenbutton = knopf(tr("Einstellungen"), 516, 146, 80);
+    bankbutton = knopf(tr("Bank"), 428, 178, 80);
+    ladenbutton = knopf(tr("Laden"), 428, 210, 168);
+    speichernbutton = knopf(tr("Speichern"), 428, 242, 168);
+    spielendebutton = knopf(tr("Spielende"), 428, 274, 168);
 
     // Before a game only these four are offered.
     for (TDFWSelButton* b :
@@ -215,7 +219,7 @@ void THauptform::verbindeEreignisse() {
             [this](const QString& t) { setzeText(Label2, t); });
     connect(e, &Spielereignisse::balkenGeaendert, this, &THauptform::balkenSetzen);
     connect(e, &Spielereignisse::auftragEingegangen, this,
-            [this](const QString& hinweis, const QString&) { setzeText(Label3, hinweis); });
+            [this](const QString& hinweis, const QString&, int) { setzeText(Label3, hinweis); });
     connect(e, &Spielereignisse::auftraegeGeaendert, this, &THauptform::FormPaint);
 }
 
@@ -269,15 +273,19 @@ void THauptform::FormPaint() {
     auto halt = p_.spiel.uhr().aussetzen();
     const Spielstand& s = lesen(p_.spiel);
     const Hauptlisten l = hauptlisten(s);
-    auto fuellen = [](QListWidget* w, const std::vector<std::string>& zeilen) {
+    auto fuellen = [](QListWidget* w, const auto& zeilen, const auto& text) {
         w->clear();
-        for (const std::string& z : zeilen)
-            w->addItem(q(z));
+        for (const auto& z : zeilen) {
+            // The number goes with the line, whatever language its text is in.
+            auto* item = new QListWidgetItem(text(z));
+            item->setData(Qt::UserRole, z.nummer);
+            w->addItem(item);
+        }
     };
-    if (s.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten);
-    setzeText(Label4, q(geldText(s.vermoegen)));
-    fuellen(verfuegbaretaxenlistbox, l.taxen);
-    fuellen(verfuegbarefahrerlistbox, l.fahrer);
+    if (s.spiellaeuft == 1) fuellen(auftraegeamerledigenlistbox, l.fahrten, fahrtText);
+    setzeText(Label4, geldText(s.vermoegen));
+    fuellen(verfuegbaretaxenlistbox, l.taxen, taxiText);
+    fuellen(verfuegbarefahrerlistbox, l.fahrer, fahrerText);
 }
 
 void THauptform::showEvent(QShowEvent* e) {
@@ -297,7 +305,7 @@ void THauptform::setVisible(bool sichtbar) {
 
 void THauptform::vorDemErstenBild() {
     bemessen_ = true;
-    GroupBox1->setTitle(QStringLiteral("Gesamtattraktivität:"));
+    GroupBox1->setTitle(tr("Gesamtattraktivität:"));
     for (QLabel* l : findChildren<QLabel*>())
         if (l != Image1) l->adjustSize();
     skalaAusrichten(imageSkala_);

@@ -35,7 +35,21 @@ void qtOptionenZulassen(QCommandLineParser& p) {
 struct Aufruf {
     int ende = -1;  // exit code when the program ends right away
     QString datei;
+    std::optional<kabrolux::ui::Sprache> sprache;  // named with --sprache
 };
+
+// The language named with --sprache (or -sprache, as Qt's options may be written), looked for
+// before the help is made, so the help is in it too.
+std::optional<QString> genannteSprache(const QStringList& argumente) {
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        for (const QLatin1String name : {QLatin1String("--sprache"), QLatin1String("-sprache")}) {
+            if (a == name && i + 1 < argumente.size()) return argumente[i + 1];
+            if (a.startsWith(name + QLatin1Char('='))) return a.mid(name.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
 
 // The command line is read before any window system is touched, so --help and --version work
 // in a terminal without a display.
@@ -43,30 +57,48 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kabrolux"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KABROLUX_VERSION));
-    kabrolux::ui::deutscheTexte(app);
+    Aufruf a;
+    const std::optional<QString> genannt = genannteSprache(QCoreApplication::arguments());
+    if (genannt) a.sprache = kabrolux::ui::spracheAusKuerzel(*genannt);
+    kabrolux::ui::spracheEinrichten(a.sprache.value_or(kabrolux::ui::spracheDesDesktops()));
 
     QCommandLineParser p;
-    p.setApplicationDescription(
-        QStringLiteral("Kabrolux – eine Wirtschaftssimulation: Sie führen ein Taxiunternehmen."));
+    p.setApplicationDescription(QCoreApplication::translate(
+        "Befehlszeile", "Kabrolux – eine Wirtschaftssimulation: Sie führen ein Taxiunternehmen."));
     // Qt's own options (-platform offscreen, -style ...) are taken as single-dash words and left
     // to the application object.
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Zeigt diese Hilfe an."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Zeigt die Versionsnummer an."));
+    const QCommandLineOption hilfe(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("Befehlszeile", "Zeigt diese Hilfe an."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("Befehlszeile", "Zeigt die Versionsnummer an."));
+    const QCommandLineOption sprache(
+        QStringLiteral("sprache"),
+        QCoreApplication::translate("Befehlszeile",
+                                    "Spielt auf Deutsch (de) oder Englisch (en), statt in der "
+                                    "Sprache des Desktops."),
+        QStringLiteral("de|en"));
     p.addOption(hilfe);
     p.addOption(version);
+    p.addOption(sprache);
     qtOptionenZulassen(p);
-    p.addPositionalArgument(QStringLiteral("DATEI.kbs"),
-                            QStringLiteral("Ein gespeicherter Spielstand, der beim Start geladen "
-                                           "wird."),
-                            QStringLiteral("[DATEI.kbs]"));
-    Aufruf a;
-    if (!p.parse(QCoreApplication::arguments()) || p.positionalArguments().size() > 1) {
-        const QString fehler = p.positionalArguments().size() > 1
-                                   ? QStringLiteral("Es kann nur ein Spielstand geladen werden.")
-                                   : p.errorText();
+    const QString datei = QCoreApplication::translate("Befehlszeile", "DATEI.kbs");
+    p.addPositionalArgument(
+        datei,
+        QCoreApplication::translate("Befehlszeile",
+                                    "Ein gespeicherter Spielstand, der beim Start geladen wird."),
+        QLatin1Char('[') + datei + QLatin1Char(']'));
+    const bool gelesen = p.parse(QCoreApplication::arguments());
+    if (!gelesen || p.positionalArguments().size() > 1 || (genannt && !a.sprache)) {
+        const QString fehler =
+            !gelesen ? p.errorText()
+            : p.positionalArguments().size() > 1
+                ? QCoreApplication::translate("Befehlszeile",
+                                              "Es kann nur ein Spielstand geladen werden.")
+                : QCoreApplication::translate("Befehlszeile", "Unbekannte Sprache: %1 (de oder en)")
+                      .arg(*genannt);
         std::fprintf(stderr, "kabrolux: %s\n", qPrintable(fehler));
         a.ende = 2;
     } else if (p.isSet(hilfe)) {
@@ -100,7 +132,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("kabrolux"));
     // One look on every desktop: the screens are drawn in the game's own colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    kabrolux::ui::deutscheTexte(app);
+    kabrolux::ui::spracheEinrichten(aufruf.sprache.value_or(kabrolux::ui::spracheDesDesktops()));
     kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;

@@ -14,23 +14,23 @@ namespace kabrolux::ui {
 
 namespace {
 
-// The game's own file dialog, the same on every desktop and always in German. The save dialog
+// The game's own file dialog, the same on every desktop and in the game's language. The save dialog
 // does not ask before overwriting; the load dialog lets any name be typed (a missing file is
 // reported when it is opened).
 QString dateiWaehlen(QWidget* eltern, bool speichern) {
     // Opens in the home folder, later where the player last saved or loaded during this run.
     static QString letzterOrdner = QDir::homePath();
-    QFileDialog d(eltern, speichern ? QStringLiteral("Spielstand speichern")
-                                    : QStringLiteral("Spielstand laden"));
+    QFileDialog d(eltern, speichern ? THauptform::tr("Spielstand speichern")
+                                    : THauptform::tr("Spielstand laden"));
     d.setObjectName(speichern ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::AnyFile);
     d.setOption(QFileDialog::DontConfirmOverwrite);
-    d.setNameFilter(QStringLiteral("Kabrolux Spielstände (*.kbs)"));
+    d.setNameFilter(THauptform::tr("Kabrolux Spielstände (*.kbs)"));
     d.setDefaultSuffix(QStringLiteral("kbs"));
     d.setDirectory(letzterOrdner);
-    d.selectFile(QStringLiteral("spielstand"));
+    d.selectFile(THauptform::tr("spielstand", "default name of a saved game"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     const QString pfad = d.selectedFiles().constFirst();
     letzterOrdner = QFileInfo(pfad).absolutePath();
@@ -65,9 +65,9 @@ bool THauptform::spielstandLaden(const QString& pfad) {
 void THauptform::startMitDatei(const QString& pfad) {
     // Tried on a copy first: a file that fails leaves no game started.
     Spielstand probe = lesen(p_.spiel);
-    const std::string fehler = ladeDatei(QFile::encodeName(pfad).toStdString(), probe);
-    if (!fehler.empty()) {
-        p_.anzeige.meldung(fehler);
+    const Ladefehler fehler = ladeDatei(QFile::encodeName(pfad).toStdString(), probe);
+    if (!fehler.leer()) {
+        p_.anzeige.meldung(meldungZu(fehler));
         return;
     }
     if (lesen(p_.spiel).spiellaeuft == 0) Spiel_startenbuttonClick();

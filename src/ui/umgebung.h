@@ -1,14 +1,27 @@
 #pragma once
-// What the program sets up before its first window: German for Qt's own texts, and no
-// configuration written behind the player's back.
+// What the program sets up before its first window: the language of the game and of Qt's own
+// dialogs, and no configuration written behind the player's back.
 
-#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace kabrolux::ui {
 
-// Qt's own texts (the dialogs' buttons, the file dialog) in German, from Qt's translations;
-// false when they are not installed, and Qt's English texts remain.
-bool deutscheTexte(QCoreApplication& app);
+enum class Sprache { deutsch, englisch };
+
+// English when the first of these UI languages (the desktop's, QLocale::uiLanguages()) is
+// English; German for any other, for none, and for C and POSIX.
+Sprache spracheAus(const QStringList& uiSprachen);
+Sprache spracheDesDesktops();
+// The language a player names on the command line: "de" or "en".
+std::optional<Sprache> spracheAusKuerzel(const QString& kuerzel);
+
+// The game's texts and Qt's own in that language. German is the game's source language; English
+// comes from the game's translation, which is built into the program. Qt's dialogs speak German
+// with Qt's German texts (where they are installed) and English without. False when a
+// translation could not be loaded; then the source texts show.
+bool spracheEinrichten(Sprache sprache);
 
 // Qt's file dialog records its history in the user's configuration folder. Nothing of this game
 // is kept between runs except the save files the player chooses, so Qt's settings go to a

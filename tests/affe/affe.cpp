@@ -1,5 +1,6 @@
 #include "affe.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <exception>
@@ -189,27 +190,26 @@ class Affe {
         aktienkurseberechnen(*spiel_);
     }
 
-    // Lines as built now, as they stood some actions ago, or garbled.
+    // Lines as built now, as they stood some actions ago, or carrying a wrong number.
     std::vector<PosteingangZeile> posteingangZeilen() {
         std::vector<PosteingangZeile> z =
             zahl(3) == 0 && !altePost_.empty() ? altePost_ : posteingangAufbauen(*spiel_);
         altePost_ = posteingangAufbauen(*spiel_);
         if (!z.empty() && zahl(4) == 0)
-            z[zahl(static_cast<int>(z.size()))].text = verdrehe(z.back().text);
+            z[zahl(static_cast<int>(z.size()))].nummer = verdrehe(z.back().nummer);
         return z;
     }
-    std::string verdrehe(std::string t) {
+    // Another line's number, none, a neighbour's, or any small one.
+    int32_t verdrehe(int32_t nummer) {
         switch (zahl(4)) {
             case 0:
-                return "Auftrag 000000: " + t;
+                return 0;
             case 1:
-                return t.substr(0, zahl(static_cast<int>(t.size()) + 1));
+                return nummer == INT32_MIN ? 0 : -nummer;
             case 2:
-                return std::to_string(zahl(200)) + ": " + t;
+                return zahl(200);
             default:
-                if (!t.empty())
-                    t[zahl(static_cast<int>(t.size()))] = static_cast<char>('0' + zahl(10));
-                return t;
+                return nummer == INT32_MAX ? 0 : nummer + 1;
         }
     }
     void posteingang() {
@@ -220,8 +220,10 @@ class Affe {
         posteingangHaken(*spiel_, z, k);
     }
 
-    std::vector<std::string> verdreht(std::vector<std::string> l) {
-        if (!l.empty() && zahl(10) == 0) l[zahl(static_cast<int>(l.size()))] = verdrehe(l.front());
+    template <class Zeile>
+    std::vector<Zeile> verdreht(std::vector<Zeile> l) {
+        if (!l.empty() && zahl(10) == 0)
+            l[zahl(static_cast<int>(l.size()))].nummer = verdrehe(l.front().nummer);
         return l;
     }
     void senden() {
@@ -237,7 +239,7 @@ class Affe {
         l.auftraege = verdreht(l.auftraege);
         l.taxen = verdreht(l.taxen);
         l.fahrer = verdreht(l.fahrer);
-        auto waehle = [&](const std::vector<std::string>& v) {
+        auto waehle = [&](const auto& v) {
             return zahl(8) == 0 ? -1
                                 : zahl(static_cast<int>(v.size()) + 2) - (zahl(9) == 0 ? 1 : 0);
         };
@@ -356,7 +358,7 @@ class Affe {
         if (!laden(gut, datei)) throw std::runtime_error("good file refused");
     }
     bool laden(const std::vector<std::uint8_t>& bild, bool datei) {
-        if (!datei) return ladeBild(bild, spiel_->stand()).empty();
+        if (!datei) return ladeBild(bild, spiel_->stand()).leer();
         const std::string pfad = ordner_ + "/affe.kbs";
         if (!spielSpeichern(*spiel_, pfad)) throw std::runtime_error("saving failed");
         std::FILE* f = std::fopen(pfad.c_str(), "wb");

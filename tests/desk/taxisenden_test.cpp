@@ -42,9 +42,9 @@ TEST_F(Senden, ListenUndAuswahlNachAuffrischung) {
     t.lauf.gewaehlterfahrer = 4;
     const SendenListen l = sendenAufbauen(t.spiel);
     ASSERT_EQ(l.auftraege.size(), 1u);
-    EXPECT_EQ(l.auftraege[0].substr(8, 6), "000005");
-    EXPECT_EQ(l.taxen, std::vector<std::string>{"03: Taxi Variante 4"});
-    EXPECT_EQ(l.fahrer, std::vector<std::string>{"02: Werner Hoffmann (Erfahrung: 6 von 6)"});
+    EXPECT_EQ(l.auftraege[0], t.s.auftraege[1]);
+    EXPECT_EQ(l.taxen, (std::vector<Taxizeile>{{3, 4}}));     // number, model
+    EXPECT_EQ(l.fahrer, (std::vector<Fahrerzeile>{{2, 3}}));  // number, candidate
     EXPECT_EQ(t.lauf.gewaehlterauftrag, -1);
     EXPECT_EQ(t.lauf.gewaehltestaxi, -1);
     EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
@@ -59,7 +59,7 @@ TEST_F(Senden, NachgefuehrteListenBehaltenDieWahl) {
     t.s.taxen[1].unterwegs = 1;   // and the chosen 03 gone
     gekauftesTaxi(t.s, 3, 2, 1);  // and 01 after it
     const SendenListen neu = sendenNachfuehren(t.spiel, alt);
-    EXPECT_EQ(neu.taxen, (std::vector<std::string>{"04: Taxi Variante 1", "01: Taxi Variante 2"}));
+    EXPECT_EQ(neu.taxen, (std::vector<Taxizeile>{{4, 1}, {1, 2}}));
     EXPECT_EQ(t.lauf.gewaehlterauftrag, 0);
     EXPECT_EQ(t.lauf.gewaehltestaxi, -1);
     EXPECT_EQ(t.lauf.gewaehlterfahrer, -1);
@@ -79,10 +79,9 @@ TEST_F(Senden, MeldungenInDerReihenfolgeAuftragTaxiFahrer) {
     t.lauf.gewaehlterfahrer = -1;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.anzeige.meldungen,
-              (std::vector<std::string>{"Wählen Sie den zu erledigende Auftrag aus.",
-                                        "Wählen Sie das Taxi aus, das den Auftrag erledigen soll.",
-                                        "Wählen Sie den Fahrer aus, der den Auftrag erledigen "
-                                        "soll."}));
+              (std::vector<Meldung>{Meldung::von(Meldungsart::auftragWaehlen),
+                                    Meldung::von(Meldungsart::taxiWaehlen),
+                                    Meldung::von(Meldungsart::fahrerWaehlen)}));
     EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
 }
 
@@ -112,7 +111,7 @@ TEST_F(Senden, FahrzeitUndZiehungen) {
     EXPECT_TRUE(danach.fahrer.empty());
     // a second press right after shows the order message
     taxiSenden(t.spiel, danach);
-    EXPECT_EQ(t.anzeige.meldungen.back(), "Wählen Sie den zu erledigende Auftrag aus.");
+    EXPECT_EQ(t.anzeige.meldungen.back(), Meldung::von(Meldungsart::auftragWaehlen));
 }
 
 // The span to the pickup counts in minutes of exactly 1/1440 day: 99.95 minutes give 99, 100.02
@@ -161,7 +160,7 @@ TEST_F(Senden, DreistelligeFahrernummerSchicktDenRichtigenFahrer) {
     eingestellterFahrer(t.s, 2, 4, 100);
     SendenListen l = waehleAlles();
     ASSERT_EQ(l.fahrer.size(), 2u);
-    EXPECT_EQ(l.fahrer[1].substr(0, 5), "100: ");
+    EXPECT_EQ(l.fahrer[1].nummer, 100);
     t.lauf.gewaehlterfahrer = 1;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.fahrer[2].unterwegs, 1);
@@ -191,7 +190,7 @@ TEST_F(Senden, VeralteteZeileAendertNichtsUndBautNeu) {
 }
 
 // Lines that no longer fit the state send nothing: a driver dismissed after the lists were
-// built, a line that names no number, an order not accepted, an order sent already.
+// built, a line whose number names nothing, an order not accepted, an order sent already.
 TEST_F(Senden, NurWasNochGesendetWerdenKann) {
     SendenListen l = waehleAlles();
     t.s.fahrer[1].belegt = 0;
@@ -210,13 +209,13 @@ TEST_F(Senden, NurWasNochGesendetWerdenKann) {
         *unterwegs = 0;
     }
 
-    for (std::string* zeile : {&l.auftraege[0], &l.taxen[0], &l.fahrer[0]}) {
-        const std::string richtig = *zeile;
-        *zeile = "kaputt";
+    for (int32_t* nummer : {&l.auftraege[0].nummer, &l.taxen[0].nummer, &l.fahrer[0].nummer}) {
+        const int32_t richtig = *nummer;
+        *nummer = 0;
         waehleAlles();
         taxiSenden(t.spiel, l);
         EXPECT_EQ(t.s.auftraege[1].unterwegs, 0);
-        *zeile = richtig;
+        *nummer = richtig;
     }
 
     t.s.auftraege[1].angenommen = 0;
@@ -231,8 +230,8 @@ TEST_F(Senden, NurWasNochGesendetWerdenKann) {
     // the same lines once more, with a second taxi and driver free
     gekauftesTaxi(t.s, 2, 1, 4);
     eingestellterFahrer(t.s, 2, 1, 5);
-    l.taxen = {"04: Taxi Variante 1"};
-    l.fahrer = {"05: Thomas Becker (Erfahrung: 2 von 6)"};
+    l.taxen = {{4, 1}};
+    l.fahrer = {{5, 1}};
     t.lauf.gewaehlterauftrag = t.lauf.gewaehltestaxi = t.lauf.gewaehlterfahrer = 0;
     taxiSenden(t.spiel, l);
     EXPECT_EQ(t.s.taxen[2].unterwegs, 0);
@@ -281,13 +280,13 @@ struct MittenImTakt : ::testing::Test {
             if (gesendet) return;
             gesendet = true;
             const SendenListen l = sendenAufbauen(t.spiel);
-            const std::string nr = nummernText(t.s.auftraege[sendezeile].nummer);
+            const int32_t nr = t.s.auftraege[sendezeile].nummer;
             for (std::size_t i = 0; i < l.auftraege.size(); ++i)
-                if (l.auftraege[i].find(nr) != std::string::npos) auftragGewaehlt(t.spiel, i);
+                if (l.auftraege[i].nummer == nr) auftragGewaehlt(t.spiel, i);
             for (std::size_t i = 0; i < l.taxen.size(); ++i)
-                if (l.taxen[i].rfind("05:", 0) == 0) taxiGewaehlt(t.spiel, i);
+                if (l.taxen[i].nummer == 5) taxiGewaehlt(t.spiel, i);
             for (std::size_t i = 0; i < l.fahrer.size(); ++i)
-                if (l.fahrer[i].rfind("05:", 0) == 0) fahrerGewaehlt(t.spiel, i);
+                if (l.fahrer[i].nummer == 5) fahrerGewaehlt(t.spiel, i);
             taxiSenden(t.spiel, l);
         };
     }

@@ -12,7 +12,7 @@ TEST(Autohaendler, KaufUndNummern) {
     t.s.aktuellesauto = 4;
     EXPECT_TRUE(autoKaufen(t.spiel));
     EXPECT_EQ(t.s.taxen[1], (Taxi{1, 50000, 0, 0, 0, 4, 1}));
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 150000 €");
+    EXPECT_EQ(t.anzeige.geld.back(), (Geld{150000}));
     t.s.aktuellesauto = 1;
     autoKaufen(t.spiel);
     autoKaufen(t.spiel);
@@ -58,7 +58,7 @@ TEST(Autohaendler, DreizehntesTaxi) {
     bool liefWaehrendDerMeldung = true;
     t.anzeige.beiMeldung = [&] { liefWaehrendDerMeldung = t.uhr.laeuft(); };
     EXPECT_FALSE(autoKaufen(t.spiel));
-    EXPECT_EQ(t.anzeige.meldungen.back(), "Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+    EXPECT_EQ(t.anzeige.meldungen.back(), Meldung::von(Meldungsart::taxenVoll));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 1e7 - 12 * 30000);
     EXPECT_EQ(t.s.taxinummer, 13);
     EXPECT_TRUE(t.s.taxen == vorher);

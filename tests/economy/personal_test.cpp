@@ -43,8 +43,7 @@ TEST(Personal, EntlassenKostetEinGehalt) {
     einstellen(t, 4);
     EXPECT_TRUE(fahrerEntlassen(t.spiel));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 919);
-    EXPECT_EQ(t.anzeige.meldungen.back(),
-              "Der entlassene Fahrer bekommt heute sein letztes Gehalt ausgezahlt.");
+    EXPECT_EQ(t.anzeige.meldungen.back(), Meldung::von(Meldungsart::fahrerEntlassen));
     // a second dismissal later works as well
     einstellen(t, 7);
     EXPECT_TRUE(fahrerEntlassen(t.spiel));

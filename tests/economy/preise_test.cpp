@@ -12,7 +12,6 @@
 #include "economy/preise.h"
 #include "sim/takt.h"
 #include "state/statistik.h"
-#include "state/texte.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -59,19 +58,19 @@ TEST(Preise, SchliessenUebernimmtBeide) {
 
 TEST(Preise, KeineZahlHaeltDenSchirmOffen) {
     for (const char* text : {"", "   ", "abc", "1.000", "1,2,3", "nan", "inf", "1e400", "2.50"}) {
-        const std::string meldung =
-            std::string("'") + text + "' is not a valid floating point value";
+        const Meldung meldung =
+            Meldung::laufzeit(std::string("'") + text + "' is not a valid floating point value");
         {
             TestSpiel t;  // bad base price: neither value changes
             EXPECT_FALSE(preiseUebernehmen(t.spiel, text, "2"));
-            EXPECT_EQ(t.anzeige.meldungen, std::vector<std::string>{meldung});
+            EXPECT_EQ(t.anzeige.meldungen, std::vector<Meldung>{meldung});
             EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
             EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
         }
         {
             TestSpiel t;  // bad kilometre price: the good base price is taken
             EXPECT_FALSE(preiseUebernehmen(t.spiel, "5", text));
-            EXPECT_EQ(t.anzeige.meldungen, std::vector<std::string>{meldung});
+            EXPECT_EQ(t.anzeige.meldungen, std::vector<Meldung>{meldung});
             EXPECT_DOUBLE_EQ(t.s.grundpreis, 5);
             EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
         }
@@ -124,8 +123,8 @@ TEST(Preise, RiesigePreiseImLaufendenSpiel) {
         EXPECT_TRUE(std::isfinite(t.s.vermoegen));
         EXPECT_TRUE(std::isfinite(t.s.grundpreis));
         EXPECT_TRUE(std::isfinite(t.s.kilometerpreis));
-        for (const std::string& g : t.anzeige.geld)
-            EXPECT_EQ(g.find("INF"), std::string::npos) << g;
+        for (const Geld& g : t.anzeige.geld)
+            EXPECT_TRUE(std::isfinite(g.betrag));
         EXPECT_GT(t.s.auftragsnummer, 1);
         const Statistik st = statistikBerechnen(t.s);
         EXPECT_EQ(st.erhalten, t.s.auftragsnummer - 1);
@@ -154,9 +153,9 @@ TEST(Preise, NegativeRiesenpreiseKostenJedeFahrtGeld) {
     EXPECT_EQ(t.s.auftragsnummer, 601);
     EXPECT_EQ(t.s.attraktivitaet, std::numeric_limits<int32_t>::max());
     int bezahlt = 0;
-    for (const std::string& m : t.anzeige.meldungen) {
-        if (m.rfind("Auftrag ", 0) != 0) continue;
-        EXPECT_NE(m.find(" hat ihnen -2147483648 € eingebracht."), std::string::npos) << m;
+    for (const Meldung& m : t.anzeige.meldungen) {
+        if (m.art != Meldungsart::fahrpreis) continue;
+        EXPECT_EQ(m.betrag, std::numeric_limits<int32_t>::min()) << m.nummer;
         ++bezahlt;
     }
     EXPECT_GT(bezahlt, 0);

@@ -6,10 +6,14 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "desk/posteingang.h"
 #include "economy/preise.h"
+#include "sim/spiel.h"
 #include "state/auftraege.h"
 #include "state/zahlen.h"
+#include "stilleanzeige.h"
 
 namespace kabrolux::fuzz {
 
@@ -66,27 +70,49 @@ void pruefeZahlen(const std::uint8_t* daten, std::size_t n) {
 }
 
 void pruefeSchluessel(const std::uint8_t* daten, std::size_t n) {
-    const std::string_view zeile(reinterpret_cast<const char*>(daten), n);
-    // Whatever the line, reading never fails badly, and a number found is the one written.
-    if (const auto nr = nummerAusAuftragszeile(zeile))
-        pruefe(zeile.substr(0, 8) == "Auftrag " && zeile.find(':') != std::string_view::npos,
-               "an order number stands between \"Auftrag \" and \":\"", zeile);
-    nummerAusListenzeile(zeile);
+    // Pairs of bytes: the first ones describe rows 1, 2, ... (a small order number, and whether
+    // the row is live, cleared or never used), the rest the inbox lines (the number they carry
+    // and their tick). Small numbers, so rows and lines share them.
+    const std::string_view eingabe(reinterpret_cast<const char*>(daten), n);
+    const std::size_t paare = n / 2, zeilen = paare / 2;
+    test::FesteZeit zeit;
+    test::StilleAnzeige anzeige;
+    Spiel spiel(zeit, anzeige);
+    Spielstand& s = spiel.stand();
+    for (std::size_t i = 0; i < zeilen && i < static_cast<std::size_t>(kAuftragsZeilen); ++i) {
+        Auftrag& a = s.auftraege[static_cast<int>(i) + 1];
+        a.nummer = daten[2 * i] % 8 - 1;
+        a.belegt = daten[2 * i + 1] % 3 == 0 ? 1 : 0;
+        if (daten[2 * i + 1] % 3 == 1) a.abschluss = Auftrag::kGeraeumt;
+        a.angenommen = daten[2 * i + 1] / 3 % 2;
+    }
+    std::vector<PosteingangZeile> liste;
+    for (std::size_t i = zeilen; i < paare; ++i)
+        liste.push_back({daten[2 * i] % 8 - 1, 0, daten[2 * i + 1] % 2 == 1});
+    const Spielstand vorher = s;
+    const int k = liste.empty() ? -1 : daten[n - 1] % static_cast<int>(liste.size());
+    std::vector<PosteingangZeile> nachher = liste;
+    posteingangHaken(spiel, nachher, k);
 
-    // The lines the game builds always give their own numbers back.
-    int32_t nummer = 0;
-    if (n > 0) std::memcpy(&nummer, daten, n < sizeof nummer ? n : sizeof nummer);  // empty: null
-    if (nummer < 0) nummer = -(nummer + 1);
-    Auftrag a;
-    a.belegt = 1;
-    a.nummer = nummer;
-    a.abholzeit = Abholzeit::zeit(46000.5);
-    a.kunde = std::string(zeile.substr(0, 30));
-    a.abholort = std::string(zeile.substr(n > 30 ? 30 : n, 30));
-    a.sonderauftrag = n % 2;
-    pruefe(nummerAusAuftragszeile(auftragsText(a)) == nummer, "an order line's number", zeile);
-    pruefe(nummerAusListenzeile(zweistellig(nummer % 1000) + ": " + a.kunde) == nummer % 1000,
-           "a taxi or driver line's number", zeile);
+    // A tick taken away comes back; only that line's mark may change.
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        pruefe(nachher[i].haken == (liste[i].haken || static_cast<int>(i) == k),
+               "only the toggled line is ticked anew", eingabe);
+    const bool gezaehlt = k >= 0 && liste[static_cast<std::size_t>(k)].haken;
+    pruefe(s.angenommeneauftraege == vorher.angenommeneauftraege + (gezaehlt ? 1 : 0),
+           "a tick counts once", eingabe);
+    // Each live row of the used region takes the mark of the last line with its number; every
+    // other row stays as it was.
+    bool benutzt = true;
+    for (int r = 1; r <= kAuftragsZeilen; ++r) {
+        const Auftrag& a = s.auftraege[r];
+        int32_t erwartet = vorher.auftraege[r].angenommen;
+        if (benutzt && a.belegt == 1)
+            for (const PosteingangZeile& z : nachher)
+                if (z.nummer == a.nummer) erwartet = z.haken ? 1 : 0;
+        pruefe(a.angenommen == erwartet, "a line reaches the live rows with its number", eingabe);
+        if (nieBenutzt(a)) benutzt = false;
+    }
 }
 
 }  // namespace kabrolux::fuzz

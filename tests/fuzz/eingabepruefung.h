@@ -10,7 +10,7 @@ namespace kabrolux::fuzz {
 // The German number parsing of the edit fields and the prices screen's repairs.
 void pruefeZahlen(const std::uint8_t* daten, std::size_t n);
 
-// The keys read back out of order lines and taxi or driver lines.
+// The inbox's tick marks written back by the numbers its lines carry.
 void pruefeSchluessel(const std::uint8_t* daten, std::size_t n);
 
 }  // namespace kabrolux::fuzz

@@ -51,12 +51,13 @@ bool pruefeLaden(const uint8_t* daten, std::size_t n) {
     static const Spielstand vorlage = ziel();
     static const std::vector<uint8_t> vorlageBild = speicherbild(vorlage);
     Spielstand s = vorlage;
-    const std::string fehler = ladeBild({daten, n}, s);
-    if (!fehler.empty()) {
-        if (fehler != kLeseUeberEnde && fehler.rfind("Die Datei ist beschädigt: ", 0) != 0)
-            verletzt("unbekannte Meldung", fehler);
+    const Ladefehler fehler = ladeBild({daten, n}, s);
+    if (!fehler.leer()) {
+        // Loading reads from memory here: only a short image is the runtime's error.
+        if (!fehler.schaden && fehler.laufzeit != kLeseUeberEnde)
+            verletzt("unbekannte Meldung", fehler.laufzeit);
         if (speicherbild(s) != vorlageBild)
-            verletzt("abgelehntes Bild hat das Ziel veraendert", fehler);
+            verletzt("abgelehntes Bild hat das Ziel veraendert", fehler.laufzeit);
         return false;
     }
     const std::vector<uint8_t> neu = speicherbild(s);
@@ -64,7 +65,7 @@ bool pruefeLaden(const uint8_t* daten, std::size_t n) {
     ohneBedeutung(erwartet);
     if (neu != erwartet) verletzt("gespeichertes Bild weicht ab");
     Spielstand zweit = vorlage;
-    if (!ladeBild(neu, zweit).empty()) verletzt("eigenes Bild abgelehnt");
+    if (!ladeBild(neu, zweit).leer()) verletzt("eigenes Bild abgelehnt");
     if (speicherbild(zweit) != neu || !(zweit.auftraege == s.auftraege))
         verletzt("zweites Laden ergibt einen anderen Stand");
     return true;

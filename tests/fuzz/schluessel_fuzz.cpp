@@ -1,4 +1,4 @@
-// libFuzzer target for reading keys back out of list lines.
+// libFuzzer target for the inbox's tick marks written back by the numbers its lines carry.
 #include <cstddef>
 #include <cstdint>
 

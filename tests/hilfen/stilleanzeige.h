@@ -10,15 +10,15 @@ namespace kabrolux::test {
 
 class StilleAnzeige : public Anzeige {
   public:
-    void meldung(const std::string&) override {}
+    void meldung(const Meldung&) override {}
     void ereignisseVerarbeiten() override {}
-    void geldGeaendert(const std::string&) override {}
-    void uhrGeaendert(const std::string&) override {}
+    void geldGeaendert(double, Geldform) override {}
+    void uhrGeaendert(DatumZeit) override {}
     void balkenGeaendert(Balken, int32_t) override {}
-    void auftragEingegangen(const std::string&, const std::string&) override {}
+    void auftragEingegangen(const Auftrag&) override {}
     void auftraegeGeaendert() override {}
     void auswahlZurueckgesetzt() override {}
-    void preiseGesetzt(const std::string&, const std::string&) override {}
+    void preiseGesetzt(double, double) override {}
     void kurseGeaendert() override {}
     void verlaufGeaendert() override {}
 };

@@ -2,10 +2,10 @@
 // Test doubles: a display that records what the game told it, and a started test game.
 
 #include <functional>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
-
-#include <memory>
 
 #include "sim/anzeige.h"
 #include "sim/kurse.h"
@@ -15,11 +15,36 @@
 #include "state/spielstand.h"
 #include "stilleanzeige.h"
 
+namespace kabrolux {
+void PrintTo(const Meldung& m, std::ostream* os);
+}
+
 namespace kabrolux::test {
+
+// "dd.mm.yyyy hh:mm": a game time in expectations.
+std::string zeitpunkt(DatumZeit t);
+
+// A message in a few words, for expectations and failure output: "unfall 12 350".
+std::string beschreibung(const Meldung& m);
+
+// The money label's amount and form as the game told it.
+struct Geld {
+    double betrag = 0;
+    Geldform form = Geldform::allgemein;
+    bool operator==(const Geld&) const = default;
+};
+void PrintTo(const Geld& g, std::ostream* os);
 
 class Aufzeichnung : public Anzeige {
   public:
-    std::vector<std::string> meldungen, geld, uhr, hinweise, neueZeilen, ereignisse;
+    std::vector<Meldung> meldungen;
+    std::vector<Geld> geld;
+    std::vector<DatumZeit> uhr;
+    // The orders announced as they arrived.
+    std::vector<Auftrag> neue;
+    // Messages, money and prices in the order they came: "meldung:unfall 12 350",
+    // "geld:49975", "geld:49975 gerundet", "preise:1,25/3,5".
+    std::vector<std::string> ereignisse;
     std::vector<std::pair<Balken, int32_t>> balken;
     int auftraege = 0, auswahl = 0, kurse = 0, verarbeiten = 0, verlauf = 0;
     std::function<void()> beiMeldung;  // runs while a message is "open"
@@ -27,25 +52,19 @@ class Aufzeichnung : public Anzeige {
     std::function<void()> beiAuftraegen;
     std::function<void()> beiAuswahl;
 
-    void meldung(const std::string& t) override {
-        meldungen.push_back(t);
-        ereignisse.push_back("meldung:" + t);
+    void meldung(const Meldung& m) override {
+        meldungen.push_back(m);
+        ereignisse.push_back("meldung:" + beschreibung(m));
         if (beiMeldung) beiMeldung();
     }
     void ereignisseVerarbeiten() override {
         ++verarbeiten;
         if (beiVerarbeiten) beiVerarbeiten();
     }
-    void geldGeaendert(const std::string& t) override {
-        geld.push_back(t);
-        ereignisse.push_back("geld:" + t);
-    }
-    void uhrGeaendert(const std::string& t) override { uhr.push_back(t); }
+    void geldGeaendert(double v, Geldform form) override;
+    void uhrGeaendert(DatumZeit t) override { uhr.push_back(t); }
     void balkenGeaendert(Balken b, int32_t w) override { balken.emplace_back(b, w); }
-    void auftragEingegangen(const std::string& hinweis, const std::string& zeile) override {
-        hinweise.push_back(hinweis);
-        neueZeilen.push_back(zeile);
-    }
+    void auftragEingegangen(const Auftrag& neu) override { neue.push_back(neu); }
     void auftraegeGeaendert() override {
         ++auftraege;
         if (beiAuftraegen) beiAuftraegen();
@@ -54,9 +73,7 @@ class Aufzeichnung : public Anzeige {
         ++auswahl;
         if (beiAuswahl) beiAuswahl();
     }
-    void preiseGesetzt(const std::string& km, const std::string& grund) override {
-        ereignisse.push_back("preise:" + km + "/" + grund);
-    }
+    void preiseGesetzt(double km, double grund) override;
     void kurseGeaendert() override { ++kurse; }
     void verlaufGeaendert() override { ++verlauf; }
 
@@ -81,7 +98,7 @@ struct TestSpiel {
     Spielstand& s;
     Laufwerte& lauf;
     Uhr& uhr;
-    Banktexte& bank;
+    Kurstafel& bank;
     Zufall& zufall;
 
     explicit TestSpiel(bool starten = true);

@@ -4,8 +4,11 @@
 #include <QFile>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "sim/kurse.h"
 #include "sim/spiel.h"
+#include "sim/takt.h"
 
 namespace kabrolux::test {
 
@@ -22,6 +25,38 @@ void ProgrammTest::init() {
 void ProgrammTest::cleanup() {
     t.reset();
     p = nullptr;
+    if (std::exchange(sprachwechsel_, false)) ui::spracheEinrichten(ui::Sprache::deutsch);
+}
+
+void ProgrammTest::inSprache(ui::Sprache sprache) {
+    t.reset();
+    ui::spracheEinrichten(sprache);
+    sprachwechsel_ = true;
+    t = std::make_unique<TestProgramm>();
+    p = &t->p;
+}
+
+void laufendesSpiel(TestProgramm& t) {
+    ui::THauptform& h = *t.p.hauptform;
+    h.Spiel_startenbuttonClick();
+    Spielstand& st = t.stand;
+    st.vermoegen = 123456.75;
+    for (int k = 1; k <= 3; ++k) {
+        gekauftesTaxi(st, k, k + 1);
+        eingestellterFahrer(st, k, 4 * k - 2);
+    }
+    for (int r = 2; r <= 6; ++r)
+        (r % 2 == 0 ? angenommenerAuftrag : neuerAuftrag)(st, r, 100000 + r, 30);
+    neuerSonderauftrag(st, 3, 999999);
+    fahrenderAuftrag(st, 1, 1, 40);
+    senden(st, 1, 1, 40);
+    for (int i = 0; i < 3; ++i) {
+        t.zeit.ms = 1000u + 7919u * i;
+        aktienkurseberechnen(t.p.spiel);
+    }
+    t.zeit.ms = 1;
+    Timer1Timer(t.p.spiel);
+    h.FormPaint();
 }
 
 KaputteBilder::KaputteBilder() {

@@ -19,6 +19,7 @@
 #include "stilleanzeige.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
+#include "ui/umgebung.h"
 
 namespace kabrolux::test {
 
@@ -39,11 +40,20 @@ class ProgrammTest : public QObject {
   protected:
     std::unique_ptr<TestProgramm> t;
     ui::Programm* p = nullptr;
+    // A fresh program in this language; the next test function starts in German again.
+    void inSprache(ui::Sprache sprache);
 
   private slots:
     void init();
     void cleanup();
+
+  private:
+    bool sprachwechsel_ = false;
 };
+
+// A game a few hours in: three taxis and drivers, orders of both kinds, a trip under way, and
+// share prices that have moved.
+void laufendesSpiel(TestProgramm& t);
 
 // A picture folder whose taxis/1.jpg is no JPEG and whose personal/ is empty; the screens read
 // it while KABROLUX_BILDER points at it.

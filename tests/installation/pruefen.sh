@@ -28,6 +28,16 @@ fertig() {
     echo "$schritt: $fehler Fehler" >&2
     exit 1
 }
+# With only LANG saying the language.
+in_sprache() {
+    local sprache=$1
+    shift
+    (
+        unset LANGUAGE LC_ALL LC_MESSAGES
+        export LANG="$sprache"
+        "$@"
+    )
+}
 # As in a terminal without any window system.
 ohne_anzeige() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"
@@ -65,6 +75,7 @@ pflichtdateien() {
     for g in 16 32 48 64 128 256; do echo "share/icons/hicolor/${g}x${g}/apps/kabrolux.png"; done
     echo share/icons/hicolor/scalable/apps/kabrolux.svg
     echo share/man/man6/kabrolux.6.gz
+    echo share/man/de/man6/kabrolux.6.gz
     echo share/doc/kabrolux/copyright
     echo share/doc/kabrolux/changelog.gz
 }
@@ -98,13 +109,28 @@ befehlszeile)
     kurz=$(ohne_anzeige "$programm" -v 2>/dev/null)
     [ "$kurz" = "Kabrolux $VERSION" ] || falsch "-v sagt '$kurz'"
 
-    hilfe=$(ohne_anzeige "$programm" --help 2>"$PROBE/hilfe.err")
+    hilfe=$(in_sprache C ohne_anzeige "$programm" --help 2>"$PROBE/hilfe.err")
     rc=$?
     [ "$rc" -eq 0 ] || falsch "--help endet mit $rc"
     [ -s "$PROBE/hilfe.err" ] && falsch "--help meldet auf stderr: $(cat "$PROBE/hilfe.err")"
-    for wort in --help --version -h -v DATEI.kbs; do
+    for wort in --help --version -h -v --sprache DATEI.kbs Optionen; do
         grep -q -- "$wort" <<<"$hilfe" || falsch "--help nennt $wort nicht"
     done
+    # In English from an English desktop or when asked for, in German when asked for.
+    for aufruf in "en_US.UTF-8 --help" "C --sprache en --help" "C.UTF-8 --sprache=en --help"; do
+        read -r sprache optionen <<<"$aufruf"
+        # shellcheck disable=SC2086
+        englisch=$(in_sprache "$sprache" ohne_anzeige "$programm" $optionen)
+        for wort in --sprache FILE.kbs Options; do
+            grep -q -- "$wort" <<<"$englisch" || falsch "LANG=$aufruf nennt $wort nicht"
+        done
+    done
+    deutsch=$(in_sprache en_US.UTF-8 ohne_anzeige "$programm" --sprache de --help)
+    grep -q DATEI.kbs <<<"$deutsch" || falsch "--sprache de gibt keine deutsche Hilfe"
+    in_sprache C ohne_anzeige "$programm" --sprache fr >/dev/null 2>"$PROBE/sprache.err"
+    rc=$?
+    [ "$rc" -eq 2 ] || falsch "eine unbekannte Sprache endet mit $rc statt 2"
+    grep -q 'fr' "$PROBE/sprache.err" || falsch "Fehlermeldung: $(cat "$PROBE/sprache.err")"
 
     aus=$(ohne_anzeige "$programm" --gibt-es-nicht 2>"$PROBE/falsch.err")
     rc=$?
@@ -244,34 +270,44 @@ handbuch)
     braucht groff gzip
     # UTF-8 whatever the caller's locale, so the umlauts survive man and col.
     export LC_ALL=C.UTF-8
-    seite="$wurzel/share/man/man6/kabrolux.6.gz"
-    gzip -t "$seite" || { falsch "$seite ist kein gzip"; fertig; }
-    # -ww: every warning groff knows; the page must render without one.
-    meldungen=$(gzip -dc "$seite" | groff -k -ww -z -man -Tutf8 2>&1)
-    [ -z "$meldungen" ] || falsch "groff: $meldungen"
-    if command -v man >/dev/null; then
-        text=$(MANWIDTH=80 man --warnings -l "$seite" 2>"$PROBE/man.err" | col -b)
-        [ -s "$PROBE/man.err" ] && falsch "man: $(cat "$PROBE/man.err")"
-    else
-        text=$(gzip -dc "$seite" | groff -k -man -Tutf8 | col -b)
-    fi
-    for titel in NAME ÜBERSICHT BESCHREIBUNG SPIELREGELN OPTIONEN DATEIEN UMGEBUNG TASTEN BEISPIELE; do
-        grep -qx "$titel" <<<"$text" || falsch "Abschnitt $titel fehlt"
-    done
-    grep -q "Kabrolux $VERSION" <<<"$text" || falsch "die Seite nennt nicht Version $VERSION"
-    # Every option of --help and every variable the program reads is described.
     hilfe=$(ohne_anzeige "$wurzel/bin/kabrolux" --help)
-    for option in $(grep -oE -- '(^| )--?[a-z][a-z-]*' <<<"$hilfe"); do
-        grep -q -- "$option" <<<"$text" || falsch "die Seite beschreibt $option nicht"
-    done
-    for variable in $(grep -rhoE '(qEnvironmentVariable|qgetenv|getenv)\("[A-Z_]+"' "$QUELLE/src" |
-                      grep -oE '[A-Z_]{2,}' | sort -u); do
-        grep -q "$variable" <<<"$text" || falsch "die Seite beschreibt $variable nicht"
-    done
-    for taste in 0 1 2 3 4; do
-        sed -n '/^TASTEN$/,/^BEISPIELE$/p' <<<"$text" | grep -qE "^ +$taste( |\$)" ||
-            falsch "Taste $taste fehlt"
-    done
+    variablen=$(grep -rhoE '(qEnvironmentVariable|qgetenv|getenv)\("[A-Z_]+"' "$QUELLE/src" |
+                grep -oE '[A-Z_]{2,}' | sort -u)
+    # English in man6, German in de/man6: each with its sections, the keys under its heading
+    # for them.
+    while read -r ordner titel; do
+        seite="$wurzel/share/man/$ordner/kabrolux.6.gz"
+        gzip -t "$seite" || { falsch "$seite ist kein gzip"; continue; }
+        # -ww: every warning groff knows; the page must render without one.
+        meldungen=$(gzip -dc "$seite" | groff -k -ww -z -man -Tutf8 2>&1)
+        [ -z "$meldungen" ] || falsch "groff ($ordner): $meldungen"
+        if command -v man >/dev/null; then
+            text=$(MANWIDTH=80 man --warnings -l "$seite" 2>"$PROBE/man.err" | col -b)
+            [ -s "$PROBE/man.err" ] && falsch "man ($ordner): $(cat "$PROBE/man.err")"
+        else
+            text=$(gzip -dc "$seite" | groff -k -man -Tutf8 | col -b)
+        fi
+        read -r -a abschnitte <<<"$titel"
+        for abschnitt in "${abschnitte[@]}"; do
+            grep -qx "$abschnitt" <<<"$text" || falsch "Abschnitt $abschnitt fehlt in $ordner"
+        done
+        grep -q "Kabrolux $VERSION" <<<"$text" || falsch "$ordner nennt nicht Version $VERSION"
+        # Every option of --help and every variable the program reads is described.
+        for option in $(grep -oE -- '(^| )--?[a-z][a-z-]*' <<<"$hilfe"); do
+            grep -q -- "$option" <<<"$text" || falsch "$ordner beschreibt $option nicht"
+        done
+        for variable in $variablen; do
+            grep -q "$variable" <<<"$text" || falsch "$ordner beschreibt $variable nicht"
+        done
+        tasten=${abschnitte[7]} danach=${abschnitte[8]}
+        for taste in 0 1 2 3 4; do
+            sed -n "/^$tasten\$/,/^$danach\$/p" <<<"$text" | grep -qE "^ +$taste( |\$)" ||
+                falsch "Taste $taste fehlt in $ordner"
+        done
+    done <<'SEITEN'
+man6 NAME SYNOPSIS DESCRIPTION RULES OPTIONS FILES ENVIRONMENT KEYS EXAMPLES
+de/man6 NAME ÜBERSICHT BESCHREIBUNG SPIELREGELN OPTIONEN DATEIEN UMGEBUNG TASTEN BEISPIELE
+SEITEN
     fertig
     ;;
 

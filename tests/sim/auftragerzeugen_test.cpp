@@ -79,10 +79,7 @@ TEST(Auftragserzeugung, NeuerAuftragMitHinweis) {
         if (sonder) {
             EXPECT_EQ(a.imagebonus, 0);
         }
-        EXPECT_EQ(t.anzeige.hinweise,
-                  std::vector<std::string>{sonder ? "Neuer Sonderauftrag im Posteingang"
-                                                  : "Neuer Auftrag im Posteingang"});
-        EXPECT_EQ(t.anzeige.neueZeilen, std::vector<std::string>{auftragsText(a)});
+        EXPECT_EQ(t.anzeige.neue, std::vector<Auftrag>{a});
         EXPECT_TRUE(t.anzeige.meldungen.empty());
     }
 }
@@ -103,11 +100,9 @@ TEST(Auftragserzeugung, VerbraucherschutzAbGrenzeGenau) {
         if (f.strafe) {
             ASSERT_EQ(t.anzeige.meldungen.size(), 1u);
             EXPECT_EQ(t.anzeige.meldungen[0],
-                      "Sie sind der Verbraucherzentrale wegen ihrer erhöhten Preise aufgefallen. "
-                      "Sie werden zu einer Zahlung von 1000 € herangezogen. Die Preise wurden auf "
-                      "die Standardwerte gesetzt.");
+                      Meldung::von(Meldungsart::verbraucherzentrale, 0, 1000));
             EXPECT_DOUBLE_EQ(t.s.vermoegen, 49000);
-            EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49000 €");
+            EXPECT_EQ(t.anzeige.geld.back(), (Geld{49000}));
             EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
             EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
             EXPECT_EQ(t.anzeige.ereignisse.back(), "preise:1,2/3");
@@ -158,8 +153,7 @@ TEST(Auftragserzeugung, VolleTabelleNimmtKeinenAuftrag) {
     auftragerzeugen(t.spiel);
     EXPECT_EQ(t.s.auftragsnummer, 1000);
     EXPECT_TRUE(t.s.auftraege == vorher);
-    EXPECT_TRUE(t.anzeige.neueZeilen.empty());
-    EXPECT_TRUE(t.anzeige.hinweise.empty());
+    EXPECT_TRUE(t.anzeige.neue.empty());
 }
 
 TEST(Auftragserzeugung, NichtPositiverWurfbereichBringtJedeMinuteEinenAuftrag) {

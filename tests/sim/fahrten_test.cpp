@@ -9,7 +9,7 @@
 #include "sim/spiel.h"
 #include "sim/takt.h"
 #include "state/auftraege.h"
-#include "state/texte.h"
+#include "state/listen.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -181,8 +181,8 @@ TEST(Fahrten, RegulaereFahrtWirdAbgerechnet) {
     a.einnahmen = 250;
     a.imagebonus = 4;
     fahrtenfortschreiben(t.spiel);
-    EXPECT_EQ(t.anzeige.meldungen.at(0), "Auftrag 42 hat ihnen 250 € eingebracht.");
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 50250 €");
+    EXPECT_EQ(t.anzeige.meldungen.at(0), Meldung::von(Meldungsart::fahrpreis, 42, 250));
+    EXPECT_EQ(t.anzeige.geld.back(), (Geld{50250}));
     EXPECT_EQ(t.s.image, 100);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(t.s.auftraege[1].abschluss, 2);
@@ -220,34 +220,27 @@ TEST(Fahrten, FahrtMitNullMinutenImNaechstenTakt) {
 // the even one); in debt there is nothing to seize and the fine never adds money. The standing
 // then drops by five.
 TEST(Fahrten, SonderauftragGelungenOderErwischt) {
-    const std::string gelungen =
-        "Sonderauftrag 8 hat ihnen 5000 € eingebracht. Sie wurde bei der Ausführung nicht "
-        "erwischt. Ihr Ansehen im Untergrundmilieu steigt. Vielleicht bekommen Sie nun öfters "
-        "solche Aufträge...";
-    auto erwischt = [](const char* strafe) {
-        return std::string(
-                   "Sonderauftrag 8 ging schief. Jemand hat Ihnen etwas gesteckt. Sie "
-                   "bezahlen eine Strafe von ") +
-               strafe + " €.";
+    const Meldung gelungen = Meldung::von(Meldungsart::sonderauftragGelungen, 8, 5000);
+    auto erwischt = [](int64_t strafe) {
+        return Meldung::von(Meldungsart::sonderauftragErwischt, 8, strafe);
     };
     struct Fall {
         int32_t art;
         double vorher;
-        std::string meldung;
-        double nachher;
-        const char* geld;
+        Meldung meldung;
+        double nachher;  // and the money label shows it to the whole euro, halves to even
         int32_t ansehen, ansehenNachher;
     };
     const Fall faelle[] = {
-        {3, 0.5, gelungen, 5000.5, "5000", 20, 20},
-        {2, 0.5, gelungen, 5000.5, "5000", 3, 4},
-        {1, 10001, erwischt("5000"), 5000.5, "5000", 3, 0},
-        {1, 10003, erwischt("5002"), 5001.5, "5002", 10, 5},
-        {1, 9e9, erwischt("4500000000"), 4.5e9, "4500000000", 20, 15},
-        {1, 0.5, erwischt("0"), 0.25, "0", 0, 0},
-        {1, 0, erwischt("0"), 0, "0", 0, 0},
-        {1, -0.5, erwischt("0"), -0.5, "0", 0, 0},
-        {1, -100000, erwischt("0"), -100000, "-100000", 0, 0},
+        {3, 0.5, gelungen, 5000.5, 20, 20},
+        {2, 0.5, gelungen, 5000.5, 3, 4},
+        {1, 10001, erwischt(5000), 5000.5, 3, 0},
+        {1, 10003, erwischt(5002), 5001.5, 10, 5},
+        {1, 9e9, erwischt(4500000000), 4.5e9, 20, 15},
+        {1, 0.5, erwischt(0), 0.25, 0, 0},
+        {1, 0, erwischt(0), 0, 0, 0},
+        {1, -0.5, erwischt(0), -0.5, 0, 0},
+        {1, -100000, erwischt(0), -100000, 0, 0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.art << " " << f.vorher);
@@ -258,7 +251,7 @@ TEST(Fahrten, SonderauftragGelungenOderErwischt) {
         fahrtenfortschreiben(t.spiel);
         EXPECT_EQ(t.anzeige.meldungen.at(0), f.meldung);
         EXPECT_DOUBLE_EQ(t.s.vermoegen, f.nachher);
-        EXPECT_EQ(t.anzeige.geld.back(), std::string("Vermögen: ") + f.geld + " €");
+        EXPECT_EQ(t.anzeige.geld.back(), (Geld{f.nachher, Geldform::gerundet}));
         EXPECT_EQ(t.s.untergrundansehen, f.ansehenNachher);
         EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 5 * f.ansehenNachher);
         EXPECT_EQ(t.s.image, 0);
@@ -277,10 +270,9 @@ TEST(Fahrten, UnfallAuchBeimSonderauftrag) {
         t.zufall.seed = suchMs({Zug::gleich(4000, 0)});  // the least damage
         fahrtenfortschreiben(t.spiel);
         EXPECT_EQ(t.anzeige.meldungen,
-                  std::vector<std::string>{"Ihr Taxi, das den Auftrag 11 erledigte hatte einen "
-                                           "Unfall. Der Schaden beträgt 100 €."});
+                  std::vector<Meldung>{Meldung::von(Meldungsart::unfall, 11, 100)});
         EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
-        EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49900 €");
+        EXPECT_EQ(t.anzeige.geld.back(), (Geld{49900}));
         EXPECT_EQ(t.s.image, -100);
         EXPECT_EQ(t.anzeige.letzterBalken(Balken::image), -100);
         EXPECT_EQ(t.s.untergrundansehen, 4);
@@ -298,8 +290,8 @@ TEST(Fahrten, MeldungenInZeilenfolge) {
         fahrenderAuftrag(t.s, r, r, r == 2 ? 2 : 1);
     fahrtenfortschreiben(t.spiel);
     EXPECT_EQ(t.anzeige.meldungen,
-              (std::vector<std::string>{"Auftrag 1 hat ihnen 12 € eingebracht.",
-                                        "Auftrag 3 hat ihnen 29 € eingebracht."}));
+              (std::vector<Meldung>{Meldung::von(Meldungsart::fahrpreis, 1, 12),
+                                    Meldung::von(Meldungsart::fahrpreis, 3, 29)}));
     EXPECT_EQ(t.s.auftraege[2].restminuten, 1);
 }
 
@@ -381,7 +373,7 @@ TEST(Fahrten, SpielerHandeltWaehrendDerMeldung) {
         if (aufrufe++ == 0) t.s.auftraege[2].einnahmen = 99;
     };
     fahrtenfortschreiben(t.spiel);
-    EXPECT_EQ(t.anzeige.meldungen.at(1), "Auftrag 2 hat ihnen 99 € eingebracht.");
+    EXPECT_EQ(t.anzeige.meldungen.at(1), Meldung::von(Meldungsart::fahrpreis, 2, 99));
 }
 
 // After every tick the lists of free taxis and drivers show what is free at its end, whatever
@@ -399,7 +391,8 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
         fahrenderAuftrag(t.s, f.zeile, 1, 1);
         aufFahrt(gekauftesTaxi(t.s, f.taxi, 1, 1), 1);
         aufFahrt(eingestellterFahrer(t.s, f.fahrer, 1, 1), 1);
-        std::vector<std::string> taxen, fahrer;
+        std::vector<Taxizeile> taxen;
+        std::vector<Fahrerzeile> fahrer;
         int freiBeimAbrechnen = -1;  // slot k is counted at row k, before the row's settlement
         t.anzeige.beiAuftraegen = [&] {
             taxen = freieTaxenZeilen(t.s);
@@ -410,9 +403,8 @@ TEST(Fahrten, ListenZeigenAmTaktendeWasFreiIst) {
             if (t.anzeige.verarbeiten == 2) t.lauf.gewaehlterauftrag = 0;
         };
         fahrtenfortschreiben(t.spiel);
-        EXPECT_EQ(taxen, std::vector<std::string>{"01: Taxi Variante 1"}) << f.zeile << f.taxi;
-        EXPECT_EQ(fahrer, std::vector<std::string>{"01: Thomas Becker (Erfahrung: 2 von 6)"})
-            << f.zeile << f.fahrer;
+        EXPECT_EQ(taxen, (std::vector<Taxizeile>{{1, 1}})) << f.zeile << f.taxi;
+        EXPECT_EQ(fahrer, (std::vector<Fahrerzeile>{{1, 1}})) << f.zeile << f.fahrer;
         EXPECT_EQ(t.lauf.gewaehlterauftrag, 0) << f.zeile << f.taxi;
         EXPECT_EQ(freiBeimAbrechnen, f.taxi <= f.zeile ? 1 : 0) << f.zeile << f.taxi;
     }
@@ -459,9 +451,13 @@ TEST(Fahrten, EinGangWieZweiPaesse) {
         t.anzeige.beiAuftraegen = [&t, &bilder] {
             std::string bild;
             const Hauptlisten l = hauptlisten(t.s);
-            for (const auto* liste : {&l.fahrten, &l.taxen, &l.fahrer})
-                for (const std::string& z : *liste)
-                    bild += z + '\n';
+            for (const Fahrtzeile& z : l.fahrten)
+                bild += std::to_string(z.nummer) + " " + std::to_string(z.kilometer) + " " +
+                        zeitText(z.ende) + " " + std::to_string(z.einnahmen) + '\n';
+            for (const Taxizeile& z : l.taxen)
+                bild += std::to_string(z.nummer) + " taxi " + std::to_string(z.modell) + '\n';
+            for (const Fahrerzeile& z : l.fahrer)
+                bild += std::to_string(z.nummer) + " fahrer " + std::to_string(z.kandidat) + '\n';
             bilder.push_back(bild);
         };
     };

@@ -22,12 +22,12 @@ TEST(Aktien, KursNieUnterEins) {
 TEST(Aktien, VerlaufRuecktNachRechts) {
     TestSpiel t;
     aktienkurseberechnen(t.spiel);
-    EXPECT_EQ(t.bank.vor6[0], "100.0");
-    EXPECT_EQ(t.bank.vor12[0], "N/A");
-    EXPECT_EQ(t.bank.kurs[0], std::to_string(t.s.aktien[1].kurs));
+    EXPECT_EQ(t.bank.vor6[0], (Kurswert{Kurswert::Art::start, 100}));
+    EXPECT_EQ(t.bank.vor12[0], Kurswert{});
+    EXPECT_EQ(t.bank.kurs[0], Kurswert::von(t.s.aktien[1].kurs));
     aktienkurseberechnen(t.spiel);
-    EXPECT_EQ(t.bank.vor12[0], "100.0");
-    EXPECT_EQ(t.bank.depot[5], "0 Stk.");
+    EXPECT_EQ(t.bank.vor12[0], (Kurswert{Kurswert::Art::start, 100}));
+    EXPECT_EQ(t.bank.depot[5], (Depotwert{0, false}));
 }
 
 TEST(Aktien, ZinsenNurMitSchulden) {
@@ -39,9 +39,8 @@ TEST(Aktien, ZinsenNurMitSchulden) {
     for (int i = 0; i < 4; ++i)
         aktienkurseberechnen(t.spiel);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 49900);
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 49900 €");
-    EXPECT_EQ(t.anzeige.meldungen[0],
-              "Die Kreditzinsen von 25 € werden jetzt an die Bank gezahlt.");
+    EXPECT_EQ(t.anzeige.geld.back(), (Geld{49900}));
+    EXPECT_EQ(t.anzeige.meldungen[0], Meldung::von(Meldungsart::kreditzinsen, 0, 25));
 }
 
 // The interest is the nearest whole euro, halves to the even one; any debt pays, if only 0 €.
@@ -55,9 +54,7 @@ TEST(Aktien, ZinsenGerundet) {
         t.s.schulden = f.schulden;
         aktienkurseberechnen(t.spiel);
         EXPECT_EQ(t.anzeige.meldungen,
-                  std::vector<std::string>{"Die Kreditzinsen von " + std::to_string(f.zinsen) +
-                                           " € werden jetzt an die Bank "
-                                           "gezahlt."})
+                  std::vector<Meldung>{Meldung::von(Meldungsart::kreditzinsen, 0, f.zinsen)})
             << f.schulden;
         EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - f.zinsen);
     }

@@ -31,11 +31,11 @@ TEST(SpielLaden, ZeigtDenGeladenenStand) {
     const Spielstand gespeichert = mittleresSpiel();
     const std::string pfad = dateiMit(gespeichert, "kabrolux-laden-test.kbs");
     TestSpiel t;
-    t.bank.vor6[0] = "99";
+    t.bank.vor6[0] = Kurswert::von(99);
     ASSERT_TRUE(spielLaden(t.spiel, pfad));
     std::filesystem::remove(pfad);
 
-    EXPECT_EQ(t.anzeige.ereignisse.back(), "geld:Vermögen: 61234,5 €");
+    EXPECT_EQ(t.anzeige.ereignisse.back(), "geld:61234,5");
     EXPECT_NE(
         std::find(t.anzeige.ereignisse.begin(), t.anzeige.ereignisse.end(), "preise:1,25/3,5"),
         t.anzeige.ereignisse.end());
@@ -43,12 +43,12 @@ TEST(SpielLaden, ZeigtDenGeladenenStand) {
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::bekanntheit), 140);
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::untergrund), 15);
     EXPECT_EQ(t.anzeige.letzterBalken(Balken::attraktivitaet), -142);
-    EXPECT_EQ(t.anzeige.uhr.back(), uhrText(gespeichert.spielzeit));
+    EXPECT_EQ(t.anzeige.uhr.back(), gespeichert.spielzeit);
     for (int k = 1; k <= kAktien; ++k) {
-        EXPECT_EQ(t.bank.kurs[k - 1], std::to_string(95 + 3 * k)) << k;
-        EXPECT_EQ(t.bank.depot[k - 1], std::to_string(gespeichert.aktien[k].stueck) + " Stk.") << k;
+        EXPECT_EQ(t.bank.kurs[k - 1], Kurswert::von(95 + 3 * k)) << k;
+        EXPECT_EQ(t.bank.depot[k - 1], (Depotwert{gespeichert.aktien[k].stueck, false})) << k;
     }
-    EXPECT_EQ(t.bank.vor6[0], "99");
+    EXPECT_EQ(t.bank.vor6[0], Kurswert::von(99));
     EXPECT_GE(t.anzeige.kurse, 1);
     EXPECT_GE(t.anzeige.auftraege, 1);
     EXPECT_TRUE(t.anzeige.meldungen.empty());
@@ -59,7 +59,7 @@ TEST(SpielLaden, FehlerWirdGemeldetUndAendertNichts) {
     const Spielstand vorher = t.s;
     const auto fehlt = std::filesystem::temp_directory_path() / "kabrolux-gibt-es-nicht.kbs";
     EXPECT_FALSE(spielLaden(t.spiel, fehlt.string()));
-    EXPECT_EQ(t.anzeige.meldungen, std::vector<std::string>{"File not found"});
+    EXPECT_EQ(t.anzeige.meldungen, std::vector<Meldung>{Meldung::laufzeit("File not found")});
     EXPECT_DOUBLE_EQ(t.s.vermoegen, vorher.vermoegen);
     EXPECT_TRUE(t.s.auftraege == vorher.auftraege);
 

@@ -23,7 +23,7 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
     EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);
     EXPECT_DOUBLE_EQ(t.s.kilometerpreis, 1.2);
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 50000 €");
+    EXPECT_EQ(t.anzeige.geld.back(), (Geld{50000}));
     for (int32_t zaehler : {t.s.auftragsnummer, t.s.taxinummer, t.s.fahrernummer})
         EXPECT_EQ(zaehler, 1);
     for (int32_t null : {t.s.untergrundansehen, t.s.angenommeneauftraege, t.s.erledigteauftraege,
@@ -37,10 +37,10 @@ TEST(NeuesSpiel, StartwerteUndBanktexte) {
         EXPECT_EQ(t.s.eingestellt[k], 0) << k;
     }
     for (int k = 0; k < kAktien; ++k) {
-        EXPECT_EQ(t.bank.kurs[k], "100.0");
-        EXPECT_EQ(t.bank.vor6[k], "N/A");
-        EXPECT_EQ(t.bank.vor12[k], "N/A");
-        EXPECT_EQ(t.bank.depot[k], "0 Stk.");
+        EXPECT_EQ(t.bank.kurs[k], (Kurswert{Kurswert::Art::start, 100}));
+        EXPECT_EQ(t.bank.vor6[k], Kurswert{});
+        EXPECT_EQ(t.bank.vor12[k], Kurswert{});
+        EXPECT_EQ(t.bank.depot[k], (Depotwert{0, false}));
         EXPECT_EQ(t.s.aktien[k + 1], (Aktie{0, 0, 100}));
     }
     EXPECT_TRUE(t.uhr.laeuft());
@@ -50,13 +50,15 @@ TEST(NeuesSpiel, FalscherPreisStopptMitMeldung) {
     TestSpiel t(false);
     t.s.erledigteauftraege = 5;
     EXPECT_FALSE(neuesSpiel(t.spiel, 50000, "3", "1.2"));
-    EXPECT_EQ(t.anzeige.meldungen.back(), "'1.2' is not a valid floating point value");
+    EXPECT_EQ(t.anzeige.meldungen.back(),
+              Meldung::laufzeit("'1.2' is not a valid floating point value"));
     EXPECT_EQ(t.s.erledigteauftraege, 0);
     EXPECT_DOUBLE_EQ(t.s.grundpreis, 3);  // taken before the bad field
     EXPECT_EQ(t.s.spiellaeuft, 0);
     EXPECT_FALSE(t.uhr.laeuft());
     EXPECT_FALSE(neuesSpiel(t.spiel, 30000, "", "1,2"));
-    EXPECT_EQ(t.anzeige.meldungen.back(), "'' is not a valid floating point value");
+    EXPECT_EQ(t.anzeige.meldungen.back(),
+              Meldung::laufzeit("'' is not a valid floating point value"));
     EXPECT_TRUE(neuesSpiel(t.spiel, 30000, "3", "1,2"));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 30000);
 }
@@ -66,5 +68,5 @@ TEST(NeuesSpiel, OhneStartkapitalBleibtDasGeld) {
     t.s.vermoegen = 1234.5;
     ASSERT_TRUE(neuesSpiel(t.spiel, 0, "3", "1,2"));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 1234.5);
-    EXPECT_EQ(t.anzeige.geld.back(), "Vermögen: 1234,5 €");
+    EXPECT_EQ(t.anzeige.geld.back(), (Geld{1234.5}));
 }

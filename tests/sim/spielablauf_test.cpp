@@ -6,7 +6,7 @@
 #include "desk/posteingang.h"
 #include "desk/taxisenden.h"
 #include "sim/takt.h"
-#include "state/texte.h"
+#include "state/listen.h"
 #include "testanzeige.h"
 
 using namespace kabrolux;
@@ -28,7 +28,7 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     const Auftrag& a = t.s.auftraege[1];
     ASSERT_EQ(a.belegt, 1);
     const int32_t einnahmen = a.einnahmen;
-    EXPECT_EQ(t.anzeige.hinweise.back(), "Neuer Auftrag im Posteingang");
+    EXPECT_EQ(t.anzeige.neue.back(), a);
 
     auto zeilen = posteingangAufbauen(t.spiel);
     ASSERT_EQ(zeilen.size(), 1u);
@@ -51,15 +51,14 @@ TEST(Spielablauf, VomAuftragZurAbrechnung) {
     }
     EXPECT_EQ(takte, std::max(minuten, 1));
     EXPECT_EQ(t.anzeige.meldungen,
-              std::vector<std::string>{"Auftrag 1 hat ihnen " + std::to_string(einnahmen) +
-                                       " € eingebracht."});
+              std::vector<Meldung>{Meldung::von(Meldungsart::fahrpreis, 1, einnahmen)});
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 + einnahmen);
     EXPECT_EQ(t.s.image, bonus);
     EXPECT_EQ(t.s.erledigteauftraege, 1);
     EXPECT_EQ(a.abschluss, 2);
     EXPECT_EQ(t.s.taxen[1].unterwegs, 0);
     EXPECT_EQ(t.s.fahrer[1].unterwegs, 0);
-    EXPECT_EQ(freieTaxenZeilen(t.s), std::vector<std::string>{"01: Taxi Variante 4"});
+    EXPECT_EQ(freieTaxenZeilen(t.s), (std::vector<Taxizeile>{{1, 4}}));
 }
 
 TEST(Spielablauf, HauptlistenZeigenLaufendeFahrten) {
@@ -73,10 +72,12 @@ TEST(Spielablauf, HauptlistenZeigenLaufendeFahrten) {
     gekauftesTaxi(t.s, 3, 3, 12);
     const Hauptlisten l = hauptlisten(t.s);
     ASSERT_EQ(l.fahrten.size(), 1u);
-    EXPECT_EQ(l.fahrten[0],
-              "Auftrag 12 geht über 40 km und wird um 00:30 Uhr erledigt sein.Die Einnahmen "
-              "werden 51 € betragen.");
-    EXPECT_EQ(l.taxen, (std::vector<std::string>{"07: Taxi Variante 2", "12: Taxi Variante 3"}));
+    const Fahrtzeile& f = l.fahrten[0];
+    EXPECT_EQ(f.nummer, 12);
+    EXPECT_EQ(f.kilometer, 40);
+    EXPECT_EQ(datumText(f.ende) + " " + zeitText(f.ende), "08.12.2026 00:30");
+    EXPECT_EQ(f.einnahmen, 51);
+    EXPECT_EQ(l.taxen, (std::vector<Taxizeile>{{7, 2}, {12, 3}}));
 
     TestSpiel vorher(false);
     vorher.s.auftraege[1] = a;

@@ -54,7 +54,7 @@ TEST_F(VerlaufDatei, StuendlichUeberMitternachtUndLaden) {
     t.s.auftragsnummer = 10;
     t.s.erledigteauftraege = 4;
     t.s.angenommeneauftraege = 6;
-    EXPECT_EQ(verlaufSeitText(t.spiel.verlauf()), "seit Spielbeginn");
+    EXPECT_FALSE(t.spiel.verlauf().geladen());  // since the game began
     const auto pfad = (ordner / "stand.kbs").string();
     ASSERT_EQ(speichereDatei(pfad, mittleresSpiel()), "");
     const struct {
@@ -80,13 +80,15 @@ TEST_F(VerlaufDatei, StuendlichUeberMitternachtUndLaden) {
             Timer1Timer(t.spiel);
         }
         const Verlauf& v = t.spiel.verlauf();
-        ASSERT_EQ(v.anzahl(), s.anzahl) << uhrText(t.s.spielzeit);
-        EXPECT_EQ(t.anzeige.verlauf - vorher, s.gemeldet) << uhrText(t.s.spielzeit);
+        ASSERT_EQ(v.anzahl(), s.anzahl) << zeitpunkt(t.s.spielzeit);
+        EXPECT_EQ(t.anzeige.verlauf - vorher, s.gemeldet) << zeitpunkt(t.s.spielzeit);
         if (s.anzahl == 0) continue;
-        EXPECT_EQ(uhrText(v[s.anzahl - 1].zeit), uhrText(s.letzte));
+        EXPECT_EQ(zeitpunkt(v[s.anzahl - 1].zeit), zeitpunkt(s.letzte));
         if (s.takte == 1) erwartePunktAus(v[s.anzahl - 1], t.s);
     }
-    EXPECT_EQ(verlaufSeitText(t.spiel.verlauf()), "seit dem Laden am 10.12.2026 um 16:57 Uhr");
+    // since the load at its game time
+    EXPECT_TRUE(t.spiel.verlauf().geladen());
+    EXPECT_EQ(zeitpunkt(t.spiel.verlauf().beginn()), "10.12.2026 16:57");
 }
 
 // Two months of hours fit in the ring.

@@ -92,17 +92,17 @@ const Auftrag& neu(const Spielstand& s) {
 void keinAuftrag(const Spielstand& s, const Aufzeichnung& a) {
     EXPECT_EQ(s.auftragsnummer, 1);
     EXPECT_EQ(s.auftraege[1].belegt, 0);
-    EXPECT_TRUE(a.neueZeilen.empty());
+    EXPECT_TRUE(a.neue.empty());
 }
 
 void sonderauftrag(const Spielstand& s, const Aufzeichnung& a) {
     EXPECT_EQ(neu(s).sonderauftrag, 1);
-    EXPECT_EQ(a.hinweise.back(), "Neuer Sonderauftrag im Posteingang");
+    EXPECT_EQ(a.neue.back(), neu(s));  // announced as it stands
 }
 
 void regulaer(const Spielstand& s, const Aufzeichnung& a) {
     EXPECT_EQ(neu(s).sonderauftrag, 0);
-    EXPECT_EQ(a.hinweise.back(), "Neuer Auftrag im Posteingang");
+    EXPECT_EQ(a.neue.back(), neu(s));
 }
 
 // The new order's field holds this value.
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const Spielstand& s, const Aufzeichnung& a) {
                          sonderauftrag(s, a);
                          EXPECT_EQ(neu(s).einnahmen, 7999);
-                         EXPECT_NE(a.neueZeilen.back().find("Gewinn: 7999 €."), std::string::npos);
+                         EXPECT_EQ(a.neue.back().einnahmen, 7999);
                      }},
         Auftragsfall{"ErsterOrt", false, ort, 0, 11,
                      [](const Spielstand& s,
@@ -271,9 +271,7 @@ TEST_P(Unfallschaden, GenauerBetrag) {
     t.zufall.seed = suchMs({Zug::gleich(4000, f.wert, f.nachbar)});
     fahrtenfortschreiben(t.spiel);
     const int32_t schaden = f.wert + 100;
-    EXPECT_EQ(t.anzeige.meldungen.at(0),
-              "Ihr Taxi, das den Auftrag 3 erledigte hatte einen Unfall. Der Schaden beträgt " +
-                  std::to_string(schaden) + " €.");
+    EXPECT_EQ(t.anzeige.meldungen.at(0), Meldung::von(Meldungsart::unfall, 3, schaden));
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000 - schaden);
 }
 
@@ -309,7 +307,7 @@ TEST_P(Kursziehung, GenauerKurs) {
     t.zeit.ms = suchMs(zuege);
     aktienkurseberechnen(t.spiel);
     EXPECT_EQ(t.s.aktien[k].kurs, 100 + wert - 3);
-    EXPECT_EQ(t.bank.kurs[k - 1], std::to_string(100 + wert - 3));
+    EXPECT_EQ(t.bank.kurs[k - 1], Kurswert::von(100 + wert - 3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Aktien, Kursziehung,

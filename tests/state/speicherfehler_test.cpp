@@ -249,30 +249,31 @@ TEST_F(Datei, FehlerBeimLaden) {
     struct Fall {
         fs::path pfad;
         std::function<void(Gestoert&)> stoeren;
-        std::string meldung;
+        Ladefehler fehler;
     };
     const auto ohne = [](Gestoert&) {};
+    const auto lauf = [](const char* text) { return Ladefehler{text, {}}; };
     const Fall faelle[] = {
-        {ordner / "fehlt.kbs", ohne, "File not found"},
-        {ordner / "fehlt" / "x.kbs", ohne, "File not found"},
-        {ordner, ohne, "File access denied"},
-        {kurz, ohne, "Read beyond end of file"},
-        {lang, ohne, "Die Datei ist beschädigt: Sie ist länger als 380496 Bytes."},
-        {ziel, [](Gestoert& g) { g.oeffnenFehler = EACCES; }, "File access denied"},
+        {ordner / "fehlt.kbs", ohne, lauf("File not found")},
+        {ordner / "fehlt" / "x.kbs", ohne, lauf("File not found")},
+        {ordner, ohne, lauf("File access denied")},
+        {kurz, ohne, lauf("Read beyond end of file")},
+        {lang, ohne, {{}, Schaden{{}, Befund::zuLang, 380496}}},
+        {ziel, [](Gestoert& g) { g.oeffnenFehler = EACCES; }, lauf("File access denied")},
         {ziel,
          [](Gestoert& g) {
              g.leseGrenze = 200000;
              g.leseFehler = EIO;
          },
-         "I/O error 5"},
+         lauf("I/O error 5")},
     };
     Spielstand s = startStand();
     const Bild vorher = speicherbild(s);
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.pfad.string() + " " + f.meldung);
+        SCOPED_TRACE(f.pfad.string() + " " + f.fehler.laufzeit);
         Gestoert g;
         f.stoeren(g);
-        EXPECT_EQ(ladeDatei(f.pfad.string(), s, g), f.meldung);
+        EXPECT_EQ(ladeDatei(f.pfad.string(), s, g), f.fehler);
         EXPECT_EQ(speicherbild(s), vorher);
     }
 }
@@ -282,7 +283,7 @@ TEST_F(Datei, LadenInKleinenStuecken) {
     Gestoert g;
     g.leseStueck = 1000;
     Spielstand s = startStand();
-    ASSERT_EQ(ladeDatei(ziel.string(), s, g), "");
+    ASSERT_TRUE(ladeDatei(ziel.string(), s, g).leer());
     EXPECT_EQ(speicherbild(s), speicherbild(mitte));
     EXPECT_TRUE(s.auftraege == mitte.auftraege);
 }

@@ -1,4 +1,5 @@
-// Pictures of every screen for the README: KABROLUX_FOTOS=docs/screens.
+// Pictures of every screen for the README: KABROLUX_FOTOS=docs/screens, the English ones in
+// its folder en.
 #include <QtTest>
 
 #include <QDir>
@@ -37,6 +38,37 @@ class TestBildschirmfotos : public ProgrammTest {
     void bildschirmfotos() {
         const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
         if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        fotos(ordner);
+    }
+
+    // Qt's own dialogs speak German: the save dialog and a message box as the player sees them.
+    void deutscheDialoge() {
+        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
+        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        spracheEinrichten(Sprache::deutsch);
+        keineEinstellungenBehalten();
+        dialoge(ordner, {"Montag.kbs", "vor der Bankrunde.kbs", "Sonderauftrag.kbs"});
+    }
+
+    // The same in English, into the folder en.
+    void englischeBildschirmfotos() {
+        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
+        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        inSprache(Sprache::englisch);
+        fotos(ordner + QStringLiteral("/en"));
+    }
+
+    void englischeDialoge() {
+        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
+        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        inSprache(Sprache::englisch);
+        keineEinstellungenBehalten();
+        dialoge(ordner + QStringLiteral("/en"),
+                {"Monday.kbs", "before the bank run.kbs", "special order.kbs"});
+    }
+
+  private:
+    void fotos(const QString& ordner) {
         QDir().mkpath(ordner);
         THauptform& h = *p->hauptform;
         h.grab().save(ordner + QStringLiteral("/hauptform_start.png"));
@@ -86,7 +118,6 @@ class TestBildschirmfotos : public ProgrammTest {
         QVERIFY(QFile::exists(ordner + QStringLiteral("/anleitung.png")));
     }
 
-  private:
     // The economy's screens after a few days of play: loans, shares, a campaign.
     void wirtschaft(const QString& ordner) {
         THauptform& h = *p->hauptform;
@@ -145,24 +176,19 @@ class TestBildschirmfotos : public ProgrammTest {
         p->anzeige.anleitung().grab().save(ordner + QStringLiteral("/anleitung.png"));
     }
 
-  private slots:
-    // Qt's own dialogs speak German: the save dialog and a message box as the player sees them.
-    void deutscheDialoge() {
-        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
-        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
-        deutscheTexte(*QCoreApplication::instance());
-        keineEinstellungenBehalten();
+    // The save dialog and a message box as the player sees them.
+    void dialoge(const QString& ordner, std::initializer_list<const char*> spielstaende) {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
-        QTemporaryDir spielstaende;
-        for (const char* name : {"Montag.kbs", "vor der Bankrunde.kbs", "Sonderauftrag.kbs"}) {
-            QFile f(spielstaende.filePath(QString::fromUtf8(name)));
+        QTemporaryDir ablage;
+        for (const char* name : spielstaende) {
+            QFile f(ablage.filePath(QString::fromUtf8(name)));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         QTimer::singleShot(100, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(d);
-            d->setDirectory(spielstaende.path());
+            d->setDirectory(ablage.path());
             d->selectFile(QStringLiteral("spielstand"));
             d->resize(640, 400);
             QTest::qWait(500);  // the folder is read in the background
@@ -178,7 +204,7 @@ class TestBildschirmfotos : public ProgrammTest {
             m->accept();
         });
         QApplication::setActiveWindow(p->hauptform.get());
-        p->anzeige.meldung("Mehr als 12 Taxen zu besitzen sind nicht möglich.");
+        p->anzeige.meldung(Meldung::von(Meldungsart::taxenVoll));
         QVERIFY(QFile::exists(ordner + QStringLiteral("/meldung.png")));
     }
 };

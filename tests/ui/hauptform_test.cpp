@@ -170,8 +170,8 @@ class TestHauptform : public ProgrammTest {
         Timer1Timer(p->spiel);
         const QString uhr = h.Label2->text();
         QVERIFY(!uhr.isEmpty());
-        p->anzeige.preiseGesetzt("1,2", "3");  // as the consumer-protection fine does
-        p->anzeige.preiseGesetzt("2,5", "4");  // as loading does
+        p->anzeige.preiseGesetzt(1.2, 3);  // as the consumer-protection fine does
+        p->anzeige.preiseGesetzt(2.5, 4);  // as loading does
         QCOMPARE(p->einstellungenform()->Label1->text(), uhr);
         QCOMPARE(p->posteingangform()->Label2->text(), uhr);
         QCOMPARE(p->taxi_sendenform()->Label4->text(), uhr);

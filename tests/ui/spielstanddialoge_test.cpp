@@ -52,7 +52,7 @@ class TestSpielstanddialoge : public ProgrammTest {
         QVERIFY(konfiguration.isValid());
         qputenv("XDG_CONFIG_HOME", konfiguration.path().toUtf8());
         keineEinstellungenBehalten();
-        deutscheTexte(*QCoreApplication::instance());
+        spracheEinrichten(Sprache::deutsch);
         QVERIFY(ordner.isValid());
     }
 

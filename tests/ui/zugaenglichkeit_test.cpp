@@ -19,6 +19,7 @@
 #include "state/kataloge.h"
 #include "testprogramm.h"
 #include "ui/basis/anleitung.h"
+#include "ui/basis/spieltexte.h"
 #include "ui/einstellungenform.h"
 
 using namespace kabrolux;
@@ -116,7 +117,7 @@ class TestZugaenglichkeit : public ProgrammTest {
         for (QListWidget* l : {eingang.CheckListBox1, senden.ListBox1}) {
             for (int32_t art : {Auftrag::kRegulaer, Auftrag::kSonderUngesendet}) {
                 a.sonderauftrag = art;
-                l->addItem(QString::fromStdString(auftragsText(a)));
+                l->addItem(auftragszeile(a));
                 l->item(l->count() - 1)->setCheckState(Qt::Checked);
             }
             QVERIFY(l->uniformItemSizes());

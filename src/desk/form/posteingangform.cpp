@@ -3,24 +3,29 @@
 #include <QSignalBlocker>
 
 #include "desk/posteingang.h"
+#include "sim/lesen.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
 
 namespace {
 
-QListWidgetItem* neueZeile(QListWidget* liste, const QString& text, bool haken) {
-    auto* item = new QListWidgetItem(text, liste);
+// A line with its tick box; the order's number goes with it, so the line is mapped back to its
+// order whatever language the text is in.
+QListWidgetItem* zeile(const QString& text, int nummer, bool haken) {
+    auto* item = new QListWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(haken ? Qt::Checked : Qt::Unchecked);
+    item->setData(Qt::UserRole, nummer);
     return item;
 }
 
 }  // namespace
 
 TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "Posteingangform", QStringLiteral("Posteingang")) {
+    : Nebenform(s, a, "Posteingangform", tr("Posteingang")) {
     schwarzesFenster(this, kRot);
     setFixedSize(720, 400);
 
@@ -29,7 +34,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label2->setAlignment(Qt::AlignHCenter);
     textfarbe(Label2, kLimone);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Eingegangene Auftrage:"), this);
+    GroupBox1 = new QGroupBox(tr("Eingegangene Auftrage:"), this);
     GroupBox1->setGeometry(8, 30, 704, 318);
     textfarbe(GroupBox1, kGelb);
     CheckListBox1 = new QListWidget(GroupBox1);
@@ -37,9 +42,8 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     CheckListBox1->setGeometry(8, 20, 688, 290);
     CheckListBox1->setAccessibleName(GroupBox1->title());
 
-    Label1 = new QLabel(QStringLiteral("Einmal angenommene Auftrage können nicht wieder "
-                                       "zurückgenommen werden! Zum Annehmen einfach Häckchen "
-                                       "setzen."),
+    Label1 = new QLabel(tr("Einmal angenommene Auftrage können nicht wieder zurückgenommen "
+                           "werden! Zum Annehmen einfach Häckchen setzen."),
                         this);
     Label1->setGeometry(8, 354, 704, 36);
     Label1->setWordWrap(true);
@@ -54,8 +58,8 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     Label2->setText(anzeige.letzteUhr());
     connect(e, &Spielereignisse::uhrGeaendert, Label2, &QLabel::setText);
     connect(e, &Spielereignisse::auftragEingegangen, this,
-            [this](const QString&, const QString& zeile) {
-                if (isVisible()) zeileAnhaengen(zeile);
+            [this](const QString&, const QString& text, int nummer) {
+                if (isVisible()) zeileAnhaengen(text, nummer);
             });
     connect(e, &Spielereignisse::auftraegeGeaendert, this, [this] {
         if (isVisible()) FormPaint();
@@ -65,16 +69,21 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
 void TPosteingangform::FormPaint() {
     const QSignalBlocker sperre(CheckListBox1);
     CheckListBox1->clear();
-    for (const PosteingangZeile& z : posteingangAufbauen(spiel))
-        neueZeile(CheckListBox1, q(z.text), z.haken);
+    const std::vector<PosteingangZeile> zeilen = posteingangAufbauen(spiel);
+    const Auftragstabelle& auftraege = lesen(spiel).auftraege;
+    std::string text;
+    for (const PosteingangZeile& z : zeilen) {
+        auftragszeile(auftraege[z.zeile], text);
+        CheckListBox1->addItem(zeile(QString::fromStdString(text), z.nummer, z.haken));
+    }
     // No line is current until the player chooses one: a Space pressed by habit on opening
     // must not accept an order, as acceptance is final.
     CheckListBox1->setCurrentIndex(QModelIndex());
 }
 
-void TPosteingangform::zeileAnhaengen(const QString& zeile) {
+void TPosteingangform::zeileAnhaengen(const QString& text, int nummer) {
     const QSignalBlocker sperre(CheckListBox1);
-    neueZeile(CheckListBox1, zeile, false);
+    CheckListBox1->addItem(zeile(text, nummer, false));
 }
 
 void TPosteingangform::CheckListBox1ClickCheck(QListWidgetItem* item) {
@@ -82,7 +91,7 @@ void TPosteingangform::CheckListBox1ClickCheck(QListWidgetItem* item) {
     std::vector<PosteingangZeile> zeilen;
     for (int i = 0; i < CheckListBox1->count(); ++i) {
         const QListWidgetItem* it = CheckListBox1->item(i);
-        zeilen.push_back({s(it->text()), it->checkState() == Qt::Checked});
+        zeilen.push_back({it->data(Qt::UserRole).toInt(), 0, it->checkState() == Qt::Checked});
     }
     posteingangHaken(spiel, zeilen, k);
     const QSignalBlocker sperre(CheckListBox1);

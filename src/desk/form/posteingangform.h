@@ -26,8 +26,8 @@ class TPosteingangform : public Nebenform {
     void showEvent(QShowEvent* e) override;
 
   private:
-    // A new order's line, added while the inbox is shown.
-    void zeileAnhaengen(const QString& zeile);
+    // A new order's line and number, added while the inbox is shown.
+    void zeileAnhaengen(const QString& text, int nummer);
 };
 
 }  // namespace kabrolux::ui

@@ -9,26 +9,26 @@
 namespace kabrolux::ui {
 
 Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "statistikform", QStringLiteral("Statistik")) {
+    : Nebenform(s, a, "statistikform", tr("Statistik")) {
     schwarzesFenster(this, kGelb);
     // Grown below the five lines by just the button to the history.
     setFixedSize(312, 160);
     // Caption left, its value beside it in the caption's colour.
     // The value labels carry their names until the first drawing overwrites them.
-    auto zeile = [this](const char* text, int y, const QColor& farbe, QLabel*& wert,
+    auto zeile = [this](const QString& text, int y, const QColor& farbe, QLabel*& wert,
                         const char* name) {
-        QLabel* l = beschriftung(this, QString::fromUtf8(text), 16, y, farbe);
+        QLabel* l = beschriftung(this, text, 16, y, farbe);
         wert = beschriftung(this, QString::fromLatin1(name), 232, y, farbe);
         return l;
     };
-    Label1 = zeile("Erhaltene Aufträge:", 16, kGelb, Label4, "Label4");
-    Label2 = zeile("Erledigte Aufträge:", 36, kLimone, Label5, "Label5");
-    Label3 = zeile("Verpasste Aufträge:", 56, kHellrot, Label6, "Label6");
-    Label7 = zeile("Angenommene Aufträge:", 76, kLimone, Label9, "Label9");
-    Label8 = zeile("nicht erledigte angenommene Aufträge:", 96, kHellrot, Label10, "Label10");
+    Label1 = zeile(tr("Erhaltene Aufträge:"), 16, kGelb, Label4, "Label4");
+    Label2 = zeile(tr("Erledigte Aufträge:"), 36, kLimone, Label5, "Label5");
+    Label3 = zeile(tr("Verpasste Aufträge:"), 56, kHellrot, Label6, "Label6");
+    Label7 = zeile(tr("Angenommene Aufträge:"), 76, kLimone, Label9, "Label9");
+    Label8 = zeile(tr("nicht erledigte angenommene Aufträge:"), 96, kHellrot, Label10, "Label10");
 
-    Button1 = druckknopf(this, QStringLiteral("&Verlauf"), 16, 124, 100);
-    Button1->setAccessibleName(QStringLiteral("Verlauf"));
+    Button1 = druckknopf(this, tr("&Verlauf"), 16, 124, 100);
+    Button1->setAccessibleName(tr("Verlauf"));
     connect(Button1, &QPushButton::clicked, this, &Tstatistikform::verlaufGewuenscht);
 
     auto neuZeichnen = [this] {

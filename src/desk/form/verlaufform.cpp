@@ -1,5 +1,6 @@
 #include "desk/form/verlaufform.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -7,13 +8,14 @@
 #include <functional>
 #include <vector>
 
-#include "economy/bank.h"
 #include "sim/lesen.h"
 #include "sim/spiel.h"
 #include "sim/verlauf.h"
 #include "state/zahlen.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spieltexte.h"
+#include "ui/basis/vorlagen.h"
 
 namespace kabrolux::ui {
 
@@ -38,9 +40,6 @@ struct Tafel {
 QString euro(double w) {
     return q(zahlText(w)) + QStringLiteral(" €");
 }
-QString punkte(double w) {
-    return q(zahlText(Round64(w))) + QStringLiteral(" Punkte");
-}
 QString anzahl(double w) {
     return q(zahlText(Round64(w)));
 }
@@ -53,56 +52,68 @@ double attraktivitaet(const Verlaufspunkt& p) {
     return attraktivitaetspunkte(p.attraktivitaet);
 }
 
-// The four charts and their curves, in the order of the window.
+// The four charts and their curves, in the order of the window, in the language of the moment.
+struct Tafeln {
+    std::array<Tafel, 4> t;
+    Tafeln();
+};
+
+Tafeln::Tafeln() {
+    const QString punkte = QCoreApplication::translate("kabrolux::ui::TVerlaufform", "%1 Punkte");
+    t[0] = {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Vermögen und Schulden"),
+            QStringLiteral("€"),
+            euro,
+            {{QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Vermögen"), kLimone,
+              Qt::SolidLine, [](const Verlaufspunkt& p) { return p.vermoegen; }},
+             {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Schulden"), kHellrot,
+              Qt::DashLine, [](const Verlaufspunkt& p) { return double(p.schulden); }}},
+            2};
+    t[1] = {
+        QCoreApplication::translate("kabrolux::ui::TVerlaufform",
+                                    "Image, Bekanntheit, Untergrundansehen, Gesamtattraktivität"),
+        QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Punkte"),
+        [punkte](double w) { return punkte.arg(q(zahlText(Round64(w)))); },
+        {{QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Image"), kAqua, Qt::SolidLine,
+          [](const Verlaufspunkt& p) { return double(p.image); }},
+         {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Bekanntheit"), kGelb,
+          Qt::DashLine, [](const Verlaufspunkt& p) { return double(p.bekanntheit); }},
+         {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Untergrundansehen"), kRosa,
+          Qt::DotLine, untergrund},
+         {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Gesamtattraktivität"), kLimone,
+          Qt::DashDotLine, attraktivitaet}},
+        2};
+    t[2] = {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Aktienkurse"),
+            QStringLiteral("€"),
+            euro,
+            {},
+            3};
+    const QColor farben[kAktien] = {kGelb, kRosa, kLimone, kAqua, kOrange, kHellblau};
+    const Qt::PenStyle striche[kAktien] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                           Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
+    for (int k = 0; k < kAktien; ++k)
+        t[2].linien.push_back({aktienlisteText(k + 1), farben[k], striche[k],
+                               [k](const Verlaufspunkt& p) { return double(p.kurse[k]); }});
+    t[3] = {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Aufträge"),
+            QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Anzahl"),
+            anzahl,
+            {{QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Erhalten"), kGelb,
+              Qt::SolidLine, [](const Verlaufspunkt& p) { return double(p.erhalten); }},
+             {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Angenommen"), kAqua,
+              Qt::DashLine, [](const Verlaufspunkt& p) { return double(p.angenommen); }},
+             {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Erledigt"), kLimone,
+              Qt::DotLine, [](const Verlaufspunkt& p) { return double(p.erledigt); }},
+             {QCoreApplication::translate("kabrolux::ui::TVerlaufform", "Verpasst"), kHellrot,
+              Qt::DashDotLine, [](const Verlaufspunkt& p) { return double(p.verpasst); }}},
+            4};
+}
+
 const std::array<Tafel, 4>& tafeln() {
-    static const std::array<Tafel, 4> t = [] {
-        std::array<Tafel, 4> t;
-        t[0] = {QStringLiteral("Vermögen und Schulden"),
-                QStringLiteral("€"),
-                euro,
-                {{QStringLiteral("Vermögen"), kLimone, Qt::SolidLine,
-                  [](const Verlaufspunkt& p) { return p.vermoegen; }},
-                 {QStringLiteral("Schulden"), kHellrot, Qt::DashLine,
-                  [](const Verlaufspunkt& p) { return double(p.schulden); }}},
-                2};
-        t[1] = {QStringLiteral("Image, Bekanntheit, Untergrundansehen, Gesamtattraktivität"),
-                QStringLiteral("Punkte"),
-                punkte,
-                {{QStringLiteral("Image"), kAqua, Qt::SolidLine,
-                  [](const Verlaufspunkt& p) { return double(p.image); }},
-                 {QStringLiteral("Bekanntheit"), kGelb, Qt::DashLine,
-                  [](const Verlaufspunkt& p) { return double(p.bekanntheit); }},
-                 {QStringLiteral("Untergrundansehen"), kRosa, Qt::DotLine, untergrund},
-                 {QStringLiteral("Gesamtattraktivität"), kLimone, Qt::DashDotLine, attraktivitaet}},
-                2};
-        t[2] = {QStringLiteral("Aktienkurse"), QStringLiteral("€"), euro, {}, 3};
-        const QColor farben[kAktien] = {kGelb, kRosa, kLimone, kAqua, kOrange, kHellblau};
-        const Qt::PenStyle striche[kAktien] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
-                                               Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
-        for (int k = 0; k < kAktien; ++k)
-            t[2].linien.push_back({QString::fromUtf8(aktiennamen[k].liste), farben[k], striche[k],
-                                   [k](const Verlaufspunkt& p) { return double(p.kurse[k]); }});
-        t[3] = {QStringLiteral("Aufträge"),
-                QStringLiteral("Anzahl"),
-                anzahl,
-                {{QStringLiteral("Erhalten"), kGelb, Qt::SolidLine,
-                  [](const Verlaufspunkt& p) { return double(p.erhalten); }},
-                 {QStringLiteral("Angenommen"), kAqua, Qt::DashLine,
-                  [](const Verlaufspunkt& p) { return double(p.angenommen); }},
-                 {QStringLiteral("Erledigt"), kLimone, Qt::DotLine,
-                  [](const Verlaufspunkt& p) { return double(p.erledigt); }},
-                 {QStringLiteral("Verpasst"), kHellrot, Qt::DashDotLine,
-                  [](const Verlaufspunkt& p) { return double(p.verpasst); }}},
-                4};
-        return t;
-    }();
-    return t;
+    return aktuelleVorlagen<Tafeln>().t;
 }
 
 }  // namespace
 
-TVerlaufform::TVerlaufform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "verlaufform", QStringLiteral("Verlauf")) {
+TVerlaufform::TVerlaufform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "verlaufform", tr("Verlauf")) {
     schwarzesFenster(this, kGelb);
     resize(940, 680);
     setMinimumSize(900, 600);
@@ -125,12 +136,12 @@ TVerlaufform::TVerlaufform(Spiel& s, QtAnzeige& a)
 }
 
 void TVerlaufform::baueZeitraum() {
-    GroupBox1 = new QGroupBox(QStringLiteral("Zeitraum:"), this);
+    GroupBox1 = new QGroupBox(tr("Zeitraum:"), this);
     textfarbe(GroupBox1, kLimone);
     auto* zeile = new QHBoxLayout(GroupBox1);
-    RadioButton1 = new QRadioButton(QStringLiteral("Letzter &Tag"), GroupBox1);
-    RadioButton2 = new QRadioButton(QStringLiteral("Letzte &Woche"), GroupBox1);
-    RadioButton3 = new QRadioButton(QStringLiteral("&Alles"), GroupBox1);
+    RadioButton1 = new QRadioButton(tr("Letzter &Tag"), GroupBox1);
+    RadioButton2 = new QRadioButton(tr("Letzte &Woche"), GroupBox1);
+    RadioButton3 = new QRadioButton(tr("&Alles"), GroupBox1);
     for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3}) {
         r->setAccessibleName(r->text().remove(QLatin1Char('&')));
         zeile->addWidget(r);
@@ -138,7 +149,7 @@ void TVerlaufform::baueZeitraum() {
             if (an && isVisible()) auffrischen();
         });
     }
-    GroupBox1->setAccessibleName(QStringLiteral("Zeitraum"));
+    GroupBox1->setAccessibleName(tr("Zeitraum"));
     RadioButton2->setChecked(true);
 }
 
@@ -199,16 +210,14 @@ void TVerlaufform::oeffnen(const QWidget& ueber) {
 void TVerlaufform::auffrischen() {
     const Verlauf& v = spiel.verlauf();
     const bool laeuft = lesen(spiel).spiellaeuft == 1;
-    Label1->setText(
-        laeuft ? QStringLiteral("Verlauf ") + q(verlaufSeitText(v)) +
-                     (v.gekuerzt()
-                          ? QStringLiteral(", davon die letzten %1 Spieltage").arg(Verlauf::kTage)
-                          : QString())
-               : QStringLiteral("Verlauf"));
-    const QString leer = !laeuft ? QStringLiteral("Es läuft noch kein Spiel.")
-                                 : QStringLiteral(
-                                       "Noch keine Werte: Der erste wird zur nächsten "
-                                       "vollen Spielstunde aufgezeichnet.");
+    Label1->setText(laeuft ? seitText(v) +
+                                 (v.gekuerzt()
+                                      ? tr(", davon die letzten %1 Spieltage").arg(Verlauf::kTage)
+                                      : QString())
+                           : tr("Verlauf"));
+    const QString leer = !laeuft ? tr("Es läuft noch kein Spiel.")
+                                 : tr("Noch keine Werte: Der erste wird zur nächsten vollen "
+                                      "Spielstunde aufgezeichnet.");
     // The span ends at the latest sample.
     const double spanne = RadioButton1->isChecked() ? 1 : RadioButton2->isChecked() ? 7 : 1e9;
     int erster = 0;
@@ -218,9 +227,9 @@ void TVerlaufform::auffrischen() {
     for (int i = erster; i < v.anzahl(); ++i)
         zeiten.push_back(v[i].zeit);
     Label2->setText(v.leer() ? leer
-                             : QStringLiteral("Ein Wert zu jeder vollen Spielstunde, zuletzt am %1 "
-                                              "um %2 Uhr. Genaue Werte zeigt der Mauszeiger, in "
-                                              "einem Diagramm (Tab) auch die Pfeiltasten.")
+                             : tr("Ein Wert zu jeder vollen Spielstunde, zuletzt am %1 um %2 Uhr. "
+                                  "Genaue Werte zeigt der Mauszeiger, in einem Diagramm (Tab) auch "
+                                  "die Pfeiltasten.")
                                    .arg(q(datumText(zeiten.back())), q(zeitText(zeiten.back()))));
     Verlaufsdiagramm* diagramme[] = {Diagramm1, Diagramm2, Diagramm3, Diagramm4};
     for (int d = 0; d < 4; ++d) {
@@ -237,6 +246,12 @@ void TVerlaufform::auffrischen() {
         }
         diagramme[d]->setzen(zeiten, std::move(kurven), leer);
     }
+}
+
+QString TVerlaufform::seitText(const Verlauf& v) const {
+    if (!v.geladen()) return tr("Verlauf seit Spielbeginn");
+    return tr("Verlauf seit dem Laden am %1 um %2 Uhr")
+        .arg(q(datumText(v.beginn())), q(zeitText(v.beginn())));
 }
 
 void TVerlaufform::showEvent(QShowEvent* e) {

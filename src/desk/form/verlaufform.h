@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "desk/form/verlaufsdiagramm.h"
+#include "sim/verlauf.h"
 #include "ui/basis/nebenform.h"
 
 namespace kabrolux::ui {
@@ -37,6 +38,8 @@ class TVerlaufform : public Nebenform {
     void showEvent(QShowEvent* e) override;
 
   private:
+    // "Verlauf seit Spielbeginn", or since the load at its game time.
+    QString seitText(const Verlauf& v) const;
     void baueZeitraum();
     void baueDiagramme();
     std::array<std::vector<QLabel*>, 4> letzte_;

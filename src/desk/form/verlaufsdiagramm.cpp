@@ -1,5 +1,6 @@
 #include "desk/form/verlaufsdiagramm.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -37,7 +38,8 @@ QString achsenzahl(double wert) {
 }
 
 QString zeitpunkt(double t) {
-    return q(datumText(t) + " " + zeitText(t) + " Uhr");
+    return QCoreApplication::translate("kabrolux::ui::Verlaufsdiagramm", "%1 %2 Uhr")
+        .arg(q(datumText(t)), q(zeitText(t)));
 }
 
 }  // namespace
@@ -187,7 +189,7 @@ void Verlaufsdiagramm::zeitachseZeichnen(QPainter& p) const {
         p.drawText(QPointF(links, f.bottom() + 4 + fm.ascent()), text);
     }
     p.drawText(QRectF(f.left(), f.bottom() + 4 + fm.height(), f.width(), fm.height()),
-               Qt::AlignHCenter, QStringLiteral("Spielzeit"));
+               Qt::AlignHCenter, tr("Spielzeit"));
 }
 
 void Verlaufsdiagramm::kurvenZeichnen(QPainter& p) const {

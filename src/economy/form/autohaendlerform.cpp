@@ -3,14 +3,14 @@
 #include "economy/autohaendler.h"
 #include "sim/lesen.h"
 #include "state/kataloge.h"
-#include "state/texte.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
 
 TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "Autohaendlerform", QStringLiteral("Autohänder")) {
+    : Nebenform(s, a, "Autohaendlerform", tr("Autohänder")) {
     schwarzesFenster(this, kGelb);
     setFixedSize(480, 300);
     Image1 = new QLabel(this);
@@ -22,12 +22,12 @@ TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
     Label4 = beschriftung(this, QString(), 256, 80, kGelb);
     Label5 = beschriftung(this, QString(), 256, 104, kGelb, 10);
     Label6 = beschriftung(this, QString(), 256, 140, kGelb, 10);
-    Label7 = new QLabel(
-        QStringLiteral("Hoher Komfort im Taxi schlägt sich auf Ihren Imagegewinn nieder.."), this);
+    Label7 =
+        new QLabel(tr("Hoher Komfort im Taxi schlägt sich auf Ihren Imagegewinn nieder.."), this);
     Label7->setGeometry(16, 184, 448, 20);
-    Button2 = druckknopf(this, QStringLiteral("Zurück"), 16, 220, 100, 28);
-    Button1 = druckknopf(this, QStringLiteral("Vor"), 141, 220, 100, 28);
-    Button3 = druckknopf(this, QStringLiteral("Kaufen"), 256, 220, 208, 28);
+    Button2 = druckknopf(this, tr("Zurück"), 16, 220, 100, 28);
+    Button1 = druckknopf(this, tr("Vor"), 141, 220, 100, 28);
+    Button3 = druckknopf(this, tr("Kaufen"), 256, 220, 208, 28);
     KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Button1, Button2,
                    Button3);
     connect(Button1, &QPushButton::clicked, this, &TAutohaendlerform::Button1Click);
@@ -45,16 +45,15 @@ bool TAutohaendlerform::Bilder(int n) {
     if (!m) return false;
     setzeText(Label1, QString::fromUtf8(m->name));
     setzeText(Label2, QString::fromUtf8(m->zusatz));
-    setzeText(Label3, QString::fromUtf8(m->leistung));
-    setzeText(Label4, QString::fromUtf8(m->sitze));
-    setzeText(Label5,
-              QStringLiteral("Preis: ") + QString::fromUtf8(m->preis) + QStringLiteral(" €"));
+    setzeText(Label3, leistungText(*m));
+    setzeText(Label4, sitzeText(*m));
+    setzeText(Label5, preisText(*m));
     Image1->setAccessibleName(QString::fromUtf8(m->name));
     return bildZeigen(Image1, QStringLiteral("taxis/%1.jpg").arg(n));
 }
 
 bool TAutohaendlerform::oeffnen() {
-    setzeText(Label6, q(geldText(lesen(spiel).vermoegen)));
+    setzeText(Label6, geldText(lesen(spiel).vermoegen));
     autohaendlerOeffnen(spiel);
     if (!Bilder(1)) return false;
     return true;
@@ -70,7 +69,7 @@ void TAutohaendlerform::Button2Click() {
 
 void TAutohaendlerform::Button3Click() {
     if (!autoKaufen(spiel)) return;
-    setzeText(Label6, q(geldText(lesen(spiel).vermoegen)));
+    setzeText(Label6, geldText(lesen(spiel).vermoegen));
 }
 
 }  // namespace kabrolux::ui

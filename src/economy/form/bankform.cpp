@@ -6,6 +6,7 @@
 #include "sim/spiel.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
 
@@ -25,7 +26,7 @@ std::array<QLabel*, kAktien> spalte(QWidget* eltern, int x, int y, const QColor&
                                     bool beschriftet) {
     std::array<QLabel*, kAktien> s{};
     for (int k = 0; k < kAktien; ++k) {
-        const QString t = beschriftet ? QString::fromUtf8(aktiennamen[k].zeile) : QString();
+        const QString t = beschriftet ? aktienzeileText(k + 1) : QString();
         s[k] = beschriftung(eltern, t, x, y + kZeilenAbstand * k, farbe);
     }
     return s;
@@ -39,10 +40,10 @@ QGroupBox* rahmen(QWidget* eltern, const QString& titel, int x, int y, int b, in
 
 }  // namespace
 
-Tbankform::Tbankform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "bankform", QStringLiteral("Bank")) {
+Tbankform::Tbankform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "bankform", tr("Bank")) {
     schwarzesFenster(this, kGelb);
     setFixedSize(776, 436);
-    Label1 = beschriftung(this, QStringLiteral("Bank"), 16, 8, kGelb, 18);
+    Label1 = beschriftung(this, tr("Bank"), 16, 8, kGelb, 18);
     QFont fett = Label1->font();
     fett.setBold(true);
     Label1->setFont(fett);
@@ -77,40 +78,40 @@ Tbankform::Tbankform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "bankform", QStri
 }
 
 void Tbankform::kreditteil() {
-    RadioGroup1 = new Radiogruppe(QStringLiteral("Kredit aufnehmen:"), stufen(), 2, this);
+    RadioGroup1 = new Radiogruppe(tr("Kredit aufnehmen:"), stufen(), 2, this);
     RadioGroup1->setGeometry(16, 108, 232, 116);
     RadioGroup1->setItemIndex(0);
-    Button1 = druckknopf(this, QStringLiteral("Kredit aufnehmen"), 16, 230, 232);
+    Button1 = druckknopf(this, tr("Kredit aufnehmen"), 16, 230, 232);
 
-    RadioGroup2 = new Radiogruppe(QStringLiteral("Kredit tilgen:"), stufen(), 2, this);
+    RadioGroup2 = new Radiogruppe(tr("Kredit tilgen:"), stufen(), 2, this);
     RadioGroup2->setGeometry(16, 272, 232, 116);
     RadioGroup2->setItemIndex(0);
-    Button2 = druckknopf(this, QStringLiteral("Kredit tilgen"), 16, 394, 232);
+    Button2 = druckknopf(this, tr("Kredit tilgen"), 16, 394, 232);
 
     Memo1 = hinweistext(this,
-                        QStringLiteral("1% der Kreditsumme \n"
-                                       "wird als Zinsen pro Tag \n"
-                                       "an die Bank bezahlt. \n"
-                                       "\n"
-                                       "Das bedeutet: \n"
-                                       "Sie leihen 10.000 € und \n"
-                                       "müssen pro Tag 100 € \n"
-                                       "(1%) Zinsen bezahlen.\n"
-                                       "\n"
-                                       "Die Zinsen werden \n"
-                                       "vierteltägig bezahlt."),
+                        tr("1% der Kreditsumme \n"
+                           "wird als Zinsen pro Tag \n"
+                           "an die Bank bezahlt. \n"
+                           "\n"
+                           "Das bedeutet: \n"
+                           "Sie leihen 10.000 € und \n"
+                           "müssen pro Tag 100 € \n"
+                           "(1%) Zinsen bezahlen.\n"
+                           "\n"
+                           "Die Zinsen werden \n"
+                           "vierteltägig bezahlt."),
                         kGelb);
     Memo1->setGeometry(264, 116, 152, 184);
 }
 
 void Tbankform::aktienteil() {
-    GroupBox1 = rahmen(this, QStringLiteral("Aktienhandel:"), 432, 8, 328, 244);
+    GroupBox1 = rahmen(this, tr("Aktienhandel:"), 432, 8, 328, 244);
     const auto zeilen = spalte(GroupBox1, 10, 40, kGelb, true);
     Label3 = zeilen[0], Label4 = zeilen[1], Label5 = zeilen[2];
     Label6 = zeilen[3], Label7 = zeilen[4], Label8 = zeilen[5];
-    Label9 = beschriftung(GroupBox1, QStringLiteral("Kurs"), 120, 20, kGelb);
-    Label10 = beschriftung(GroupBox1, QStringLiteral("vor 6 Std."), 184, 20, kGelb);
-    Label25 = beschriftung(GroupBox1, QStringLiteral("vor 12 Std."), 252, 20, kGelb);
+    Label9 = beschriftung(GroupBox1, tr("Kurs"), 120, 20, kGelb);
+    Label10 = beschriftung(GroupBox1, tr("vor 6 Std."), 184, 20, kGelb);
+    Label25 = beschriftung(GroupBox1, tr("vor 12 Std."), 252, 20, kGelb);
     kurs_ = spalte(GroupBox1, 120, 40, kLimone, false);
     vor6_ = spalte(GroupBox1, 184, 40, kLimone, false);
     vor12_ = spalte(GroupBox1, 252, 40, kLimone, false);
@@ -121,24 +122,24 @@ void Tbankform::aktienteil() {
     Label26 = vor12_[0], Label27 = vor12_[1], Label28 = vor12_[2];
     Label29 = vor12_[3], Label30 = vor12_[4], Label31 = vor12_[5];
 
-    Label23 = beschriftung(GroupBox1, QStringLiteral("Aktie:"), 10, 178, kGelb);
+    Label23 = beschriftung(GroupBox1, tr("Aktie:"), 10, 178, kGelb);
     ComboBox1 = new QComboBox(GroupBox1);
-    for (const Aktienname& n : aktiennamen)
-        ComboBox1->addItem(QString::fromUtf8(n.liste));
+    for (int k = 1; k <= kAktien; ++k)
+        ComboBox1->addItem(aktienlisteText(k));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setGeometry(56, 174, 144, 22);
-    Label24 = beschriftung(GroupBox1, QStringLiteral("Menge:"), 10, 208, kGelb);
+    Label24 = beschriftung(GroupBox1, tr("Menge:"), 10, 208, kGelb);
     Edit1 = new QLineEdit(GroupBox1);
     Edit1->setGeometry(56, 204, 144, 22);
     Label23->setBuddy(ComboBox1);
     ComboBox1->view()->setAccessibleName(Label23->text());  // its list, when it is open
     Label24->setBuddy(Edit1);
-    Button3 = druckknopf(GroupBox1, QStringLiteral("Kaufen"), 216, 173, 100);
-    Button4 = druckknopf(GroupBox1, QStringLiteral("Verkaufen"), 216, 203, 100);
+    Button3 = druckknopf(GroupBox1, tr("Kaufen"), 216, 173, 100);
+    Button4 = druckknopf(GroupBox1, tr("Verkaufen"), 216, 203, 100);
 }
 
 void Tbankform::depotteil() {
-    GroupBox2 = rahmen(this, QStringLiteral("Aktiendepot:"), 432, 268, 328, 151);
+    GroupBox2 = rahmen(this, tr("Aktiendepot:"), 432, 268, 328, 151);
     const auto zeilen = spalte(GroupBox2, 10, 28, kGelb, true);
     Label32 = zeilen[0], Label33 = zeilen[1], Label34 = zeilen[2];
     Label35 = zeilen[3], Label36 = zeilen[4], Label37 = zeilen[5];
@@ -148,20 +149,20 @@ void Tbankform::depotteil() {
 }
 
 void Tbankform::kurseZeigen() {
-    const Banktexte& b = std::as_const(spiel).bank();
+    const Kurstafel& b = std::as_const(spiel).bank();
     for (int k = 0; k < kAktien; ++k) {
-        setzeText(kurs_[k], q(b.kurs[k]));
-        setzeText(vor6_[k], q(b.vor6[k]));
-        setzeText(vor12_[k], q(b.vor12[k]));
-        setzeText(depot_[k], q(b.depot[k]));
+        setzeText(kurs_[k], kurswertText(b.kurs[k]));
+        setzeText(vor6_[k], kurswertText(b.vor6[k]));
+        setzeText(vor12_[k], kurswertText(b.vor12[k]));
+        setzeText(depot_[k], depotText(b.depot[k]));
     }
 }
 
 void Tbankform::FormPaint() {
     const Bankzahlen z = bankZeichnen(spiel);
-    setzeText(Label2, q(z.schulden));
-    setzeText(Label44, q(z.vermoegen));
-    setzeText(Label45, q(z.kreditlimit));
+    setzeText(Label2, schuldenText(z.schulden));
+    setzeText(Label44, geldText(z.vermoegen));
+    setzeText(Label45, kreditlimitText(z.kreditlimit));
 }
 
 void Tbankform::showEvent(QShowEvent* e) {

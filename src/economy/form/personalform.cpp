@@ -4,11 +4,12 @@
 #include "sim/lesen.h"
 #include "state/kataloge.h"
 #include "ui/basis/farben.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
 
 TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "Personalform", QStringLiteral("Personalwesen")) {
+    : Nebenform(s, a, "Personalform", tr("Personalwesen")) {
     schwarzesFenster(this, kGelb);
     setFixedSize(400, 260);
     Image1 = new QLabel(this);
@@ -19,16 +20,15 @@ TPersonalform::TPersonalform(Spiel& s, QtAnzeige& a)
     Label3 = beschriftung(this, QString(), 152, 60, kGelb);
     Label4 = beschriftung(this, QString(), 152, 80, kGelb);
     Label5 = beschriftung(this, QString(), 152, 100, kGelb, 10);
-    Label6 = new QLabel(QStringLiteral("Je höher die Erfahrung eines Fahrers ist, umso weniger "
-                                       "Unfälle baut er."),
-                        this);
+    Label6 = new QLabel(
+        tr("Je höher die Erfahrung eines Fahrers ist, umso weniger Unfälle baut er."), this);
     Label6->setGeometry(232, 150, 153, 45);
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignCenter);
-    Button1 = druckknopf(this, QStringLiteral("Zurück"), 16, 160, 58, 26);
-    Button2 = druckknopf(this, QStringLiteral("Vor"), 79, 160, 58, 26);
-    Button3 = druckknopf(this, QStringLiteral("Einstellen"), 16, 200, 121, 28);
-    Button4 = druckknopf(this, QStringLiteral("Entlassen"), 16, 200, 121, 28);
+    Button1 = druckknopf(this, tr("Zurück"), 16, 160, 58, 26);
+    Button2 = druckknopf(this, tr("Vor"), 79, 160, 58, 26);
+    Button3 = druckknopf(this, tr("Einstellen"), 16, 200, 121, 28);
+    Button4 = druckknopf(this, tr("Entlassen"), 16, 200, 121, 28);
     KABROLUX_NAMEN(Image1, Label1, Label2, Label3, Label4, Label5, Label6, Button1, Button2,
                    Button3, Button4);
     connect(Button1, &QPushButton::clicked, this, &TPersonalform::Button1Click);
@@ -42,10 +42,9 @@ bool TPersonalform::fahreranzeigen(int n) {
     if (!k) return false;
     setzeText(Label1, QString::fromUtf8(k->name));
     setzeText(Label2, QString::fromUtf8(k->zusatz));
-    setzeText(Label3, QString::fromUtf8(k->alter));
-    setzeText(Label4, QString::fromUtf8(k->erfahrung));
-    setzeText(Label5, QStringLiteral("Gehalt: ") + QString::fromUtf8(k->gehalt) +
-                          QStringLiteral(" €/Tag."));
+    setzeText(Label3, alterText(*k));
+    setzeText(Label4, erfahrungText(*k));
+    setzeText(Label5, gehaltText(*k));
     const bool eingestellt = kandidatEingestellt(spiel, n);
     Button3->setVisible(!eingestellt);
     Button4->setVisible(eingestellt);

@@ -26,28 +26,27 @@ void zurueckschreiben(QLineEdit* e, const std::string& text) {
 
 }  // namespace
 
-Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "preiseform", QStringLiteral("Preise")) {
+Tpreiseform::Tpreiseform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "preiseform", tr("Preise")) {
     schwarzesFenster(this, kGelb);
     setFixedSize(352, 232);
-    Label1 = beschriftung(this, QStringLiteral("Preis pro gefahrener Kilometer:"), 16, 19, kGelb);
+    Label1 = beschriftung(this, tr("Preis pro gefahrener Kilometer:"), 16, 19, kGelb);
     // Made after a fine or a load, the fields show the prices those set.
     const auto& gesetzt = anzeige.letztePreise();
     Edit1 = preisfeld(this, gesetzt ? gesetzt->first : q(startKilometerpreisText()), 184, 16);
     Label3 = beschriftung(this, QStringLiteral("€"), 312, 19, kGelb);
-    Label2 = beschriftung(this, QStringLiteral("Grundpreis pro Fahrt:"), 16, 51, kGelb);
+    Label2 = beschriftung(this, tr("Grundpreis pro Fahrt:"), 16, 51, kGelb);
     Edit2 = preisfeld(this, gesetzt ? gesetzt->second : q(startGrundpreisText()), 184, 48);
     Label4 = beschriftung(this, QStringLiteral("€"), 312, 51, kGelb);
     Memo1 = hinweistext(this,
-                        QStringLiteral("Hinweis:\n"
-                                       "Bitte beachten Sie, dass überhöhte Preise zu \n"
-                                       "Imageverlust führen. Sollten extrem unverschämte \n"
-                                       "Preise angegeben werden, so ist es möglich, dass \n"
-                                       "der Verbraucherschutzverband Sie zum Zahlen \n"
-                                       "einer Geld-Strafe zwingt."),
+                        tr("Hinweis:\n"
+                           "Bitte beachten Sie, dass überhöhte Preise zu \n"
+                           "Imageverlust führen. Sollten extrem unverschämte \n"
+                           "Preise angegeben werden, so ist es möglich, dass \n"
+                           "der Verbraucherschutzverband Sie zum Zahlen \n"
+                           "einer Geld-Strafe zwingt."),
                         kRot, Qt::AlignHCenter);
     Memo1->setGeometry(16, 84, 320, 100);
-    Button1 = druckknopf(this, QStringLiteral("Zurück ins Hauptmenü"), 96, 192, 160);
+    Button1 = druckknopf(this, tr("Zurück ins Hauptmenü"), 96, 192, 160);
     Label1->setBuddy(Edit1);
     Label2->setBuddy(Edit2);
 

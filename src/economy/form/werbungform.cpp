@@ -2,6 +2,7 @@
 
 #include "economy/werbung.h"
 #include "ui/basis/farben.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
 
@@ -9,18 +10,17 @@ namespace {
 
 QStringList captions() {
     QStringList l;
-    for (const Werbeart& w : werbearten)
-        l.append(QString::fromUtf8(w.text));
+    for (int art = 1; art <= kWerbearten; ++art)
+        l.append(werbeartText(art));
     return l;
 }
 
 }  // namespace
 
-Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a)
-    : Nebenform(s, a, "werbungform", QStringLiteral("Werbung")) {
+Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "werbungform", tr("Werbung")) {
     schwarzesFenster(this, kGelb);
     setFixedSize(320, 208);
-    RadioGroup1 = new Radiogruppe(QStringLiteral("Werbeart:"), captions(), 1, this);
+    RadioGroup1 = new Radiogruppe(tr("Werbeart:"), captions(), 1, this);
     RadioGroup1->setGeometry(16, 12, 288, 136);
     RadioButton1 = RadioGroup1->knopf(0);
     RadioButton2 = RadioGroup1->knopf(1);
@@ -28,8 +28,8 @@ Twerbungform::Twerbungform(Spiel& s, QtAnzeige& a)
     RadioButton4 = RadioGroup1->knopf(3);
     RadioButton5 = RadioGroup1->knopf(4);
     RadioButton1->setChecked(true);
-    Button1 = druckknopf(this, QStringLiteral("Ja, markierte Werbung kaufen"), 16, 164, 184, 28);
-    Button2 = druckknopf(this, QStringLiteral("Abbruch"), 208, 164, 96, 28);
+    Button1 = druckknopf(this, tr("Ja, markierte Werbung kaufen"), 16, 164, 184, 28);
+    Button2 = druckknopf(this, tr("Abbruch"), 208, 164, 96, 28);
     connect(Button1, &QPushButton::clicked, this, &Twerbungform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Twerbungform::Button2Click);
     KABROLUX_NAMEN(RadioGroup1, RadioButton1, RadioButton2, RadioButton3, RadioButton4,

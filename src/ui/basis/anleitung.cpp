@@ -1,6 +1,7 @@
 #include "ui/basis/anleitung.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -12,6 +13,7 @@
 
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/vorlagen.h"
 
 namespace kabrolux::ui {
 
@@ -97,15 +99,22 @@ void gestalten(QTextDocument& d) {
     }
 }
 
+// The guide in the language of the moment: each translation names its own guide's file.
+struct Abschnitte {
+    QList<Anleitungsabschnitt> liste;
+    Abschnitte() {
+        QFile datei(QCoreApplication::translate("kabrolux::ui::Spielanleitung",
+                                                ":/anleitung/spielanleitung.md",
+                                                "the guide's file in this language"));
+        datei.open(QIODevice::ReadOnly);
+        liste = abschnitteLesen(QString::fromUtf8(datei.readAll()));
+    }
+};
+
 }  // namespace
 
 const QList<Anleitungsabschnitt>& anleitungsabschnitte() {
-    static const QList<Anleitungsabschnitt> abschnitte = [] {
-        QFile datei(QStringLiteral(":/anleitung/spielanleitung.md"));
-        datei.open(QIODevice::ReadOnly);
-        return abschnitteLesen(QString::fromUtf8(datei.readAll()));
-    }();
-    return abschnitte;
+    return aktuelleVorlagen<Abschnitte>().liste;
 }
 
 QString anleitungMarkdown(const QString& fenster) {
@@ -120,17 +129,18 @@ QString anleitungMarkdown(const QString& fenster) {
         verweise << QLatin1Char('[') + a.titel + QStringLiteral("](#") + anker(i) +
                         QLatin1Char(')');
     }
-    return vorn + QStringLiteral("\n---\n\nAlle Abschnitte: ") +
+    return vorn + QStringLiteral("\n---\n\n") +
+           QCoreApplication::translate("kabrolux::ui::Spielanleitung", "Alle Abschnitte: ") +
            verweise.join(QStringLiteral(" · ")) + QStringLiteral("\n\n") + hinten;
 }
 
 Spielanleitung::Spielanleitung() {
     setObjectName(QStringLiteral("spielanleitung"));
-    setWindowTitle(QStringLiteral("Spielanleitung"));
+    setWindowTitle(tr("Spielanleitung"));
     resize(640, 580);
     Text = new QTextBrowser(this);
     Text->setObjectName(QStringLiteral("Text"));
-    Text->setAccessibleName(QStringLiteral("Spielanleitung"));
+    Text->setAccessibleName(tr("Spielanleitung"));
     QPalette p = Text->palette();
     p.setColor(QPalette::Base, Qt::black);
     p.setColor(QPalette::Text, kSilber);

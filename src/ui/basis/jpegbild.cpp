@@ -77,7 +77,8 @@ QImage dekodiere(Dekoder* const d, std::FILE* const datei, QString* fehler) {
                      static_cast<int>(d->cinfo.output_height), QImage::Format_RGB888);
     if (d->bild.isNull()) {
         jpeg_destroy_decompress(&d->cinfo);
-        if (fehler != nullptr) *fehler = QStringLiteral("Bild ist zu groß für den Speicher");
+        if (fehler != nullptr)
+            *fehler = QCoreApplication::translate("Bilder", "Bild ist zu groß für den Speicher");
         return {};
     }
 
@@ -106,7 +107,7 @@ QImage ladeJpeg(const QString& pfad, QString* fehler) {
     if (!datei) {
         const int grund = errno;
         if (fehler != nullptr) {
-            *fehler = QStringLiteral("Kann Datei %1 nicht öffnen: %2")
+            *fehler = QCoreApplication::translate("Bilder", "Kann Datei %1 nicht öffnen: %2")
                           .arg(pfad, QString::fromLocal8Bit(std::strerror(grund)));
         }
         return {};

@@ -21,7 +21,7 @@ bool Nebenform::bildZeigen(QLabel* ziel, const QString& datei) {
     QString fehler;
     const QImage bild = ladeJpeg(bilderOrdner() + datei, &fehler);
     if (bild.isNull()) {
-        anzeige.meldung(fehler.toStdString());
+        anzeige.zeigeMeldung(fehler);
         return false;
     }
     ziel->setPixmap(QPixmap::fromImage(bild));

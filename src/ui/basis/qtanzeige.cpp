@@ -4,17 +4,11 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "state/zahlen.h"
 #include "ui/basis/anleitung.h"
+#include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
-
-namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 QtAnzeige::QtAnzeige() = default;
 QtAnzeige::~QtAnzeige() = default;
@@ -24,15 +18,18 @@ Spielanleitung& QtAnzeige::anleitung() {
     return *anleitung_;
 }
 
-void QtAnzeige::meldung(const std::string& text) {
+void QtAnzeige::meldung(const Meldung& m) {
+    zeigeMeldung(meldungText(m));
+}
+
+void QtAnzeige::zeigeMeldung(const QString& text) {
     if (meldungenSammeln) {
-        meldungenSammeln->append(q(text));
+        meldungenSammeln->append(text);
         return;
     }
     QWidget* eltern = QApplication::activeWindow();
     if (!eltern) eltern = hauptfenster_;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kabrolux"), q(text), QMessageBox::Ok,
-                    eltern);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kabrolux"), text, QMessageBox::Ok, eltern);
     ++offen_;
     hoechsteVerschachtelung_ = std::max(hoechsteVerschachtelung_, offen_);
     box.exec();
@@ -43,12 +40,12 @@ void QtAnzeige::ereignisseVerarbeiten() {
     QCoreApplication::processEvents();
 }
 
-void QtAnzeige::geldGeaendert(const std::string& text) {
-    emit ereignisse_.geldGeaendert(q(text));
+void QtAnzeige::geldGeaendert(double vermoegen, Geldform form) {
+    emit ereignisse_.geldGeaendert(geldText(vermoegen, form));
 }
 
-void QtAnzeige::uhrGeaendert(const std::string& text) {
-    letzteUhr_ = q(text);
+void QtAnzeige::uhrGeaendert(DatumZeit spielzeit) {
+    letzteUhr_ = uhrText(spielzeit);
     emit ereignisse_.uhrGeaendert(letzteUhr_);
 }
 
@@ -56,8 +53,8 @@ void QtAnzeige::balkenGeaendert(Balken b, int32_t wert) {
     emit ereignisse_.balkenGeaendert(b, wert);
 }
 
-void QtAnzeige::auftragEingegangen(const std::string& hinweis, const std::string& zeile) {
-    emit ereignisse_.auftragEingegangen(q(hinweis), q(zeile));
+void QtAnzeige::auftragEingegangen(const Auftrag& neu) {
+    emit ereignisse_.auftragEingegangen(neuerAuftragText(neu), auftragszeile(neu), neu.nummer);
 }
 
 void QtAnzeige::auftraegeGeaendert() {
@@ -68,9 +65,10 @@ void QtAnzeige::auswahlZurueckgesetzt() {
     emit ereignisse_.auswahlZurueckgesetzt();
 }
 
-void QtAnzeige::preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) {
-    letztePreise_ = {q(kilometerpreis), q(grundpreis)};
-    emit ereignisse_.preiseGesetzt(q(kilometerpreis), q(grundpreis));
+void QtAnzeige::preiseGesetzt(double kilometerpreis, double grundpreis) {
+    letztePreise_ = {QString::fromStdString(zahlText(kilometerpreis)),
+                     QString::fromStdString(zahlText(grundpreis))};
+    emit ereignisse_.preiseGesetzt(letztePreise_->first, letztePreise_->second);
 }
 
 void QtAnzeige::kurseGeaendert() {

@@ -1,6 +1,7 @@
 #pragma once
 // The screens' side of the game's events: each event becomes a Qt signal, and each screen
-// connects in its own constructor to what it shows.
+// connects in its own constructor to what it shows. What the game reports as facts is worded
+// here once, in the player's language, for every screen that shows it.
 
 #include <QObject>
 #include <QString>
@@ -22,7 +23,8 @@ class Spielereignisse : public QObject {
     void geldGeaendert(const QString& text);
     void uhrGeaendert(const QString& text);
     void balkenGeaendert(kabrolux::Balken b, int wert);
-    void auftragEingegangen(const QString& hinweis, const QString& zeile);
+    // The main screen's notice, the inbox line, and the order's number (the line's key).
+    void auftragEingegangen(const QString& hinweis, const QString& zeile, int nummer);
     void auftraegeGeaendert();
     void auswahlZurueckgesetzt();
     void preiseGesetzt(const QString& kilometerpreis, const QString& grundpreis);
@@ -49,15 +51,18 @@ class QtAnzeige : public Anzeige {
     // The most messages that were open at once; a message never opens over another one.
     int hoechsteVerschachtelung() const { return hoechsteVerschachtelung_; }
 
-    void meldung(const std::string& text) override;
+    // A message already worded (the picture loader's): shown or collected as the game's are.
+    void zeigeMeldung(const QString& text);
+
+    void meldung(const Meldung& m) override;
     void ereignisseVerarbeiten() override;
-    void geldGeaendert(const std::string& text) override;
-    void uhrGeaendert(const std::string& text) override;
+    void geldGeaendert(double vermoegen, Geldform form) override;
+    void uhrGeaendert(DatumZeit spielzeit) override;
     void balkenGeaendert(Balken b, int32_t wert) override;
-    void auftragEingegangen(const std::string& hinweis, const std::string& zeile) override;
+    void auftragEingegangen(const Auftrag& neu) override;
     void auftraegeGeaendert() override;
     void auswahlZurueckgesetzt() override;
-    void preiseGesetzt(const std::string& kilometerpreis, const std::string& grundpreis) override;
+    void preiseGesetzt(double kilometerpreis, double grundpreis) override;
     void kurseGeaendert() override;
     void verlaufGeaendert() override;
 
