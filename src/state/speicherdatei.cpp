@@ -58,6 +58,10 @@ int Dateisystem::umbenennen(const std::string& von, const std::string& nach) {
     return ::rename(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
 }
 
+int Dateisystem::verknuepfen(const std::string& von, const std::string& nach) {
+    return ::link(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
+}
+
 int Dateisystem::entfernen(const std::string& pfad) {
     return ::unlink(pfad.c_str()) == 0 ? 0 : errno;
 }

@@ -61,6 +61,8 @@ class Dateisystem {
     virtual int synchronisieren(int fd);
     virtual int schliessen(int fd);
     virtual int umbenennen(const std::string& von, const std::string& nach);
+    // A second name `nach` for the file `von` (a hard link).
+    virtual int verknuepfen(const std::string& von, const std::string& nach);
     virtual int entfernen(const std::string& pfad);
     // The permission bits of an existing file, and setting them on an open one.
     virtual int rechteLesen(const std::string& pfad, unsigned& rechte);
