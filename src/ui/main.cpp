@@ -2,17 +2,22 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #ifdef KABROLUX_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
 #include "sim/zufall.h"
+#include "state/speicherdatei.h"
+#include "ui/autosicherung.h"
 #include "ui/basis/jpegbild.h"
+#include "ui/basis/signalwaechter.h"
 #include "ui/basis/startmessung.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
@@ -95,7 +100,7 @@ class SchriftenVorbereiten {
 #ifdef KABROLUX_FONTCONFIG
         // In the one heap the rest of the program uses: an arena of its own would stay behind.
         // glibc fixes the limit when the first thread asks for an arena, so it holds for the
-        // whole run; the game does its work on one thread anyway.
+        // whole run; besides the screens only the autosave's thread works, now and then.
         mallopt(M_ARENA_MAX, 1);
         faden_ = std::thread([] { FcInit(); });
 #endif
@@ -138,6 +143,14 @@ int main(int argc, char* argv[]) {
     kabrolux::Systemzeit zeit;
     schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
+    kabrolux::Dateisystem dateisystem;
+    kabrolux::ui::Autosicherung sicherung(programm, kabrolux::ui::sicherungsordner(), dateisystem);
+    // Ends the player did not choose: the state is written and the program ends cleanly.
+    kabrolux::ui::Signalwaechter signale;
+    QObject::connect(&signale, &kabrolux::ui::Signalwaechter::signalEmpfangen, &sicherung,
+                     [&sicherung] { sicherung.endeOhneWahl(false); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &sicherung,
+                     [&sicherung](QSessionManager&) { sicherung.endeOhneWahl(true); });
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     // What the first sight does not need waits until after it.
     kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
@@ -147,7 +160,22 @@ int main(int argc, char* argv[]) {
             malloc_trim(0);
         });
     });
+    // Once the main screen is on the screen, where the window manager put it, the question
+    // about a lost game comes over it before anything else; after a second at the latest.
+    bool begonnen = false;
+    const auto beginnen = [&] {
+        if (std::exchange(begonnen, true)) return;
+        sicherung.einrichten();
+        const bool fortgesetzt = sicherung.anbieten();
+        if (!fortgesetzt && !aufruf.datei.isEmpty())
+            programm.hauptform->startMitDatei(aufruf.datei);
+        sicherung.starten();
+    };
+    kabrolux::ui::beimErstenBild(*programm.hauptform,
+                                 [&] { QTimer::singleShot(0, &sicherung, beginnen); });
+    QTimer::singleShot(1000, &sicherung, beginnen);
     programm.hauptform->show();
-    if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
-    return QApplication::exec();
+    const int ende = QApplication::exec();
+    sicherung.beenden();
+    return ende;
 }

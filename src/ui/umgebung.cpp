@@ -1,11 +1,15 @@
 #include "ui/umgebung.h"
 
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <cstdlib>
 #include <memory>
+
+#include "state/sicherungsdateien.h"
 
 namespace kabrolux::ui {
 
@@ -27,6 +31,11 @@ void keineEinstellungenBehalten() {
     for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
         for (QSettings::Scope b : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(f, b, ordner->path());
+}
+
+QString sicherungsordner() {
+    return QFile::decodeName(
+        kabrolux::sicherungsordner(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")).c_str());
 }
 
 }  // namespace kabrolux::ui

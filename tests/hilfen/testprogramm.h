@@ -40,7 +40,7 @@ class ProgrammTest : public QObject {
     std::unique_ptr<TestProgramm> t;
     ui::Programm* p = nullptr;
 
-  private slots:
+  protected slots:
     void init();
     void cleanup();
 };
