@@ -34,6 +34,8 @@ void ortBenennen(QFileDialog& d, const QUrl& ort, const QString& name) {
     benennen();
     QObject::connect(m, &QAbstractItemModel::dataChanged, &d, benennen);
     QObject::connect(m, &QAbstractItemModel::rowsInserted, &d, benennen);
+    // Wide enough for the name: the sidebar starts narrower than that.
+    leiste->setMinimumWidth(leiste->sizeHintForColumn(0) + 2 * leiste->frameWidth() + 4);
 }
 
 // The load dialog offers the autosave's folder among its places, as "Automatisch gesichert".

@@ -201,6 +201,7 @@ class TestSpielstanddialoge : public ProgrammTest {
         const QUrl ort = QUrl::fromLocalFile(sicherungen.path());
         QList<QPair<QString, QUrl>> vorher, nachher;
         QString ordnerNachKlick;
+        bool ganzZuSehen = false;
         beimDialog([&](QFileDialog* d) {
             vorher = orte(d);
             QFile f(sicherungen.filePath(QStringLiteral("spiel-1.kbs")));
@@ -209,6 +210,9 @@ class TestSpielstanddialoge : public ProgrammTest {
             QTest::qWait(300);  // the dialog's file watcher reports the folder changed
             nachher = orte(d);
             auto* leiste = d->findChild<QListView*>(QStringLiteral("sidebar"));
+            const QRect zeile = leiste->visualRect(leiste->model()->index(nachher.size() - 1, 0));
+            ganzZuSehen = leiste->fontMetrics().horizontalAdvance(nachher.last().first) <
+                          leiste->viewport()->width() - zeile.height();  // the icon's room
             leiste->setCurrentIndex(leiste->model()->index(nachher.size() - 1, 0));
             ordnerNachKlick = d->directory().path();
             d->reject();
@@ -218,6 +222,7 @@ class TestSpielstanddialoge : public ProgrammTest {
         QVERIFY(vorher.contains(eintrag));
         QCOMPARE(nachher.last(), eintrag);
         QCOMPARE(ordnerNachKlick, sicherungen.path());
+        QVERIFY(ganzZuSehen);
         QList<QPair<QString, QUrl>> beimSpeichern;
         beimDialog([&](QFileDialog* d) {
             beimSpeichern = orte(d);
