@@ -48,6 +48,8 @@ class Autosicherung : public QObject {
     // ("Spielende", the close box) is marked, so the next start asks nothing.
     void beenden();
 
+    // True once an end without the player's choice was asked for.
+    bool endet() const { return ohneWahl_; }
     int kopie() const { return kopie_; }
     const QString& ordner() const { return ordner_; }
     // Copies handed to the thread, and writes done (for tests and the benchmark).

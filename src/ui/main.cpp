@@ -167,7 +167,8 @@ int main(int argc, char* argv[]) {
         if (std::exchange(begonnen, true)) return;
         sicherung.einrichten();
         const bool fortgesetzt = sicherung.anbieten();
-        if (!fortgesetzt && !aufruf.datei.isEmpty())
+        // A signal while the question was open ends the program: nothing more to load.
+        if (!fortgesetzt && !sicherung.endet() && !aufruf.datei.isEmpty())
             programm.hauptform->startMitDatei(aufruf.datei);
         sicherung.starten();
     };
