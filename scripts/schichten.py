@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
 """Checks that includes under src/ follow the layers' direction.
 
-The build already refuses most wrong includes in the core (each core folder is its own target
-with an include root of its own). This catches what the compiler cannot: the screens' folders,
-which share one include root, paths written relative to a file ("../sim/spiel.h"), and Qt in the
-core. Exit code 1 lists every offending line.
+Every target includes from src/, so the compiler would accept any include; this is the check:
+each folder may include only the folders below it, no path written relative to a file
+("../sim/spiel.h"), and no Qt in the core. Exit code 1 lists every offending line.
 """
 
 import os

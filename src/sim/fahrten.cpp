@@ -116,7 +116,9 @@ void unfallAbrechnen(Spiel& spiel, const Auftrag& a) {
     spiel.anzeige().balkenGeaendert(Balken::image, s.image);
 }
 
-void abrechnen(Spiel& spiel, const Auftrag& a) {
+}  // namespace
+
+void fahrtAbrechnen(Spiel& spiel, const Auftrag& a) {
     if (a.unfallwurf == 0)
         unfallAbrechnen(spiel, a);
     else if (a.sonderauftrag == Auftrag::kRegulaer)
@@ -126,8 +128,6 @@ void abrechnen(Spiel& spiel, const Auftrag& a) {
     else
         sonderauftragErwischt(spiel, a);
 }
-
-}  // namespace
 
 namespace {
 
@@ -182,7 +182,7 @@ class Fortschreibung {
     }
 
     [[gnu::noinline]] void abschliessen(Auftrag& a) {
-        abrechnen(spiel_, a);
+        fahrtAbrechnen(spiel_, a);
         raeumeZeile(a);
         freiGeworden_ = false;
         anzeige_.auftraegeGeaendert();

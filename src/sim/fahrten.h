@@ -5,11 +5,16 @@
 namespace kabrolux {
 
 class Spiel;
+struct Auftrag;
 
 // Clears order row n (1..999) and tells the screens the orders changed.
 void loescheauftrag(Spiel& spiel, int n);
 // The dispatch screen's three selections become -1 and its lists are rebuilt.
 void auswahlZuruecksetzen(Spiel& spiel);
+
+// Settles a finished trip (`abschluss` 1) in one of its four ways: the fare, a special order
+// that succeeds or is caught, or an accident. The row is left as it is.
+void fahrtAbrechnen(Spiel& spiel, const Auftrag& a);
 
 // Deletes orders not sent within 18 minutes after their pickup time; accepted ones cost image.
 void verfallpruefen(Spiel& spiel);

@@ -19,6 +19,7 @@
 #include "sim/spiel.h"
 #include "sim/takt.h"
 #include "state/texte.h"
+#include "ui/basis/erstesbild.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/einstellungenform.h"
@@ -43,19 +44,20 @@ QProgressBar* balken(QWidget* eltern, int x, int y, int b, int h, int von, int b
     return p;
 }
 
-struct Skala {
-    QLabel *links, *mitte, *rechts;
-};
+// The three scale texts under a 281-pixel bar: left end, middle, right end. Placed along the bar
+// once they are measured (skalaAusrichten).
+THauptform::Skala skala(QWidget* eltern, int x, const QString& links, const QString& mitte,
+                        const QString& rechts) {
+    constexpr int y = 439;
+    return {beschriftungUngemessen(eltern, links, x, y, kGelb),
+            beschriftungUngemessen(eltern, mitte, x, y, kGelb),
+            beschriftungUngemessen(eltern, rechts, x, y, kGelb), x};
+}
 
-// The three scale texts under a 281-pixel bar: left end, middle, right end.
-Skala skala(QWidget* eltern, int x, const QString& links, const QString& mitte,
-            const QString& rechts) {
-    constexpr int breite = 281, y = 439;
-    Skala s{beschriftung(eltern, links, x, y, kGelb), beschriftung(eltern, mitte, 0, y, kGelb),
-            beschriftung(eltern, rechts, 0, y, kGelb)};
-    s.mitte->move(x + breite / 2 - s.mitte->width() / 2, y);
-    s.rechts->move(x + breite - s.rechts->width(), y);
-    return s;
+void skalaAusrichten(const THauptform::Skala& s) {
+    constexpr int breite = 281;
+    s.mitte->move(s.x + breite / 2 - s.mitte->width() / 2, s.mitte->y());
+    s.rechts->move(s.x + breite - s.rechts->width(), s.rechts->y());
 }
 
 QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
@@ -95,15 +97,10 @@ void THauptform::baueKopf() {
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 8, 400, 300);
     Image1->setAccessibleName(QStringLiteral("Titelbild: ein Taxi bei Nacht vor der Stadt"));
-    QString fehler;
-    const QImage titel = ladeJpeg(bilderOrdner() + QStringLiteral("titel.jpg"), &fehler);
-    // Stretched only when it does not fit: a scaling label keeps two more copies of it.
-    Image1->setScaledContents(titel.size() != Image1->size());
-    if (!titel.isNull()) Image1->setPixmap(QPixmap::fromImage(titel));
 
-    Label2 = beschriftung(this, QString(), 611, 382, kGelb, 10);
-    Label4 = beschriftung(this, QString(), 611, 401, kGelb, 10);
-    Label3 = beschriftung(this, QString(), 425, 302, kLimone);
+    Label2 = beschriftungUngemessen(this, QString(), 611, 382, kGelb, 10);
+    Label4 = beschriftungUngemessen(this, QString(), 611, 401, kGelb, 10);
+    Label3 = beschriftungUngemessen(this, QString(), 425, 302, kLimone);
     // Beside the money, clear of the new-order notice; three short lines fit.
     sicherungshinweis = hinweistext(this, QString(), kGelb);
     sicherungshinweis->setGeometry(611, 421, 141, 40);
@@ -114,11 +111,12 @@ void THauptform::baueKopf() {
 
 // Free taxis, free drivers and the trips under way, each under its caption.
 void THauptform::baueListen() {
-    Label5 = beschriftung(this, QStringLiteral("Verfügbare Taxen:"), 16, 320, kGelb);
+    Label5 = beschriftungUngemessen(this, QStringLiteral("Verfügbare Taxen:"), 16, 320, kGelb);
     verfuegbaretaxenlistbox = liste(this, 16, 336, 281, 57);
-    Label6 = beschriftung(this, QStringLiteral("Verfügbare Fahrer:"), 320, 320, kGelb);
+    Label6 = beschriftungUngemessen(this, QStringLiteral("Verfügbare Fahrer:"), 320, 320, kGelb);
     verfuegbarefahrerlistbox = liste(this, 320, 336, 281, 57);
-    Label15 = beschriftung(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
+    Label15 =
+        beschriftungUngemessen(this, QStringLiteral("Aufträge am erledigen:"), 16, 464, kGelb);
     auftraegeamerledigenlistbox = liste(this, 16, 480, 585, 49);
     beschriftet(verfuegbaretaxenlistbox, Label5);
     beschriftet(verfuegbarefahrerlistbox, Label6);
@@ -131,30 +129,30 @@ void THauptform::baueListen() {
 
 // Image, popularity and underworld bars with their scales, and the attractiveness gauge.
 void THauptform::baueBalken() {
-    Label7 = beschriftung(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
+    Label7 = beschriftungUngemessen(this, QStringLiteral("Image der Firma:"), 16, 404, kGelb);
     ProgressBar1 = balken(this, 16, 420, 281, 16, -100, 100);
     ProgressBar1->setValue(0);
-    const Skala imageSkala =
+    imageSkala_ =
         skala(this, 16, QStringLiteral("-100"), QStringLiteral("0"), QStringLiteral("100"));
-    Label10 = imageSkala.links;
-    Label9 = imageSkala.mitte;
-    Label11 = imageSkala.rechts;
+    Label10 = imageSkala_.links;
+    Label9 = imageSkala_.mitte;
+    Label11 = imageSkala_.rechts;
 
-    Label8 = beschriftung(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
+    Label8 = beschriftungUngemessen(this, QStringLiteral("Bekanntheit:"), 320, 404, kGelb);
     ProgressBar2 = balken(this, 320, 420, 281, 16, 0, 300);
-    const Skala bekanntSkala =
+    bekanntSkala_ =
         skala(this, 320, QStringLiteral("0"), QStringLiteral("150"), QStringLiteral("300"));
-    Label14 = bekanntSkala.links;
-    Label13 = bekanntSkala.mitte;
-    Label12 = bekanntSkala.rechts;
+    Label14 = bekanntSkala_.links;
+    Label13 = bekanntSkala_.mitte;
+    Label12 = bekanntSkala_.rechts;
 
-    Label1 = beschriftung(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
+    Label1 = beschriftungUngemessen(this, QStringLiteral("Untergrundansehen:"), 609, 464, kGelb);
     ProgressBar4 = balken(this, 609, 480, 141, 16, 0, 100);
     beschriftet(ProgressBar1, Label7);
     beschriftet(ProgressBar2, Label8);
     beschriftet(ProgressBar4, Label1);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Gesamtattraktivität:"), this);
+    GroupBox1 = new QGroupBox(this);  // its title is measured too: set before the first picture
     GroupBox1->setGeometry(608, 32, 145, 345);
     textfarbe(GroupBox1, kAqua);
     ProgressBar3 = balken(GroupBox1, 11, 45, 14, 284, -100, -10, Qt::Vertical);
@@ -167,7 +165,7 @@ void THauptform::baueBalken() {
                  {200, "- Normal", 0xFEECC0},        {240, "- Schlecht", 0xFF9B9B},
                  {280, "- Sehr schlecht", 0xFF4F4F}, {320, "- Oh mein Gott", 0xFF0000}};
     for (const auto& s : skala)
-        beschriftung(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
+        beschriftungUngemessen(GroupBox1, QString::fromUtf8(s.text), 26, s.y, QColor(s.farbe));
 }
 
 // The row of hover buttons and what each of them does.
@@ -290,6 +288,31 @@ void THauptform::FormPaint() {
 
 void THauptform::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (bemessen_) FormPaint();
+}
+
+// The first time, the window goes to the screen before its texts are measured and its picture is
+// read, as a bare window does: the fonts load while the desktop maps it. Both are done before the
+// event loop paints its first picture.
+void THauptform::setVisible(bool sichtbar) {
+    QWidget::setVisible(sichtbar);
+    if (!sichtbar || bemessen_) return;
+    fensterAbschicken();
+    vorDemErstenBild();
+}
+
+void THauptform::vorDemErstenBild() {
+    bemessen_ = true;
+    GroupBox1->setTitle(QStringLiteral("Gesamtattraktivität:"));
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l != Image1) l->adjustSize();
+    skalaAusrichten(imageSkala_);
+    skalaAusrichten(bekanntSkala_);
+    QString fehler;
+    const QImage titel = ladeJpeg(bilderOrdner() + QStringLiteral("titel.jpg"), &fehler);
+    // Stretched only when it does not fit: a scaling label keeps two more copies of it.
+    Image1->setScaledContents(titel.size() != Image1->size());
+    if (!titel.isNull()) Image1->setPixmap(QPixmap::fromImage(titel));
     FormPaint();
 }
 

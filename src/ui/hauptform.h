@@ -60,6 +60,13 @@ class THauptform : public QWidget {
     // Keeps the timer in step with the clock's wish and suspension.
     void uhrAbgleichen();
     void balkenSetzen(Balken b, int wert);
+    void setVisible(bool sichtbar) override;
+
+    // The three texts under a bar, placed along it once measured.
+    struct Skala {
+        QLabel *links, *mitte, *rechts;
+        int x;
+    };
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -73,6 +80,9 @@ class THauptform : public QWidget {
     void baueBalken();
     void baueNavigation();
     void verbindeEreignisse();
+    void vorDemErstenBild();
+    bool bemessen_ = false;
+    Skala imageSkala_{}, bekanntSkala_{};
     void nachDemTakt(std::function<void()> f);
     std::function<void()> nachDemTakt_;
     TDFWSelButton* knopf(const QString& text, int x, int y, int breite);

@@ -1,4 +1,3 @@
-#include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -6,16 +5,12 @@
 #include <QTimer>
 #include <cstdio>
 #include <optional>
-#include <thread>
 #include <utility>
-
-#ifdef KABROLUX_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 
 #include "sim/zufall.h"
 #include "state/speicherdatei.h"
 #include "ui/autosicherung.h"
+#include "ui/basis/erstesbild.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/signalwaechter.h"
 #include "ui/basis/startmessung.h"
@@ -91,32 +86,6 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     return a;
 }
 
-// Before the first text can be measured, fontconfig reads its whole configuration: about a third
-// of the time a bare Qt window needs to appear. It does that on a second core while the
-// application object is set up.
-class SchriftenVorbereiten {
-  public:
-    SchriftenVorbereiten() {
-#ifdef KABROLUX_FONTCONFIG
-        // In the one heap the rest of the program uses: an arena of its own would stay behind.
-        // glibc fixes the limit when the first thread asks for an arena, so it holds for the
-        // whole run; besides the screens only the autosave's thread works, now and then.
-        mallopt(M_ARENA_MAX, 1);
-        faden_ = std::thread([] { FcInit(); });
-#endif
-    }
-    ~SchriftenVorbereiten() {
-        abwarten();
-    }
-    void abwarten() {
-        if (!faden_.joinable()) return;
-        faden_.join();
-    }
-
-  private:
-    std::thread faden_;
-};
-
 // The window icon, read as the PNG it is: probing its format would load image plugins.
 QIcon fenstersymbol() {
     return QIcon(
@@ -129,7 +98,6 @@ int main(int argc, char* argv[]) {
     // Without arguments there is nothing to read, and the start saves an application object.
     const Aufruf aufruf = argc > 1 ? befehlszeileLesen(argc, argv) : Aufruf{};
     if (aufruf.ende >= 0) return aufruf.ende;
-    SchriftenVorbereiten schriften;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kabrolux"));
@@ -141,7 +109,6 @@ int main(int argc, char* argv[]) {
     kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;
-    schriften.abwarten();
     kabrolux::ui::Programm programm(zeit);
     kabrolux::Dateisystem dateisystem;
     kabrolux::ui::Autosicherung sicherung(programm, kabrolux::ui::sicherungsordner(), dateisystem);
@@ -154,11 +121,7 @@ int main(int argc, char* argv[]) {
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     // What the first sight does not need waits until after it.
     kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
-        QTimer::singleShot(0, [] {
-            QApplication::setWindowIcon(fenstersymbol());
-            // The start's scratch memory (fonts, pictures) goes back.
-            malloc_trim(0);
-        });
+        QTimer::singleShot(0, [] { QApplication::setWindowIcon(fenstersymbol()); });
     });
     // Once the main screen is on the screen, where the window manager put it, the question
     // about a lost game comes over it before anything else; after a second at the latest.

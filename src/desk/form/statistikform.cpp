@@ -8,12 +8,6 @@
 
 namespace kabrolux::ui {
 
-namespace {
-
-const QColor kHellrot{0xFF, 0x80, 0x80};
-
-}  // namespace
-
 Tstatistikform::Tstatistikform(Spiel& s, QtAnzeige& a)
     : Nebenform(s, a, "statistikform", QStringLiteral("Statistik")) {
     schwarzesFenster(this, kGelb);

@@ -1,12 +1,13 @@
 #pragma once
 // The game's guide in a window of its own: F1 on any screen opens it with that screen's
-// sections first. It is made at build time from docs/spielanleitung.txt, the same source as
-// the manual page's rules, and never stops the clock.
+// sections first. It is docs/spielanleitung.md, a resource shown by Qt's Markdown support and
+// the same source as the manual page's rules, and it never stops the clock.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTextBrowser>
 #include <QWidget>
-#include <span>
 
 #include "ui/basis/fensterplatz.h"
 
@@ -15,16 +16,16 @@ namespace kabrolux::ui {
 class QtAnzeige;
 
 struct Anleitungsabschnitt {
-    const char* titel;
-    const char* fenster;  // object names of the windows whose F1 shows it first
-    const char* html;
+    QString titel;
+    QStringList fenster;  // object names of the windows whose F1 shows it first
+    QString markdown;     // the text under the heading
 };
 // The guide's sections in their order.
-std::span<const Anleitungsabschnitt> anleitungsabschnitte();
+const QList<Anleitungsabschnitt>& anleitungsabschnitte();
 
 // The guide as one document: the sections for the window named `fenster` first, then links to
 // every section, then the others.
-QString anleitungHtml(const QString& fenster);
+QString anleitungMarkdown(const QString& fenster);
 
 class Spielanleitung : public QWidget {
     Q_OBJECT

@@ -42,6 +42,13 @@ QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int 
 
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte) {
+    QLabel* l = beschriftungUngemessen(eltern, text, x, y, farbe, punkte);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* beschriftungUngemessen(QWidget* eltern, const QString& text, int x, int y,
+                               const QColor& farbe, int punkte) {
     auto* l = new QLabel(text, eltern);
     textfarbe(l, farbe);
     if (punkte != 8) {
@@ -49,8 +56,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const Q
         f.setPointSize(punkte);
         l->setFont(f);
     }
-    l->move(x, y);
-    l->adjustSize();
+    // A size of its own, or showing it would measure it after all.
+    l->setGeometry(x, y, 0, 0);
     return l;
 }
 

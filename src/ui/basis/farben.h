@@ -21,6 +21,7 @@ inline const QColor kGelb{0xFF, 0xFF, 0x00};
 inline const QColor kLimone{0x00, 0xFF, 0x00};
 inline const QColor kAqua{0x00, 0xFF, 0xFF};
 inline const QColor kRot{0xFF, 0x00, 0x00};
+inline const QColor kHellrot{0xFF, 0x80, 0x80};
 inline const QColor kGrau{0x80, 0x80, 0x80};
 inline const QColor kSilber{0xC0, 0xC0, 0xC0};
 
@@ -40,6 +41,10 @@ void textfarbe(QWidget* w, const QColor& farbe);
 void schwarzesFenster(QWidget* w, const QColor& text);
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe,
                      int punkte = 8);
+// The same, not yet sized to its text (measuring a text loads the fonts): for a window that
+// sizes its captions itself once it is on the screen.
+QLabel* beschriftungUngemessen(QWidget* eltern, const QString& text, int x, int y,
+                               const QColor& farbe, int punkte = 8);
 // A push button at a fixed place, as every screen lays them out.
 QPushButton* druckknopf(QWidget* eltern, const QString& text, int x, int y, int breite,
                         int hoehe = 25);

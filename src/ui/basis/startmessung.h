@@ -4,41 +4,15 @@
 // and ends: scripts compare the game's start with a bare Qt window's (bench/startvergleich.sh).
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 #include <cstdio>
 #include <ctime>
-#include <functional>
-#include <utility>
+
+#include "ui/basis/erstesbild.h"
 
 namespace kabrolux::ui {
-
-// Calls `f` once, as the window's first picture reaches the screen.
-inline void beimErstenBild(QWidget& fenster, std::function<void()> f) {
-    class Wache : public QObject {
-      public:
-        Wache(QWindow* w, std::function<void()> f) : QObject(w), f_(std::move(f)) {}
-
-      protected:
-        bool eventFilter(QObject* o, QEvent* e) override {
-            if (e->type() == QEvent::Expose && f_ && static_cast<QWindow*>(o)->isExposed()) {
-                o->removeEventFilter(this);
-                deleteLater();
-                std::exchange(f_, nullptr)();
-            }
-            return false;
-        }
-
-      private:
-        std::function<void()> f_;
-    };
-    fenster.winId();
-    QWindow* w = fenster.windowHandle();
-    w->installEventFilter(new Wache(w, std::move(f)));
-}
 
 class Startmessung {
   public:

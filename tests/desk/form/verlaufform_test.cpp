@@ -1,4 +1,5 @@
 // The history window as a player uses it, and the guide that F1 opens on every screen.
+#include <QScrollBar>
 #include <QtTest>
 
 #include "desk/form/posteingangform.h"
@@ -137,6 +138,9 @@ class TestVerlaufform : public ProgrammTest {
         }
         QCOMPARE(hilfe.Text->accessibleName(), QStringLiteral("Spielanleitung"));
         QVERIFY(hilfe.Text->toPlainText().contains(QStringLiteral("Alle Abschnitte: ")));
+        // Every heading is an anchor the list of sections leads to.
+        hilfe.Text->scrollToAnchor(QStringLiteral("a11"));
+        QVERIFY(hilfe.Text->verticalScrollBar()->value() > 0);
         QTest::keyClick(hilfe.Text, Qt::Key_Escape);
         QVERIFY(!hilfe.isVisible());
     }
