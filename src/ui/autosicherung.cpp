@@ -10,6 +10,7 @@
 #include "sim/spiel.h"
 #include "state/sicherungsdateien.h"
 #include "state/zahlen.h"
+#include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
 #include "ui/basis/sicherungsfaden.h"
 #include "ui/hauptform.h"
@@ -23,10 +24,6 @@ namespace {
 constexpr int kKopienHoechstens = 32;
 // A write asked for while a tick is half done waits this long for its end.
 constexpr int kNachDemTaktMs = 100;
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A lock a crashed copy left is taken over by tryLock. One whose holder died before writing
 // its number into it says nothing about its owner; removing it fails while a live copy holds
