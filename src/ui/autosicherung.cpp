@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <cerrno>
+#include <utility>
 
 #include "sim/lesen.h"
 #include "sim/spiel.h"
@@ -147,7 +148,7 @@ void Autosicherung::sichern() {
 
 void Autosicherung::endeOhneWahl(bool sofortSchreiben) {
     ohneWahl_ = true;
-    // The session may end the process right after asking; a signal leaves time for the end.
+    // The desktop session may end the process right after asking; a signal leaves time.
     if (sofortSchreiben) {
         sichern();
         abwarten();

@@ -42,7 +42,7 @@ class Autosicherung : public QObject {
     void starten();
     // A copy of the running game for the writing thread; during a tick, soon after it.
     void sichern();
-    // The signals or the session's end: the program ends without the player's choice.
+    // A signal or the desktop session's end: the program ends without the player's choice.
     void endeOhneWahl(bool sofortSchreiben);
     // The event loop is over: the last state is written and waited for. An end the player chose
     // ("Spielende", the close box) is marked, so the next start asks nothing.

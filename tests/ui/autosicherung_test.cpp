@@ -210,8 +210,8 @@ class TestAutosicherung : public ProgrammTest {
         QVERIFY(t->meldungen.isEmpty());
     }
 
-    // The player's end is marked; a signal's or the session's end is not. Either way the game
-    // is written before the program goes, the session's at once.
+    // The player's end is marked; a signal's or the desktop session's end is not. Either way
+    // the game is written before the program goes, for the session at once.
     void dasEndeEntscheidetUeberDieFrage() {
         for (int wie = 0; wie < 3; ++wie) {
             TestProgramm prog;
