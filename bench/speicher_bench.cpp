@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "state/kataloge.h"
+#include "state/sicherungsdateien.h"
 #include "state/speicherdatei.h"
 #include "vollesspiel.h"
 
@@ -88,5 +90,28 @@ void LadenVoll(benchmark::State& state) {
         if (!ladeDatei(o.datei(), ziel).leer()) state.SkipWithError("refused");
 }
 BENCHMARK(LadenVoll)->Unit(benchmark::kMicrosecond);
+
+// What the autosave costs the screens' thread: one copy of the state into memory the writing
+// thread gave back.
+void StandKopierenVoll(benchmark::State& state) {
+    const Spielstand s = volleSpiel();
+    auto kopie = std::make_unique<Spielstand>();
+    for (auto _ : state) {
+        *kopie = s;
+        benchmark::DoNotOptimize(kopie->vermoegen);
+    }
+}
+BENCHMARK(StandKopierenVoll)->Unit(benchmark::kMicrosecond);
+
+// The autosave's write: the older states moved back, then the safe save.
+void SicherungSchreibenVoll(benchmark::State& state) {
+    const Spielstand s = volleSpiel();
+    Ordner o;
+    Dateisystem fs;
+    Sicherungsdateien d(std::filesystem::path(o.datei()).parent_path().string(), 1, fs);
+    for (auto _ : state)
+        if (!d.schreiben(s).empty()) state.SkipWithError("write failed");
+}
+BENCHMARK(SicherungSchreibenVoll)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

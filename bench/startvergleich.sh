@@ -8,9 +8,12 @@ set -euo pipefail
 bau=$(realpath "${1:-build}")
 runden=${2:-9}
 export DISPLAY=:93 KABROLUX_STARTMESSUNG=1
+# The game's autosave folder for these runs, never the player's.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
 Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null; rm -rf "$XDG_STATE_HOME"' EXIT
 sleep 1
 
 messen() {  # program -> "ms rss_kb rss_later_kb"

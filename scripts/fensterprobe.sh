@@ -5,15 +5,18 @@
 set -euo pipefail
 programm=$(realpath "${1:-build/bin/kabrolux}")
 export DISPLAY=:97
+# The game's autosave folder for this probe, never the player's.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
 Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null; rm -rf "$XDG_STATE_HOME"' EXIT
 sleep 1
 openbox >/dev/null 2>&1 &
 sleep 1
 "$programm" >/dev/null 2>&1 &
 spiel=$!
-trap 'kill $spiel $xvfb 2>/dev/null' EXIT
+trap 'kill $spiel $xvfb 2>/dev/null; rm -rf "$XDG_STATE_HOME"' EXIT
 
 source "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/probehilfen.sh"
 platz() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9,]*\).*/\1/p'; }

@@ -12,7 +12,8 @@ hier=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 export DISPLAY=:98 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KABROLUX_SPRACHE_PROBE=$sprache
 export KABROLUX_UEBERSETZUNG="$hier/../translations/kabrolux_en.ts"
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+# The game's autosave folder lies there too for this probe, never in the player's.
+export XDG_RUNTIME_DIR XDG_STATE_HOME=$XDG_RUNTIME_DIR/state
 Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT

@@ -373,6 +373,31 @@
     </message>
 </context>
 <context>
+    <name>kabrolux::ui::Autosicherung</name>
+    <message>
+        <source>Das letzte Spiel wurde nicht mit „Spielende“ beendet.
+Automatisch gesichert ist der Stand vom %1 um %2 Uhr, Vermögen: %3 €.
+
+„Fortsetzen“ spielt dort weiter. „Verwerfen“ beginnt ohne ihn; er bleibt beim Laden unter „Automatisch gesichert“.</source>
+        <translation>The last game did not end with “Quit”.
+The autosaved game is from %1 at %2, cash: %3 €.
+
+“Continue” plays on from there. “Discard” starts without it; it stays under “Autosaved” when you load a game.</translation>
+    </message>
+    <message>
+        <source>Fortsetzen</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Automatisches Sichern nicht möglich: %1</source>
+        <translation>Autosave not possible: %1</translation>
+    </message>
+</context>
+<context>
     <name>kabrolux::ui::Spielanleitung</name>
     <message>
         <source>Alle Abschnitte: </source>
@@ -549,6 +574,14 @@
         <source>spielstand</source>
         <comment>default name of a saved game</comment>
         <translation>savegame</translation>
+    </message>
+    <message>
+        <source>Automatisches Sichern</source>
+        <translation>Autosave</translation>
+    </message>
+    <message>
+        <source>Automatisch gesichert</source>
+        <translation>Autosaved</translation>
     </message>
 </context>
 <context>

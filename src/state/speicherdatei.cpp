@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <random>
 #include <system_error>
 
@@ -59,6 +58,10 @@ int Dateisystem::umbenennen(const std::string& von, const std::string& nach) {
     return ::rename(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
 }
 
+int Dateisystem::verknuepfen(const std::string& von, const std::string& nach) {
+    return ::link(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
+}
+
 int Dateisystem::entfernen(const std::string& pfad) {
     return ::unlink(pfad.c_str()) == 0 ? 0 : errno;
 }
@@ -72,6 +75,10 @@ int Dateisystem::rechteLesen(const std::string& pfad, unsigned& rechte) {
 
 int Dateisystem::rechteSetzen(int fd, unsigned rechte) {
     return ::fchmod(fd, static_cast<mode_t>(rechte)) == 0 ? 0 : errno;
+}
+
+int Dateisystem::schreibzugriff(const std::string& pfad) {
+    return ::access(pfad.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 int Dateisystem::oeffnenZumAendern(const std::string& pfad, int& fd) {
@@ -177,27 +184,29 @@ int schreibeAlles(Dateisystem& fs, int fd, const std::vector<uint8_t>& bild) {
     return 0;
 }
 
-// Puts `inhalt` into the open file from its start and cuts it there, on disk.
-int ersetzeInhalt(Dateisystem& fs, int fd, const std::vector<uint8_t>& inhalt) {
+// Puts `inhalt` into the open file from its start and, with `kuerzen`, cuts it there; on disk.
+int ersetzeInhalt(Dateisystem& fs, int fd, const std::vector<uint8_t>& inhalt, bool kuerzen) {
     int fehler = fs.zumAnfang(fd);
     if (fehler == 0) fehler = schreibeAlles(fs, fd, inhalt);
-    if (fehler == 0) fehler = fs.kuerzen(fd, inhalt.size());
+    if (fehler == 0 && kuerzen) fehler = fs.kuerzen(fd, inhalt.size());
     if (fehler == 0) fehler = fs.synchronisieren(fd);
     return fehler;
 }
 
-// Writes the image into the existing file itself, for a folder that takes no new file. The old
-// contents are read first and written back should the new ones not get through.
+// Writes the image into the existing file itself, for a folder that takes no new file. The part
+// of the old contents the image covers (and one byte more, to tell a longer file) is read first
+// and written back should the new ones not get through; a longer file keeps its tail then,
+// because the image is cut to its length only once it is all written.
 int schreibeAnOrtUndStelle(Dateisystem& fs, const std::string& pfad,
                            const std::vector<uint8_t>& bild) {
     int fd = -1;
     int fehler = fs.oeffnenZumAendern(pfad, fd);
     if (fehler != 0) return fehler;
     std::vector<uint8_t> alt;
-    fehler = liesHoechstens(fs, fd, std::numeric_limits<std::size_t>::max(), alt);
+    fehler = liesHoechstens(fs, fd, bild.size() + 1, alt);
     if (fehler == 0) {
-        fehler = ersetzeInhalt(fs, fd, bild);
-        if (fehler != 0) ersetzeInhalt(fs, fd, alt);
+        fehler = ersetzeInhalt(fs, fd, bild, true);
+        if (fehler != 0) ersetzeInhalt(fs, fd, alt, alt.size() <= bild.size());
     }
     const int zu = fs.schliessen(fd);
     return fehler != 0 ? fehler : zu;
@@ -221,13 +230,16 @@ std::string speichereDatei(const std::string& pfad, const Spielstand& s) {
 }
 
 std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisystem& fs) {
+    const std::string ziel = zielDerLinks(pfad);
+    // A file the player made read-only stays as it is, though its folder would take a new one.
+    const int zugriff = fs.schreibzugriff(ziel);
+    if (zugriff != 0 && zugriff != ENOENT) return ioFehlertext(zugriff);
     std::vector<uint8_t> bild;
     try {
         bild = speicherbild(s);
     } catch (const std::system_error& e) {
         return ioFehlertext(e.code().value());
     }
-    const std::string ziel = zielDerLinks(pfad);
     unsigned rechte = 0;
     const bool vorhanden = fs.rechteLesen(ziel, rechte) == 0;
     std::string zwischen;

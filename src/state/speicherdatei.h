@@ -62,10 +62,14 @@ class Dateisystem {
     virtual int synchronisieren(int fd);
     virtual int schliessen(int fd);
     virtual int umbenennen(const std::string& von, const std::string& nach);
+    // A second name `nach` for the file `von` (a hard link).
+    virtual int verknuepfen(const std::string& von, const std::string& nach);
     virtual int entfernen(const std::string& pfad);
     // The permission bits of an existing file, and setting them on an open one.
     virtual int rechteLesen(const std::string& pfad, unsigned& rechte);
     virtual int rechteSetzen(int fd, unsigned rechte);
+    // Whether this user may write an existing file (0, EACCES, ENOENT ...), as access(W_OK).
+    virtual int schreibzugriff(const std::string& pfad);
     // An existing file opened for reading and writing; back to its start; cut to a length.
     virtual int oeffnenZumAendern(const std::string& pfad, int& fd);
     virtual int zumAnfang(int fd);
@@ -75,9 +79,10 @@ class Dateisystem {
 // Writes the image to a new file beside the target and renames it over the target only once it
 // is complete and on disk, so a failed save leaves an existing file as it was. The target is
 // the file a symbolic link `pfad` points to, and the new file gets the old one's permission
-// bits. In a folder where no new file can be made but the old file may be written, the old
-// file is written in place, and put back as it was should that fail. Returns "" or the
-// runtime's error text.
+// bits. A file the player may not write (made read-only) is refused before anything happens,
+// as the runtime refused it. In a folder where no new file can be made but the old file may be
+// written, the old file is written in place, and put back as it was should that fail. Returns
+// "" or the runtime's error text.
 std::string speichereDatei(const std::string& pfad, const Spielstand& s);
 std::string speichereDatei(const std::string& pfad, const Spielstand& s, Dateisystem& fs);
 

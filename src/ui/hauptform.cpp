@@ -86,7 +86,7 @@ THauptform::THauptform(Programm& p) : p_(p) {
                    ProgressBar2, ProgressBar3, ProgressBar4, GroupBox1, Spiel_startenbutton,
                    taxi_sendenbutton, Werbungbutton, autohaendlerbutton, preisebutton,
                    personalbutton, statistikbutton, posteingangbutton, einstellungenbutton,
-                   bankbutton, ladenbutton, speichernbutton, spielendebutton);
+                   bankbutton, ladenbutton, speichernbutton, spielendebutton, sicherungshinweis);
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);
@@ -102,6 +102,12 @@ void THauptform::baueKopf() {
     Label2 = beschriftungUngemessen(this, QString(), 611, 382, kGelb, 10);
     Label4 = beschriftungUngemessen(this, QString(), 611, 401, kGelb, 10);
     Label3 = beschriftungUngemessen(this, QString(), 425, 302, kLimone);
+    // Beside the money, clear of the new-order notice; three short lines fit.
+    sicherungshinweis = hinweistext(this, QString(), kGelb);
+    sicherungshinweis->setGeometry(611, 421, 141, 40);
+    sicherungshinweis->setWordWrap(true);
+    sicherungshinweis->setAccessibleName(tr("Automatisches Sichern"));
+    sicherungshinweis->hide();
 }
 
 // Free taxis, free drivers and the trips under way, each under its caption.

@@ -34,6 +34,8 @@ class THauptform : public QWidget {
         *preisebutton, *personalbutton, *statistikbutton, *posteingangbutton, *einstellungenbutton,
         *bankbutton, *ladenbutton, *speichernbutton, *spielendebutton;
     QTimer Timer1;
+    // The autosave's one quiet notice of a run, hidden until a state cannot be written.
+    QLabel* sicherungshinweis;
 
     // Rebuilds the three lists and the money label.
     void FormPaint();

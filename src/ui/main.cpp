@@ -1,13 +1,18 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "sim/zufall.h"
+#include "state/speicherdatei.h"
+#include "ui/autosicherung.h"
 #include "ui/basis/erstesbild.h"
 #include "ui/basis/jpegbild.h"
+#include "ui/basis/signalwaechter.h"
 #include "ui/basis/startmessung.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
@@ -137,12 +142,36 @@ int main(int argc, char* argv[]) {
 
     kabrolux::Systemzeit zeit;
     kabrolux::ui::Programm programm(zeit);
+    kabrolux::Dateisystem dateisystem;
+    kabrolux::ui::Autosicherung sicherung(programm, kabrolux::ui::sicherungsordner(), dateisystem);
+    // Ends the player did not choose: the state is written and the program ends cleanly.
+    kabrolux::ui::Signalwaechter signale;
+    QObject::connect(&signale, &kabrolux::ui::Signalwaechter::signalEmpfangen, &sicherung,
+                     [&sicherung] { sicherung.endeOhneWahl(false); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &sicherung,
+                     [&sicherung](QSessionManager&) { sicherung.endeOhneWahl(true); });
     kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     // What the first sight does not need waits until after it.
     kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
         QTimer::singleShot(0, [] { QApplication::setWindowIcon(fenstersymbol()); });
     });
+    // Once the main screen is on the screen, where the window manager put it, the question
+    // about a lost game comes over it before anything else; after a second at the latest.
+    bool begonnen = false;
+    const auto beginnen = [&] {
+        if (std::exchange(begonnen, true)) return;
+        sicherung.einrichten();
+        const bool fortgesetzt = sicherung.anbieten();
+        // A signal while the question was open ends the program: nothing more to load.
+        if (!fortgesetzt && !sicherung.endet() && !aufruf.datei.isEmpty())
+            programm.hauptform->startMitDatei(aufruf.datei);
+        sicherung.starten();
+    };
+    kabrolux::ui::beimErstenBild(*programm.hauptform,
+                                 [&] { QTimer::singleShot(0, &sicherung, beginnen); });
+    QTimer::singleShot(1000, &sicherung, beginnen);
     programm.hauptform->show();
-    if (!aufruf.datei.isEmpty()) programm.hauptform->startMitDatei(aufruf.datei);
-    return QApplication::exec();
+    const int ende = QApplication::exec();
+    sicherung.beenden();
+    return ende;
 }

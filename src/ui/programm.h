@@ -1,6 +1,7 @@
 #pragma once
 // The running program: the game and its ten screens, created once at start.
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -36,6 +37,8 @@ class Programm {
     Zeitquelle& zeit;
     QtAnzeige anzeige;
     Doppelklickschutz doppelklickschutz;
+    // The autosave's folder, which the load dialog offers; empty where there is none.
+    QString sicherungsordner;
 
   private:
     std::unique_ptr<Spiel> spielBesitz_;

@@ -1,7 +1,10 @@
 // The main screen's "Speichern" and "Laden": the file dialogs and what follows them.
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QListView>
+#include <QUrl>
 
 #include "sim/laden.h"
 #include "sim/lesen.h"
@@ -14,10 +17,51 @@ namespace kabrolux::ui {
 
 namespace {
 
+// The sidebar's model names a place after its folder and names it so again whenever the folder
+// changes; the place keeps its own name by being named after every such change.
+void ortBenennen(QFileDialog& d, const QUrl& ort, const QString& name) {
+    auto* leiste = d.findChild<QListView*>(QStringLiteral("sidebar"));
+    QAbstractItemModel* m = leiste ? leiste->model() : nullptr;
+    if (!m) return;
+    auto benennen = [m, ort, name] {
+        for (int i = 0; i < m->rowCount(); ++i) {
+            const QModelIndex platz = m->index(i, 0);
+            // The sidebar keeps each place's address in the first role after UserRole.
+            if (platz.data(Qt::UserRole + 1).toUrl() == ort && platz.data().toString() != name)
+                m->setData(platz, name, Qt::DisplayRole);
+        }
+    };
+    benennen();
+    QObject::connect(m, &QAbstractItemModel::dataChanged, &d, benennen);
+    QObject::connect(m, &QAbstractItemModel::rowsInserted, &d, benennen);
+    // Wide enough for the name: the sidebar starts narrower than that.
+    leiste->setMinimumWidth(leiste->sizeHintForColumn(0) + 2 * leiste->frameWidth() + 4);
+}
+
+// The load dialog offers the autosave's folder among its places, as "Automatisch gesichert".
+// Put back before the dialog goes, so the save dialog, which restores the places of the last
+// dialog, shows it not.
+class AutomatischGesichert {
+  public:
+    AutomatischGesichert(QFileDialog& d, const QString& ordner) : d_(d), vorher_(d.sidebarUrls()) {
+        if (ordner.isEmpty() || !QFileInfo(ordner).isDir()) return;
+        const QUrl ort = QUrl::fromLocalFile(ordner);
+        QList<QUrl> orte = vorher_;
+        orte.removeAll(ort);
+        d.setSidebarUrls(orte << ort);
+        ortBenennen(d, ort, THauptform::tr("Automatisch gesichert"));
+    }
+    ~AutomatischGesichert() { d_.setSidebarUrls(vorher_); }
+
+  private:
+    QFileDialog& d_;
+    QList<QUrl> vorher_;
+};
+
 // The game's own file dialog, the same on every desktop and in the game's language. The save dialog
 // does not ask before overwriting; the load dialog lets any name be typed (a missing file is
 // reported when it is opened).
-QString dateiWaehlen(QWidget* eltern, bool speichern) {
+QString dateiWaehlen(QWidget* eltern, bool speichern, const QString& sicherungsordner = {}) {
     // Opens in the home folder, later where the player last saved or loaded during this run.
     static QString letzterOrdner = QDir::homePath();
     QFileDialog d(eltern, speichern ? THauptform::tr("Spielstand speichern")
@@ -31,6 +75,7 @@ QString dateiWaehlen(QWidget* eltern, bool speichern) {
     d.setDefaultSuffix(QStringLiteral("kbs"));
     d.setDirectory(letzterOrdner);
     d.selectFile(THauptform::tr("spielstand", "default name of a saved game"));
+    const AutomatischGesichert ort(d, speichern ? QString() : sicherungsordner);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     const QString pfad = d.selectedFiles().constFirst();
     letzterOrdner = QFileInfo(pfad).absolutePath();
@@ -54,7 +99,7 @@ void THauptform::LadenbuttonClick() {
         Spiel_startenbuttonClick();
         if (lesen(p_.spiel).spiellaeuft == 0) return;
     }
-    const QString pfad = dateiWaehlen(this, false);
+    const QString pfad = dateiWaehlen(this, false, p_.sicherungsordner);
     if (!pfad.isEmpty()) spielstandLaden(pfad);
 }
 

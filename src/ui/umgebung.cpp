@@ -1,13 +1,16 @@
 #include "ui/umgebung.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <cstdlib>
 #include <memory>
 
+#include "state/sicherungsdateien.h"
 #include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
@@ -80,6 +83,11 @@ void keineEinstellungenBehalten() {
     for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
         for (QSettings::Scope b : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(f, b, ordner->path());
+}
+
+QString sicherungsordner() {
+    return QFile::decodeName(
+        kabrolux::sicherungsordner(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")).c_str());
 }
 
 }  // namespace kabrolux::ui

@@ -24,8 +24,12 @@ std::optional<Sprache> spracheAusKuerzel(const QString& kuerzel);
 bool spracheEinrichten(Sprache sprache);
 
 // Qt's file dialog records its history in the user's configuration folder. Nothing of this game
-// is kept between runs except the save files the player chooses, so Qt's settings go to a
-// folder that disappears with the program.
+// is kept between runs except the save files the player chooses and the running game's state
+// in the autosave's folder, so Qt's settings go to a folder that disappears with the program.
 void keineEinstellungenBehalten();
+
+// The autosave's folder, $XDG_STATE_HOME/kabrolux (by default ~/.local/state/kabrolux); empty
+// when the environment names no home.
+QString sicherungsordner();
 
 }  // namespace kabrolux::ui

@@ -43,7 +43,7 @@ class ProgrammTest : public QObject {
     // A fresh program in this language; the next test function starts in German again.
     void inSprache(ui::Sprache sprache);
 
-  private slots:
+  protected slots:
     void init();
     void cleanup();
 

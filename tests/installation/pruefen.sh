@@ -161,11 +161,13 @@ bilder)
     done
 
     # Started for real on the offscreen platform: it must still be running after three
-    # seconds and have said nothing.
+    # seconds and have said nothing. Its autosave folder is made, in a state folder of its own.
     laufzeit=$(mktemp -d)
     env -u DISPLAY -u WAYLAND_DISPLAY -u KABROLUX_BILDER QT_QPA_PLATFORM=offscreen \
-        XDG_RUNTIME_DIR="$laufzeit" timeout 3 "$programm" >"$PROBE/start.out" 2>"$PROBE/start.err"
+        XDG_RUNTIME_DIR="$laufzeit" XDG_STATE_HOME="$laufzeit/state" \
+        timeout 3 "$programm" >"$PROBE/start.out" 2>"$PROBE/start.err"
     rc=$?
+    [ -d "$laufzeit/state/kabrolux" ] || falsch "kein Ordner für das automatische Sichern"
     rm -rf "$laufzeit"
     [ "$rc" -eq 124 ] || falsch "das Spiel endet nach dem Start mit $rc"
     [ -s "$PROBE/start.err" ] && falsch "das Spiel meldet beim Start: $(cat "$PROBE/start.err")"

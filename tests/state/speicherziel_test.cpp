@@ -1,6 +1,8 @@
 // Where a save lands: the file a link points to, with the old file's permission bits, and in
-// place where the folder takes no new file.
+// place where the folder takes no new file; a file the player made read-only is refused.
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -24,9 +26,19 @@ namespace {
 // A folder that takes no new file; one write may fail once it has passed `grenze` bytes.
 class OhneNeueDateien : public Dateisystem {
   public:
-    std::size_t grenze = SIZE_MAX, geschrieben = 0;
-    int verweigert = EACCES;
+    std::size_t grenze = SIZE_MAX, geschrieben = 0, gelesen = 0;
+    int verweigert = EACCES, zugriff = 0;  // access()'s answer
+    std::string gefragt;
     int anlegen(const std::string&, int&) override { return verweigert; }
+    int schreibzugriff(const std::string& p) override {
+        gefragt = p;
+        return zugriff;
+    }
+    int lesen(int fd, uint8_t* d, std::size_t n, std::size_t& anzahl) override {
+        const int f = Dateisystem::lesen(fd, d, n, anzahl);
+        gelesen += anzahl;
+        return f;
+    }
     int schreiben(int fd, const uint8_t* d, std::size_t n, std::size_t& anzahl) override {
         if (geschrieben >= grenze) {
             grenze = SIZE_MAX;
@@ -59,7 +71,7 @@ class Speicherziel : public OrdnerTest {
 }  // namespace
 
 TEST_F(Speicherziel, BehaeltDieRechteDerAltenDatei) {
-    for (unsigned r : {0600u, 0640u, 0444u, 0604u}) {
+    for (unsigned r : {0600u, 0640u, 0664u, 0604u}) {
         fs::permissions(datei, static_cast<fs::perms>(r));
         ASSERT_EQ(speichereDatei(datei.string(), stand), "");
         EXPECT_EQ(rechte(datei), r) << std::oct << r;
@@ -108,4 +120,66 @@ TEST_F(Speicherziel, MisslingtEsAnOrtUndStelleBleibtDieAlteDatei) {
     EXPECT_EQ(dateiInhalt(datei), alt);
     // Without an old file there is nothing to write in place.
     EXPECT_EQ(speichereDatei((ordner / "fehlt.kbs").string(), stand, ohne), "File access denied");
+}
+
+// In place, the old file is read no further than the image reaches (and a byte more); a longer
+// one keeps its end when the new contents do not get through.
+TEST_F(Speicherziel, AnOrtUndStelleWirdHoechstensDasBildGelesen) {
+    std::ofstream(datei, std::ios::app) << std::string(2 * speicherformat::kGroesse, 'y');
+    const Bild alt = dateiInhalt(datei);
+    for (std::size_t grenze : {std::size_t{0}, speicherformat::kGroesse - 1, SIZE_MAX}) {
+        OhneNeueDateien ohne;
+        ohne.grenze = grenze;
+        const bool gelingt = grenze == SIZE_MAX;
+        EXPECT_EQ(speichereDatei(datei.string(), stand, ohne), gelingt ? "" : "I/O error 5");
+        EXPECT_EQ(ohne.gelesen, speicherformat::kGroesse + 1);
+        EXPECT_EQ(dateiInhalt(datei), gelingt ? speicherbild(stand) : alt) << grenze;
+    }
+}
+
+// Root may write any file, so the refusal is checked with access()'s answer put in; through a
+// link, the file it points to is asked about.
+TEST_F(Speicherziel, EineSchreibgeschuetzteDateiBleibtUnberuehrt) {
+    fs::create_symlink(datei, ordner / "link.kbs");
+    const Bild alt = dateiInhalt(datei);
+    for (const char* name : {"spielstand.kbs", "link.kbs"})
+        for (auto [antwort, meldung] : {std::pair{EACCES, "File access denied"},
+                                        std::pair{EROFS, "File access denied"}, std::pair{0, ""}}) {
+            OhneNeueDateien ohne;
+            ohne.zugriff = antwort;
+            EXPECT_EQ(speichereDatei((ordner / name).string(), stand, ohne), meldung) << name;
+            EXPECT_EQ(ohne.gefragt, datei.string());
+            EXPECT_EQ(dateiInhalt(datei) == alt, antwort != 0) << name << antwort;
+            std::ofstream(datei, std::ios::trunc) << "alter Stand";
+        }
+}
+
+// The same with the real access(), as a player who is not root: root, who may write every
+// file, gives the folder and file to "nobody" and saves in a child that has given up root.
+TEST_F(Speicherziel, SchreibgeschuetztFuerDenSpieler) {
+    fs::permissions(datei, static_cast<fs::perms>(0444));
+    const Bild alt = dateiInhalt(datei);
+    const bool root = geteuid() == 0;
+    constexpr uid_t niemand = 65534;
+    if (root) {
+        ASSERT_EQ(chown(ordner.c_str(), niemand, niemand), 0);
+        ASSERT_EQ(chown(datei.c_str(), niemand, niemand), 0);
+    }
+    const pid_t kind = root ? fork() : 0;
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const bool ohneRoot = !root || (setgid(niemand) == 0 && setuid(niemand) == 0);
+        const bool verweigert = speichereDatei(datei.string(), stand) == "File access denied";
+        if (!root) {
+            EXPECT_TRUE(verweigert);
+        } else {
+            _exit(ohneRoot && verweigert ? 0 : 1);
+        }
+    } else {
+        int status = 0;
+        ASSERT_EQ(waitpid(kind, &status, 0), kind);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(dateiInhalt(datei), alt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1);
 }

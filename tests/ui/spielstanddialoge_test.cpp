@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include "economy/form/preiseform.h"
@@ -33,6 +34,17 @@ void beimDialog(std::function<void(QFileDialog*)> f, int versuche = 200) {
 void waehle(QFileDialog* d, const QString& pfad) {
     d->selectFile(pfad);
     static_cast<QDialog*>(d)->accept();
+}
+
+// The places in the dialog's sidebar: shown name and folder.
+QList<QPair<QString, QUrl>> orte(QFileDialog* d) {
+    QList<QPair<QString, QUrl>> o;
+    auto* leiste = d->findChild<QListView*>(QStringLiteral("sidebar"));
+    for (int i = 0; leiste && i < leiste->model()->rowCount(); ++i) {
+        const QModelIndex x = leiste->model()->index(i, 0);
+        o.append({x.data().toString(), x.data(Qt::UserRole + 1).toUrl()});
+    }
+    return o;
 }
 
 QString buttonText(QFileDialog* d, QDialogButtonBox::StandardButton b) {
@@ -178,6 +190,48 @@ class TestSpielstanddialoge : public ProgrammTest {
         QVERIFY(gedrueckt);
         QVERIFY(!imTaktGeoeffnet);
         QVERIFY(QFile::exists(ordner.filePath(QStringLiteral("nach_dem_takt.kbs"))));
+    }
+
+    // The load dialog offers the autosave's folder as "Automatisch gesichert", under that name
+    // also when a state is written meanwhile; the save dialog does not.
+    void ladenBietetDieAutomatischGesichertenAn() {
+        THauptform& h = *p->hauptform;
+        QTemporaryDir sicherungen;
+        p->sicherungsordner = sicherungen.path();
+        const QUrl ort = QUrl::fromLocalFile(sicherungen.path());
+        QList<QPair<QString, QUrl>> vorher, nachher;
+        QString ordnerNachKlick;
+        bool ganzZuSehen = false;
+        beimDialog([&](QFileDialog* d) {
+            vorher = orte(d);
+            QFile f(sicherungen.filePath(QStringLiteral("spiel-1.kbs")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            QTest::qWait(300);  // the dialog's file watcher reports the folder changed
+            nachher = orte(d);
+            auto* leiste = d->findChild<QListView*>(QStringLiteral("sidebar"));
+            const QRect zeile = leiste->visualRect(leiste->model()->index(nachher.size() - 1, 0));
+            ganzZuSehen = leiste->fontMetrics().horizontalAdvance(nachher.last().first) <
+                          leiste->viewport()->width() - zeile.height();  // the icon's room
+            leiste->setCurrentIndex(leiste->model()->index(nachher.size() - 1, 0));
+            ordnerNachKlick = d->directory().path();
+            d->reject();
+        });
+        h.ladenbutton->click();
+        const QPair<QString, QUrl> eintrag{QStringLiteral("Automatisch gesichert"), ort};
+        QVERIFY(vorher.contains(eintrag));
+        QCOMPARE(nachher.last(), eintrag);
+        QCOMPARE(ordnerNachKlick, sicherungen.path());
+        QVERIFY(ganzZuSehen);
+        QList<QPair<QString, QUrl>> beimSpeichern;
+        beimDialog([&](QFileDialog* d) {
+            beimSpeichern = orte(d);
+            d->reject();
+        });
+        h.speichernbutton->click();
+        QVERIFY(!beimSpeichern.isEmpty());
+        for (const auto& [name, url] : beimSpeichern)
+            QVERIFY(url != ort);
     }
 
     void startMitDateiLaedtOderBleibtAmStart() {

@@ -94,6 +94,7 @@ void TPosteingangform::CheckListBox1ClickCheck(QListWidgetItem* item) {
         zeilen.push_back({it->data(Qt::UserRole).toInt(), 0, it->checkState() == Qt::Checked});
     }
     posteingangHaken(spiel, zeilen, k);
+    vomSpielerGeaendert();
     const QSignalBlocker sperre(CheckListBox1);
     for (int i = 0; i < CheckListBox1->count() && i < static_cast<int>(zeilen.size()); ++i)
         CheckListBox1->item(i)->setCheckState(zeilen[i].haken ? Qt::Checked : Qt::Unchecked);

@@ -68,12 +68,14 @@ void TPersonalform::Button2Click() {
 
 void TPersonalform::Button3Click() {
     fahrerEinstellen(spiel);
+    vomSpielerGeaendert();
     Button3->hide();
     Button4->show();
 }
 
 void TPersonalform::Button4Click() {
     if (!fahrerEntlassen(spiel)) return;
+    vomSpielerGeaendert();
     Button3->show();
     Button4->hide();
 }

@@ -91,7 +91,9 @@ void Tpreiseform::Button1Click() {
 }
 
 bool Tpreiseform::FormClose() {
-    return preiseUebernehmen(spiel, s(Edit2->text()), s(Edit1->text()));
+    if (!preiseUebernehmen(spiel, s(Edit2->text()), s(Edit1->text()))) return false;
+    vomSpielerGeaendert();
+    return true;
 }
 
 }  // namespace kabrolux::ui

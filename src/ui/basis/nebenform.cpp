@@ -42,6 +42,10 @@ void Nebenform::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
+void Nebenform::vomSpielerGeaendert() {
+    emit anzeige.ereignisse().vomSpielerGeaendert();
+}
+
 void Nebenform::closeEvent(QCloseEvent* e) {
     if (!FormClose()) {
         e->ignore();

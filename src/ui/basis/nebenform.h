@@ -39,6 +39,8 @@ class Nebenform : public QWidget {
     // Runs however the window is closed; returning false keeps it open.
     virtual bool FormClose() { return true; }
     void closeEvent(QCloseEvent* e) override;
+    // After a handler changed the game in a way no game event reports (Spielereignisse).
+    void vomSpielerGeaendert();
     // Escape closes the screen as its close box does; a control that uses Escape itself (an
     // open list of a combo box) gets it first.
     void keyPressEvent(QKeyEvent* e) override;

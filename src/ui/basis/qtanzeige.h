@@ -30,6 +30,9 @@ class Spielereignisse : public QObject {
     void preiseGesetzt(const QString& kilometerpreis, const QString& grundpreis);
     void kurseGeaendert();
     void verlaufGeaendert();
+    // The player changed the game in a screen in a way none of the events above tells: a hire,
+    // a dismissal, an accepted order, new prices. Screens emit it, the autosave listens.
+    void vomSpielerGeaendert();
 };
 
 class QtAnzeige : public Anzeige {
