@@ -38,7 +38,7 @@ void fahrerEinstellen(Spiel& spiel) {
     s.eingestellt[s.aktuellerfahrer] = 1;
 }
 
-bool fahrerEntlassen(Spiel& spiel) {
+bool fahrerEntlassen(Spiel& spiel, const std::function<void()>& vorDerMeldung) {
     auto halt = spiel.uhr().aussetzen();
     Spielstand& s = spiel.stand();
     if (!kandidat(s.aktuellerfahrer)) return false;
@@ -46,6 +46,7 @@ bool fahrerEntlassen(Spiel& spiel) {
         [&](const Fahrer& f) { return f.belegt == 1 && f.kandidat == s.aktuellerfahrer; });
     if (slot == 0 || s.fahrer[slot].unterwegs != 0) return false;
     s.fahrer[slot].belegt = 0;
+    if (vorDerMeldung) vorDerMeldung();
     s.eingestellt[s.aktuellerfahrer] = 0;
     s.vermoegen -= s.fahrer[slot].gehalt;
     spiel.anzeige().meldung(Meldung::von(Meldungsart::fahrerEntlassen));

@@ -1,6 +1,8 @@
 #pragma once
 // Personnel: paging through the twelve candidates, hiring and dismissing drivers.
 
+#include <functional>
+
 namespace kabrolux {
 
 class Spiel;
@@ -15,7 +17,8 @@ bool kandidatEingestellt(const Spiel& spiel, int n);
 // Hires the candidate on show, with the clock held.
 void fahrerEinstellen(Spiel& spiel);
 // Dismisses the candidate on show and pays a last salary; false (nothing changes) while the
-// driver is on a trip.
-bool fahrerEntlassen(Spiel& spiel);
+// driver is on a trip. `vorDerMeldung` runs once the driver is gone, before the message, so the
+// screen shows "Einstellen" again while the message is open.
+bool fahrerEntlassen(Spiel& spiel, const std::function<void()>& vorDerMeldung = {});
 
 }  // namespace kabrolux

@@ -22,6 +22,7 @@
 #include "ui/basis/erstesbild.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/jpegbild.h"
+#include "ui/basis/spielliste.h"
 #include "ui/basis/spieltexte.h"
 #include "ui/einstellungenform.h"
 #include "ui/programm.h"
@@ -62,8 +63,7 @@ void skalaAusrichten(const THauptform::Skala& s) {
 }
 
 QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
-    auto* l = new QListWidget(eltern);
-    graueListe(l);
+    auto* l = new Spielliste(eltern);
     l->setGeometry(x, y, b, h);
     return l;
 }

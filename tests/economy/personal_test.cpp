@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "bausteine.h"
 #include "economy/personal.h"
 #include "testanzeige.h"
@@ -41,7 +43,10 @@ TEST(Personal, EntlassenKostetEinGehalt) {
     TestSpiel t;
     t.s.vermoegen = 1000;
     einstellen(t, 4);
-    EXPECT_TRUE(fahrerEntlassen(t.spiel));
+    // The screen swaps its buttons before the message, as the dismissal's steps go.
+    std::size_t meldungenDavor = SIZE_MAX;
+    EXPECT_TRUE(fahrerEntlassen(t.spiel, [&] { meldungenDavor = t.anzeige.meldungen.size(); }));
+    EXPECT_EQ(meldungenDavor + 1, t.anzeige.meldungen.size());
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 919);
     EXPECT_EQ(t.anzeige.meldungen.back(), Meldung::von(Meldungsart::fahrerEntlassen));
     // a second dismissal later works as well
@@ -80,7 +85,7 @@ TEST(Personal, NichtWaehrendEinerFahrt) {
     TestSpiel t;
     einstellen(t, 6);
     t.s.fahrer[1].unterwegs = 1;
-    EXPECT_FALSE(fahrerEntlassen(t.spiel));
+    EXPECT_FALSE(fahrerEntlassen(t.spiel, [] { ADD_FAILURE() << "refused, yet swapped"; }));
     EXPECT_EQ(t.s.fahrer[1].belegt, 1);
     EXPECT_DOUBLE_EQ(t.s.vermoegen, 50000);
     t.s.fahrer[1].unterwegs = 0;

@@ -6,6 +6,7 @@
 #include "sim/lesen.h"
 #include "ui/basis/farben.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spielliste.h"
 #include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
@@ -37,8 +38,7 @@ TPosteingangform::TPosteingangform(Spiel& s, QtAnzeige& a)
     GroupBox1 = new QGroupBox(tr("Eingegangene Auftrage:"), this);
     GroupBox1->setGeometry(8, 30, 704, 318);
     textfarbe(GroupBox1, kGelb);
-    CheckListBox1 = new QListWidget(GroupBox1);
-    graueListe(CheckListBox1, true);
+    CheckListBox1 = new Spielliste(GroupBox1, true);
     CheckListBox1->setGeometry(8, 20, 688, 290);
     CheckListBox1->setAccessibleName(GroupBox1->title());
 

@@ -4,8 +4,8 @@
 
 #include "sim/lesen.h"
 #include "ui/basis/farben.h"
-#include "ui/basis/listenfokus.h"
 #include "ui/basis/qtanzeige.h"
+#include "ui/basis/spielliste.h"
 #include "ui/basis/spieltexte.h"
 
 namespace kabrolux::ui {
@@ -16,17 +16,14 @@ TTaxi_sendenform::TTaxi_sendenform(Spiel& s, QtAnzeige& a)
     setFixedSize(720, 470);
 
     Label1 = beschriftung(this, tr("Noch zu erledigende Aufträge:"), 8, 8, kGelb);
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new Spielliste(this, true);
     ListBox1->setGeometry(8, 24, 704, 150);
     Label2 = beschriftung(this, tr("verfügbare Taxen:"), 8, 184, kGelb);
-    ListBox2 = new QListWidget(this);
+    ListBox2 = new Spielliste(this);
     ListBox2->setGeometry(8, 200, 220, 170);
     Label3 = beschriftung(this, tr("verfügbare Fahrer:"), 492, 184, kGelb);
-    ListBox3 = new QListWidget(this);
+    ListBox3 = new Spielliste(this);
     ListBox3->setGeometry(492, 200, 220, 170);
-    graueListe(ListBox1, true);
-    graueListe(ListBox2);
-    graueListe(ListBox3);
     beschriftet(ListBox1, Label1);
     beschriftet(ListBox2, Label2);
     beschriftet(ListBox3, Label3);

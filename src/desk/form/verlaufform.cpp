@@ -117,18 +117,19 @@ TVerlaufform::TVerlaufform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "verlauffor
     schwarzesFenster(this, kGelb);
     resize(940, 680);
     setMinimumSize(900, 600);
-    Label1 = new QLabel(this);
-    QFont gross = Label1->font();
+    seitZeile = new QLabel(this);
+    QFont gross = seitZeile->font();
     gross.setPointSize(11);
     gross.setBold(true);
-    Label1->setFont(gross);
-    Label2 = new QLabel(this);
-    Label2->setWordWrap(true);
-    textfarbe(Label2, kAqua);
+    seitZeile->setFont(gross);
+    hinweisZeile = new QLabel(this);
+    hinweisZeile->setWordWrap(true);
+    textfarbe(hinweisZeile, kAqua);
     baueZeitraum();
     baueDiagramme();
-    KABROLUX_NAMEN(Label1, Label2, GroupBox1, RadioButton1, RadioButton2, RadioButton3, Diagramm1,
-                   Diagramm2, Diagramm3, Diagramm4, Legende1, Legende2, Legende3, Legende4);
+    KABROLUX_NAMEN(seitZeile, hinweisZeile, zeitraumRahmen, tagKnopf, wocheKnopf, allesKnopf,
+                   geldDiagramm, ansehenDiagramm, aktienDiagramm, auftragsDiagramm, geldLegende,
+                   ansehenLegende, aktienLegende, auftragsLegende);
 
     connect(&anzeige.ereignisse(), &Spielereignisse::verlaufGeaendert, this, [this] {
         if (isVisible()) auffrischen();
@@ -136,33 +137,34 @@ TVerlaufform::TVerlaufform(Spiel& s, QtAnzeige& a) : Nebenform(s, a, "verlauffor
 }
 
 void TVerlaufform::baueZeitraum() {
-    GroupBox1 = new QGroupBox(tr("Zeitraum:"), this);
-    textfarbe(GroupBox1, kLimone);
-    auto* zeile = new QHBoxLayout(GroupBox1);
-    RadioButton1 = new QRadioButton(tr("Letzter &Tag"), GroupBox1);
-    RadioButton2 = new QRadioButton(tr("Letzte &Woche"), GroupBox1);
-    RadioButton3 = new QRadioButton(tr("&Alles"), GroupBox1);
-    for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3}) {
+    zeitraumRahmen = new QGroupBox(tr("Zeitraum:"), this);
+    textfarbe(zeitraumRahmen, kLimone);
+    auto* zeile = new QHBoxLayout(zeitraumRahmen);
+    tagKnopf = new QRadioButton(tr("Letzter &Tag"), zeitraumRahmen);
+    wocheKnopf = new QRadioButton(tr("Letzte &Woche"), zeitraumRahmen);
+    allesKnopf = new QRadioButton(tr("&Alles"), zeitraumRahmen);
+    for (QRadioButton* r : {tagKnopf, wocheKnopf, allesKnopf}) {
         r->setAccessibleName(r->text().remove(QLatin1Char('&')));
         zeile->addWidget(r);
         connect(r, &QRadioButton::toggled, this, [this](bool an) {
             if (an && isVisible()) auffrischen();
         });
     }
-    GroupBox1->setAccessibleName(tr("Zeitraum"));
-    RadioButton2->setChecked(true);
+    zeitraumRahmen->setAccessibleName(tr("Zeitraum"));
+    wocheKnopf->setChecked(true);
 }
 
 void TVerlaufform::baueDiagramme() {
     auto* oben = new QHBoxLayout;
     auto* links = new QVBoxLayout;
-    links->addWidget(Label1);
-    links->addWidget(Label2);
+    links->addWidget(seitZeile);
+    links->addWidget(hinweisZeile);
     oben->addLayout(links, 1);
-    oben->addWidget(GroupBox1, 0, Qt::AlignTop);
+    oben->addWidget(zeitraumRahmen, 0, Qt::AlignTop);
     auto* raster = new QGridLayout;
-    Verlaufsdiagramm** diagramme[] = {&Diagramm1, &Diagramm2, &Diagramm3, &Diagramm4};
-    QWidget** legenden[] = {&Legende1, &Legende2, &Legende3, &Legende4};
+    Verlaufsdiagramm** diagramme[] = {&geldDiagramm, &ansehenDiagramm, &aktienDiagramm,
+                                      &auftragsDiagramm};
+    QWidget** legenden[] = {&geldLegende, &ansehenLegende, &aktienLegende, &auftragsLegende};
     for (int i = 0; i < 4; ++i) {
         const Tafel& t = tafeln()[i];
         auto* titel = beschriftung(this, t.titel, 0, 0, kGelb, 9);
@@ -192,7 +194,8 @@ void TVerlaufform::baueDiagramme() {
         *diagramme[i] = d;
         *legenden[i] = legende;
     }
-    Diagramm2->festerBereich(-100, 300);  // the bars' scales: image from -100, popularity to 300
+    ansehenDiagramm->festerBereich(-100,
+                                   300);  // the bars' scales: image from -100, popularity to 300
     auto* ganz = new QVBoxLayout(this);
     ganz->addLayout(oben);
     ganz->addLayout(raster, 1);
@@ -210,28 +213,30 @@ void TVerlaufform::oeffnen(const QWidget& ueber) {
 void TVerlaufform::auffrischen() {
     const Verlauf& v = spiel.verlauf();
     const bool laeuft = lesen(spiel).spiellaeuft == 1;
-    Label1->setText(laeuft ? seitText(v) +
-                                 (v.gekuerzt()
-                                      ? tr(", davon die letzten %1 Spieltage").arg(Verlauf::kTage)
-                                      : QString())
-                           : tr("Verlauf"));
+    seitZeile->setText(
+        laeuft ? seitText(v) + (v.gekuerzt()
+                                    ? tr(", davon die letzten %1 Spieltage").arg(Verlauf::kTage)
+                                    : QString())
+               : tr("Verlauf"));
     const QString leer = !laeuft ? tr("Es läuft noch kein Spiel.")
                                  : tr("Noch keine Werte: Der erste wird zur nächsten vollen "
                                       "Spielstunde aufgezeichnet.");
     // The span ends at the latest sample.
-    const double spanne = RadioButton1->isChecked() ? 1 : RadioButton2->isChecked() ? 7 : 1e9;
+    const double spanne = tagKnopf->isChecked() ? 1 : wocheKnopf->isChecked() ? 7 : 1e9;
     int erster = 0;
     while (erster < v.anzahl() && v[erster].zeit < v[v.anzahl() - 1].zeit - spanne - 1e-6)
         ++erster;
     std::vector<double> zeiten;
     for (int i = erster; i < v.anzahl(); ++i)
         zeiten.push_back(v[i].zeit);
-    Label2->setText(v.leer() ? leer
-                             : tr("Ein Wert zu jeder vollen Spielstunde, zuletzt am %1 um %2 Uhr. "
-                                  "Genaue Werte zeigt der Mauszeiger, in einem Diagramm (Tab) auch "
-                                  "die Pfeiltasten.")
-                                   .arg(q(datumText(zeiten.back())), q(zeitText(zeiten.back()))));
-    Verlaufsdiagramm* diagramme[] = {Diagramm1, Diagramm2, Diagramm3, Diagramm4};
+    hinweisZeile->setText(
+        v.leer() ? leer
+                 : tr("Ein Wert zu jeder vollen Spielstunde, zuletzt am %1 um %2 Uhr. "
+                      "Genaue Werte zeigt der Mauszeiger, in einem Diagramm (Tab) auch "
+                      "die Pfeiltasten.")
+                       .arg(q(datumText(zeiten.back())), q(zeitText(zeiten.back()))));
+    Verlaufsdiagramm* diagramme[] = {geldDiagramm, ansehenDiagramm, aktienDiagramm,
+                                     auftragsDiagramm};
     for (int d = 0; d < 4; ++d) {
         const Tafel& t = tafeln()[d];
         std::vector<Kurve> kurven;

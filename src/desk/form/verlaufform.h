@@ -23,13 +23,14 @@ class TVerlaufform : public Nebenform {
     // where it was left; an open one only comes to the front.
     void oeffnen(const QWidget& ueber);
 
-    QLabel *Label1, *Label2;  // since when it records; the latest sample and how to read values
-    QGroupBox* GroupBox1;     // the span
-    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;  // day, week, everything
+    QLabel *seitZeile,
+        *hinweisZeile;          // since when it records; the latest sample and how to read values
+    QGroupBox* zeitraumRahmen;  // the span
+    QRadioButton *tagKnopf, *wocheKnopf, *allesKnopf;  // day, week, everything
     // Money and debts; image, popularity, underworld, attractiveness; shares; orders.
-    Verlaufsdiagramm *Diagramm1, *Diagramm2, *Diagramm3, *Diagramm4;
+    Verlaufsdiagramm *geldDiagramm, *ansehenDiagramm, *aktienDiagramm, *auftragsDiagramm;
     // The latest values, one label per curve in its colour.
-    QWidget *Legende1, *Legende2, *Legende3, *Legende4;
+    QWidget *geldLegende, *ansehenLegende, *aktienLegende, *auftragsLegende;
 
     // Redraws from the recorded samples.
     void auffrischen();

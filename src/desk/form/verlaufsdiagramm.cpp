@@ -63,7 +63,13 @@ void Verlaufsdiagramm::festerBereich(double unten, double oben) {
 
 void Verlaufsdiagramm::setzen(std::vector<double> zeiten, std::vector<Kurve> kurven,
                               const QString& leer) {
+    // The marker stays on its hour, wherever the new samples put it; an hour that has left the
+    // span gives the earliest one shown.
+    const double markierteZeit = marke_ >= 0 ? zeiten_[marke_] : 0;
     zeiten_ = std::move(zeiten);
+    if (marke_ >= 0)
+        marke_ = static_cast<int>(std::lower_bound(zeiten_.begin(), zeiten_.end(), markierteZeit) -
+                                  zeiten_.begin());
     kurven_ = std::move(kurven);
     leer_ = leer;
     if (!zeiten_.empty()) {

@@ -33,11 +33,6 @@ TAutohaendlerform::TAutohaendlerform(Spiel& s, QtAnzeige& a)
     connect(Button1, &QPushButton::clicked, this, &TAutohaendlerform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAutohaendlerform::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TAutohaendlerform::Button3Click);
-    // Money the clock earns or spends while the dealer is open shows at once, as on the main
-    // screen, so a purchase is never judged by an old figure.
-    connect(&anzeige.ereignisse(), &Spielereignisse::geldGeaendert, this, [this](const QString& t) {
-        if (isVisible()) setzeText(Label6, t);
-    });
 }
 
 bool TAutohaendlerform::Bilder(int n) {

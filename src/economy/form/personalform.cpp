@@ -74,10 +74,11 @@ void TPersonalform::Button3Click() {
 }
 
 void TPersonalform::Button4Click() {
-    if (!fahrerEntlassen(spiel)) return;
-    vomSpielerGeaendert();
-    Button3->show();
-    Button4->hide();
+    const bool entlassen = fahrerEntlassen(spiel, [this] {
+        Button3->show();
+        Button4->hide();
+    });
+    if (entlassen) vomSpielerGeaendert();
 }
 
 }  // namespace kabrolux::ui

@@ -1,5 +1,6 @@
 #include "ui/basis/doppelklickschutz.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -31,7 +32,7 @@ bool Doppelklickschutz::eventFilter(QObject* o, QEvent* e) {
             return true;
         }
         losgelassen_ = o;
-    } else if (e->type() == QEvent::MouseButtonDblClick) {
+    } else if (e->type() == QEvent::MouseButtonDblClick && qobject_cast<QAbstractButton*>(o)) {
         if (!losgelassen_ || !verwandt(o, losgelassen_)) {
             verworfen_ = o;
             return true;

@@ -1,8 +1,9 @@
 #pragma once
-// The second click of a double-click acts only where the first one did. Without this guard a
-// control that the first click brought under the pointer (a button swapped in place, a screen
-// just opened, a message just shown) would take the second click as a click of its own: a
-// double-click on "Einstellen" would hire and at once dismiss.
+// The second click of a double-click presses a button only if the first one was released on it.
+// Without this guard a button that the first click brought under the pointer (a button swapped
+// in place, a screen just opened, a message just shown) would take the second click as a click
+// of its own: a double-click on "Einstellen" would hire and at once dismiss. Other controls (a
+// list's line, a chart) get their double-clicks as ever.
 
 #include <QObject>
 #include <QPointer>

@@ -2,9 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "ui/basis/kontraststil.h"
-#include "ui/basis/listenfokus.h"
-
 #include <QPalette>
 #include <algorithm>
 
@@ -81,27 +78,6 @@ QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
     textfarbe(m, farbe);
     m->setText(text);
     return m;
-}
-
-void graueListe(QListWidget* liste, bool gleicheZeilen) {
-    QPalette p = liste->palette();
-    p.setColor(QPalette::Base, kGrau);
-    p.setColor(QPalette::Text, kSilber);
-    p.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    liste->setPalette(p);
-    liste->setFont(QFont(QStringLiteral("Arial"), 8));
-    liste->setSelectionMode(QAbstractItemView::SingleSelection);
-    liste->setUniformItemSizes(gleicheZeilen);
-    // Tick boxes and the keyboard focus drawn with clear contrast on the grey ground; one style
-    // object serves every list and lives as long as the application.
-    static KontrastStil* stil = [] {
-        auto* s = new KontrastStil;
-        s->setParent(QCoreApplication::instance());
-        return s;
-    }();
-    liste->setStyle(stil);
-    aktuelleZeileNurMitFokus(liste);
 }
 
 void setzeBalken(QProgressBar* balken, int wert) {

@@ -58,10 +58,6 @@ void setzeText(QLabel* l, const QString& text);
 // no scroll bars (it is sized to show every line).
 QLabel* hinweistext(QWidget* eltern, const QString& text, const QColor& farbe,
                     Qt::Alignment ausrichtung = Qt::AlignLeft);
-// Grey list with silver text, as all the game's lists look. A list of hundreds of order lines
-// gives every line the first one's size (the view need not measure each): only the order
-// lists, whose every line fits, may ask for that.
-void graueListe(QListWidget* liste, bool gleicheZeilen = false);
 // Progress bars clamp their position to the range, whatever the value.
 void setzeBalken(QProgressBar* balken, int wert);
 

@@ -52,14 +52,15 @@ class TestVerlaufform : public ProgrammTest {
         QVERIFY(f.isVisible());
         QVERIFY(p->statistikform()->isVisible());
         QCOMPARE(f.windowTitle(), QStringLiteral("Verlauf"));
-        QCOMPARE(f.Label1->text(), QStringLiteral("Verlauf seit Spielbeginn"));
-        QVERIFY(f.Label2->text().contains(QStringLiteral("zuletzt am 09.12.2026 um 10:00 Uhr")));
+        QCOMPARE(f.seitZeile->text(), QStringLiteral("Verlauf seit Spielbeginn"));
+        QVERIFY(
+            f.hinweisZeile->text().contains(QStringLiteral("zuletzt am 09.12.2026 um 10:00 Uhr")));
         const QList<std::tuple<Verlaufsdiagramm*, QWidget*, QString, int>> diagramme{
-            {f.Diagramm1, f.Legende1, QStringLiteral("Vermögen und Schulden"), 2},
-            {f.Diagramm2, f.Legende2,
+            {f.geldDiagramm, f.geldLegende, QStringLiteral("Vermögen und Schulden"), 2},
+            {f.ansehenDiagramm, f.ansehenLegende,
              QStringLiteral("Image, Bekanntheit, Untergrundansehen, Gesamtattraktivität"), 4},
-            {f.Diagramm3, f.Legende3, QStringLiteral("Aktienkurse"), 6},
-            {f.Diagramm4, f.Legende4, QStringLiteral("Aufträge"), 4}};
+            {f.aktienDiagramm, f.aktienLegende, QStringLiteral("Aktienkurse"), 6},
+            {f.auftragsDiagramm, f.auftragsLegende, QStringLiteral("Aufträge"), 4}};
         const QString stand = QStringLiteral("09.12.2026 10:00 Uhr\n");
         for (const auto& [d, legende, name, kurven] : diagramme) {
             QCOMPARE(d->accessibleName(), name);
@@ -73,19 +74,27 @@ class TestVerlaufform : public ProgrammTest {
                          qPrintable(k.name));
             QCOMPARE(d->anzahl(), 48);
         }
-        QVERIFY(f.Diagramm1->accessibleDescription().contains(
+        QVERIFY(f.geldDiagramm->accessibleDescription().contains(
             QStringLiteral("Vermögen: ") + q(zahlText(t->stand.vermoegen)) + QStringLiteral(" €")));
-        f.RadioButton1->click();
-        QCOMPARE(f.Diagramm1->anzahl(), 25);
+        f.tagKnopf->click();
+        QCOMPARE(f.geldDiagramm->anzahl(), 25);
         QApplication::setActiveWindow(&f);
         QTest::keyClick(&f, Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(f.Diagramm3->anzahl(), 48);
+        QTRY_COMPARE(f.aktienDiagramm->anzahl(), 48);
         // The arrow keys move a marker whose values become the description.
-        f.Diagramm1->setFocus();
-        QTest::keyClick(f.Diagramm1, Qt::Key_Home);
+        f.geldDiagramm->setFocus();
+        QTest::keyClick(f.geldDiagramm, Qt::Key_Home);
         QVERIFY(
-            f.Diagramm1->accessibleDescription().startsWith(QStringLiteral("07.12.2026 11:00")));
-        for (QRadioButton* r : {f.RadioButton1, f.RadioButton2, f.RadioButton3})
+            f.geldDiagramm->accessibleDescription().startsWith(QStringLiteral("07.12.2026 11:00")));
+        // On the day's span the marker keeps its hour when the next sample arrives.
+        f.tagKnopf->click();
+        f.geldDiagramm->setFocus();
+        QTest::keyClick(f.geldDiagramm, Qt::Key_End);
+        QTest::keyClick(f.geldDiagramm, Qt::Key_Left);
+        const QString markiert = f.geldDiagramm->accessibleDescription().left(16);
+        spielen(60);
+        QCOMPARE(f.geldDiagramm->accessibleDescription().left(16), markiert);
+        for (QRadioButton* r : {f.tagKnopf, f.wocheKnopf, f.allesKnopf})
             QVERIFY(!r->accessibleName().isEmpty());
         QCOMPARE(abgeschnitten(&f).join(QLatin1Char('\n')), QString());
         QCOMPARE(abgeschnitten(p->statistikform()).join(QLatin1Char('\n')), QString());
@@ -98,17 +107,17 @@ class TestVerlaufform : public ProgrammTest {
         TVerlaufform& f = *p->verlaufform();
         QVERIFY(f.isVisible());
         QVERIFY(p->hauptform->isVisible());
-        QCOMPARE(f.Diagramm2->anzahl(), 1);
+        QCOMPARE(f.ansehenDiagramm->anzahl(), 1);
         spielen(60);
-        QCOMPARE(f.Diagramm2->anzahl(), 2);
+        QCOMPARE(f.ansehenDiagramm->anzahl(), 2);
         QTemporaryDir ordner;
         const QString datei = ordner.filePath(QStringLiteral("a.kbs"));
         QVERIFY(spielSpeichern(p->spiel, s(datei)));
         QVERIFY(spielLaden(p->spiel, s(datei)));
-        QCOMPARE(f.Label1->text(),
+        QCOMPARE(f.seitZeile->text(),
                  QStringLiteral("Verlauf seit dem Laden am 07.12.2026 um 12:00 Uhr"));
-        QCOMPARE(f.Diagramm2->anzahl(), 0);
-        QVERIFY(f.Label2->text().startsWith(QStringLiteral("Noch keine Werte")));
+        QCOMPARE(f.ansehenDiagramm->anzahl(), 0);
+        QVERIFY(f.hinweisZeile->text().startsWith(QStringLiteral("Noch keine Werte")));
         druecken(&f, Qt::Key_Escape);
         QVERIFY(!f.isVisible());
     }

@@ -35,8 +35,9 @@ class TestAutohaendlerform : public ProgrammTest {
         QCOMPARE(h.verfuegbaretaxenlistbox->item(0)->text(), QStringLiteral("01: Taxi Variante 4"));
     }
 
-    // A fine while the dealer is open: the dealer's money agrees with the main screen's.
-    void geldStimmtMitDemHauptschirm() {
+    // A fine while the dealer is open: its money label keeps the figure of its opening until
+    // the next purchase or opening; the main screen's follows at once.
+    void geldNurBeimOeffnenUndKaufen() {
         THauptform& h = *p->hauptform;
         h.Spiel_startenbuttonClick();
         h.autohaendlerbutton->click();
@@ -46,6 +47,9 @@ class TestAutohaendlerform : public ProgrammTest {
         auftragerzeugen(p->spiel);
         QCOMPARE(t->meldungen.size(), 1);
         QCOMPARE(h.Label4->text(), QStringLiteral("Vermögen: 49000 €"));
+        QCOMPARE(a.Label6->text(), QStringLiteral("Vermögen: 50000 €"));
+        a.close();
+        h.autohaendlerbutton->click();
         QCOMPARE(a.Label6->text(), h.Label4->text());
     }
 

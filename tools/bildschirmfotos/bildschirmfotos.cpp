@@ -1,5 +1,5 @@
-// Pictures of every screen for the README: KABROLUX_FOTOS=docs/screens, the English ones in
-// its folder en.
+// Pictures of every screen for the README, into the folder KABROLUX_FOTOS names (docs/screens),
+// the English ones into its folder en: cmake --build build --target bildschirmfotos.
 #include <QtTest>
 
 #include <QDir>
@@ -33,18 +33,23 @@ using namespace kabrolux::test;
 class TestBildschirmfotos : public ProgrammTest {
     Q_OBJECT
 
+    // A tool, not a test: without a folder there is nothing to do.
+    static QString zielordner() {
+        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
+        if (ordner.isEmpty()) qFatal("KABROLUX_FOTOS must name the folder for the pictures");
+        return ordner;
+    }
+
   private slots:
     // With KABROLUX_FOTOS set to a folder, saves pictures of the screens there.
     void bildschirmfotos() {
-        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
-        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        const QString ordner = zielordner();
         fotos(ordner);
     }
 
     // Qt's own dialogs speak German: the save dialog and a message box as the player sees them.
     void deutscheDialoge() {
-        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
-        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        const QString ordner = zielordner();
         spracheEinrichten(Sprache::deutsch);
         keineEinstellungenBehalten();
         dialoge(ordner, {"Montag.kbs", "vor der Bankrunde.kbs", "Sonderauftrag.kbs"});
@@ -52,15 +57,13 @@ class TestBildschirmfotos : public ProgrammTest {
 
     // The same in English, into the folder en.
     void englischeBildschirmfotos() {
-        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
-        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        const QString ordner = zielordner();
         inSprache(Sprache::englisch);
         fotos(ordner + QStringLiteral("/en"));
     }
 
     void englischeDialoge() {
-        const QString ordner = qEnvironmentVariable("KABROLUX_FOTOS");
-        if (ordner.isEmpty()) QSKIP("KABROLUX_FOTOS not set");
+        const QString ordner = zielordner();
         inSprache(Sprache::englisch);
         keineEinstellungenBehalten();
         dialoge(ordner + QStringLiteral("/en"),
@@ -167,9 +170,9 @@ class TestBildschirmfotos : public ProgrammTest {
         p->hauptform->statistikbutton->click();
         p->statistikform()->Button1->click();
         TVerlaufform& v = *p->verlaufform();
-        v.Diagramm1->setFocus();
+        v.geldDiagramm->setFocus();
         for (int i = 0; i < 30; ++i)
-            QTest::keyClick(v.Diagramm1, Qt::Key_Left);
+            QTest::keyClick(v.geldDiagramm, Qt::Key_Left);
         v.grab().save(ordner + QStringLiteral("/verlauf.png"));
         QApplication::setActiveWindow(&v);
         QTest::keyClick(&v, Qt::Key_F1);
@@ -210,4 +213,4 @@ class TestBildschirmfotos : public ProgrammTest {
 };
 
 QTEST_MAIN(TestBildschirmfotos)
-#include "bildschirmfotos_test.moc"
+#include "bildschirmfotos.moc"
