@@ -70,12 +70,16 @@ QListWidget* liste(QWidget* eltern, int x, int y, int b, int h) {
 
 }  // namespace
 
-THauptform::THauptform(Programm& p) : p_(p) {
+THauptform::THauptform(Programm& p, Aufbau aufbau) : p_(p) {
     setObjectName(QStringLiteral("Hauptform"));
     setWindowTitle(tr("Kabrolux Version 1.5"));
     schwarzesFenster(this, kGelb);
     setFixedSize(759, 537);
+    if (aufbau == Aufbau::sofort) aufbauen();
+}
 
+void THauptform::aufbauen() {
+    aufgebaut_ = true;
     baueKopf();
     baueListen();
     baueBalken();
@@ -91,6 +95,11 @@ THauptform::THauptform(Programm& p) : p_(p) {
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &THauptform::Timer1Takt);
     verbindeEreignisse();
+    // Controls made after the window was shown show only when told; those hidden on purpose
+    // stay so.
+    if (isVisible())
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
 }
 
 // The title picture, the clock, the money and the new-order notice.
@@ -299,13 +308,14 @@ void THauptform::showEvent(QShowEvent* e) {
     if (bemessen_) FormPaint();
 }
 
-// The first time, the window goes to the screen before its texts are measured and its picture is
-// read, as a bare window does: the fonts load while the desktop maps it. Both are done before the
-// event loop paints its first picture.
+// The first time, the window goes to the screen before its controls are made, their texts
+// measured and its picture read, as a bare window goes before its fonts load: the desktop maps
+// it meanwhile. All of that is done before the event loop paints its first picture.
 void THauptform::setVisible(bool sichtbar) {
     QWidget::setVisible(sichtbar);
     if (!sichtbar || bemessen_) return;
     fensterAbschicken();
+    if (!aufgebaut_) aufbauen();
     vorDemErstenBild();
 }
 

@@ -20,7 +20,9 @@ class Programm;
 class THauptform : public QWidget {
     Q_OBJECT
   public:
-    explicit THauptform(Programm& p);
+    // `spaeter`: the controls are made when the window is first shown, after the desktop has it.
+    enum class Aufbau { sofort, spaeter };
+    explicit THauptform(Programm& p, Aufbau aufbau = Aufbau::sofort);
 
     QLabel* Image1;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
@@ -80,8 +82,9 @@ class THauptform : public QWidget {
     void baueBalken();
     void baueNavigation();
     void verbindeEreignisse();
+    void aufbauen();
     void vorDemErstenBild();
-    bool bemessen_ = false;
+    bool aufgebaut_ = false, bemessen_ = false;
     Skala imageSkala_{}, bekanntSkala_{};
     void nachDemTakt(std::function<void()> f);
     std::function<void()> nachDemTakt_;

@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
     kabrolux::ui::keineEinstellungenBehalten();
 
     kabrolux::Systemzeit zeit;
-    kabrolux::ui::Programm programm(zeit);
+    kabrolux::ui::Programm programm(zeit, /*hauptformSpaeter=*/true);
     kabrolux::Dateisystem dateisystem;
     kabrolux::ui::Autosicherung sicherung(programm, kabrolux::ui::sicherungsordner(), dateisystem);
     // Ends the player did not choose: the state is written and the program ends cleanly.

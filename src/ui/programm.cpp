@@ -18,9 +18,10 @@
 
 namespace kabrolux::ui {
 
-Programm::Programm(Zeitquelle& z)
+Programm::Programm(Zeitquelle& z, bool hauptformSpaeter)
     : zeit(z), spielBesitz_(std::make_unique<Spiel>(z, anzeige)), spiel(*spielBesitz_) {
-    hauptform = std::make_unique<THauptform>(*this);
+    hauptform = std::make_unique<THauptform>(
+        *this, hauptformSpaeter ? THauptform::Aufbau::spaeter : THauptform::Aufbau::sofort);
     anzeige.setzeHauptfenster(hauptform.get());
     spiel.uhr().geaendert = [this] { hauptform->uhrAbgleichen(); };
     anleitungAnbieten(hauptform.get(), anzeige);

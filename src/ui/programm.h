@@ -31,7 +31,9 @@ class TVerlaufform;
 
 class Programm {
   public:
-    explicit Programm(Zeitquelle& zeit);
+    // The program's start makes the main screen's controls once its window is shown
+    // (THauptform::Aufbau::spaeter); tests have them at once.
+    explicit Programm(Zeitquelle& zeit, bool hauptformSpaeter = false);
     ~Programm();
 
     Zeitquelle& zeit;
