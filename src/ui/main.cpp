@@ -13,7 +13,6 @@
 #include "ui/basis/erstesbild.h"
 #include "ui/basis/jpegbild.h"
 #include "ui/basis/signalwaechter.h"
-#include "ui/basis/startmessung.h"
 #include "ui/hauptform.h"
 #include "ui/programm.h"
 #include "ui/umgebung.h"
@@ -150,7 +149,6 @@ int main(int argc, char* argv[]) {
                      [&sicherung] { sicherung.endeOhneWahl(false); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &sicherung,
                      [&sicherung](QSessionManager&) { sicherung.endeOhneWahl(true); });
-    kabrolux::ui::Startmessung::einrichten(*programm.hauptform);
     // What the first sight does not need waits until after it.
     kabrolux::ui::beimErstenBild(*programm.hauptform, [] {
         QTimer::singleShot(0, [] { QApplication::setWindowIcon(fenstersymbol()); });
