@@ -136,6 +136,10 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("kabrolux"));
     // One look on every desktop: the screens are drawn in the game's own colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The style reads its group-box frame by file name, which probes every image plugin; read
+    // as the PNG it is, the pixmap cache hands the style the same picture without that.
+    QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+            "PNG");
     kabrolux::ui::spracheEinrichten(aufruf.sprache.value_or(kabrolux::ui::spracheDesDesktops()));
     kabrolux::ui::keineEinstellungenBehalten();
 
