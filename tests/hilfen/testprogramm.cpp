@@ -6,9 +6,19 @@
 #include <cmath>
 #include <utility>
 
+#include "desk/form/posteingangform.h"
+#include "desk/form/statistikform.h"
+#include "desk/form/taxisendenform.h"
+#include "desk/form/verlaufform.h"
+#include "economy/form/autohaendlerform.h"
+#include "economy/form/bankform.h"
+#include "economy/form/personalform.h"
+#include "economy/form/preiseform.h"
+#include "economy/form/werbungform.h"
 #include "sim/kurse.h"
 #include "sim/spiel.h"
 #include "sim/takt.h"
+#include "ui/einstellungenform.h"
 
 namespace kabrolux::test {
 
@@ -57,6 +67,37 @@ void laufendesSpiel(TestProgramm& t) {
     t.zeit.ms = 1;
     Timer1Timer(t.p.spiel);
     h.FormPaint();
+}
+
+void jedenBildschirm(TestProgramm& t, const std::function<void(QWidget*)>& sehen) {
+    ui::Programm& p = t.p;
+    sehen(p.hauptform.get());
+    const QList<ui::Nebenform*> formen = {
+        p.posteingangform(), p.taxi_sendenform(), p.werbungform(),      p.statistikform(),
+        p.bankform(),        p.preiseform(),      p.einstellungenform()};
+    for (ui::Nebenform* f : formen) {
+        p.oeffne(f);
+        sehen(f);
+        f->close();
+    }
+    ui::Tbankform& bank = *p.bankform();
+    p.oeffne(&bank);
+    bank.Button1->click();
+    bank.ComboBox1->setCurrentIndex(3);
+    bank.Edit1->setText(QStringLiteral("25"));
+    bank.Button3->click();
+    sehen(&bank);
+    bank.close();
+    p.hauptform->autohaendlerbutton->click();
+    for (int m = 1; m <= 4; ++m, p.autohaendlerform()->Button1Click())
+        sehen(p.autohaendlerform());
+    p.autohaendlerform()->close();
+    p.hauptform->personalbutton->click();
+    for (int k = 1; k <= 12; ++k, p.personalform()->Button2Click())
+        sehen(p.personalform());
+    p.personalform()->close();
+    p.verlaufform()->oeffnen(*p.hauptform);
+    sehen(p.verlaufform());
 }
 
 KaputteBilder::KaputteBilder() {

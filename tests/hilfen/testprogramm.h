@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "bausteine.h"
@@ -54,6 +55,11 @@ class ProgrammTest : public QObject {
 // A game a few hours in: three taxis and drivers, orders of both kinds, a trip under way, and
 // share prices that have moved.
 void laufendesSpiel(TestProgramm& t);
+
+// Every screen of a running game in turn, each open while `sehen` looks at it: the main screen,
+// each side screen, the bank after a trade, the dealer at each model, the staff screen at each
+// candidate, the history.
+void jedenBildschirm(TestProgramm& t, const std::function<void(QWidget*)>& sehen);
 
 // A picture folder whose taxis/1.jpg is no JPEG and whose personal/ is empty; the screens read
 // it while KABROLUX_BILDER points at it.

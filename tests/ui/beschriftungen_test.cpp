@@ -1,28 +1,17 @@
 // Every caption fits its control, in German and in English: the screens keep the sizes of the
 // game, so a longer language must find room in them. Each visible text is measured with its
-// control's font (horizontalAdvance) against the room the control gives it, and no text may run
-// into a neighbour or out of its window.
+// control's font against the room the control gives it, and no label may run into a neighbour
+// or out of its window.
 #include <QtTest>
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionComboBox>
 
-#include "desk/form/posteingangform.h"
-#include "desk/form/statistikform.h"
-#include "desk/form/taxisendenform.h"
-#include "desk/form/verlaufform.h"
-#include "economy/form/autohaendlerform.h"
-#include "economy/form/bankform.h"
-#include "economy/form/personalform.h"
-#include "economy/form/preiseform.h"
-#include "economy/form/werbungform.h"
 #include "testprogramm.h"
 #include "ui/basis/dfwselbutton.h"
-#include "ui/basis/nebenform.h"
 #include "ui/einstellungenform.h"
 
 using namespace kabrolux;
@@ -33,8 +22,8 @@ Q_DECLARE_METATYPE(kabrolux::ui::Sprache)
 
 namespace {
 
-QString ohneKuerzel(QString t) {
-    return t.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+QString name(const QWidget* w) {
+    return w->window()->objectName() + QLatin1Char('.') + w->objectName();
 }
 
 // The widest line of a text.
@@ -45,8 +34,12 @@ int breite(const QFontMetrics& fm, const QString& text) {
     return b;
 }
 
-QString name(const QWidget* w) {
-    return w->window()->objectName() + QLatin1Char('.') + w->objectName();
+void passt(QStringList& fehler, const QWidget* w, const QString& text, int noetig, int raum) {
+    if (!text.isEmpty() && noetig > raum)
+        fehler << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                      .arg(name(w), text)
+                      .arg(noetig)
+                      .arg(raum);
 }
 
 // The room a label's text takes, in its parent's coordinates.
@@ -62,28 +55,31 @@ QRect tinte(const QLabel* l) {
     return QRect(l->mapToParent(QPoint(x, innen.top())), QSize(b, std::min(h, innen.height())));
 }
 
-QStringList zuLang(const QLabel* l) {
+void pruefeLabel(QStringList& fehler, const QLabel* l) {
     const QString t = l->text();
-    if (t.isEmpty() || l->textFormat() == Qt::RichText) return {};
+    if (t.isEmpty()) return;
     const QFontMetrics fm = l->fontMetrics();
     const QRect innen = l->contentsRect();
-    QStringList fehler;
-    if (l->wordWrap()) {
-        const QRect noetig =
-            fm.boundingRect(QRect(0, 0, innen.width(), 1 << 20),
-                            static_cast<int>(l->alignment()) | Qt::TextWordWrap, t);
-        if (noetig.height() > innen.height())
-            fehler << QStringLiteral("%1 \"%2\" needs %3 px height, has %4")
-                          .arg(name(l), t)
-                          .arg(noetig.height())
-                          .arg(innen.height());
-    } else if (breite(fm, t) > innen.width()) {
-        fehler << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
-                      .arg(name(l), t)
-                      .arg(breite(fm, t))
-                      .arg(innen.width());
+    const bool schlicht = l->textFormat() != Qt::RichText;
+    if (schlicht && l->wordWrap()) {
+        const int flags = static_cast<int>(l->alignment()) | Qt::TextWordWrap;
+        passt(fehler, l, t, fm.boundingRect(QRect(0, 0, innen.width(), 1 << 20), flags, t).height(),
+              innen.height());
+    } else if (schlicht) {
+        passt(fehler, l, t, breite(fm, t), innen.width());
     }
-    return fehler;
+    // The text may not run into a visible neighbour nor out of its window.
+    const QRect r = tinte(l);
+    if (!l->parentWidget()->rect().contains(r))
+        fehler << QStringLiteral("%1 \"%2\" leaves its window").arg(name(l), t);
+    for (const QWidget* nachbar :
+         l->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (nachbar == l || !nachbar->isVisible()) continue;
+        const auto* anderes = qobject_cast<const QLabel*>(nachbar);
+        if (anderes && anderes->text().isEmpty() && anderes->pixmap().isNull()) continue;
+        if (r.intersects(anderes ? tinte(anderes) : nachbar->geometry()))
+            fehler << QStringLiteral("%1 \"%2\" runs into %3").arg(name(l), t, name(nachbar));
+    }
 }
 
 // Room a button gives its caption.
@@ -97,67 +93,31 @@ int platz(const QAbstractButton* b) {
            2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
 }
 
-QStringList zuLang(const QAbstractButton* b) {
-    const QString t = ohneKuerzel(b->text());
-    const int noetig = b->fontMetrics().horizontalAdvance(t);
-    if (t.isEmpty() || noetig <= platz(b)) return {};
-    return {
-        QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(name(b), t).arg(noetig).arg(platz(b))};
-}
-
-QStringList zuLang(const QGroupBox* g) {
-    const QString t = ohneKuerzel(g->title());
-    const int noetig = g->fontMetrics().horizontalAdvance(t) + 16;
-    if (t.isEmpty() || noetig <= g->width()) return {};
-    return {QStringLiteral("%1 \"%2\" needs %3 px, has %4")
-                .arg(name(g), t)
-                .arg(noetig)
-                .arg(g->width())};
-}
-
-QStringList zuLang(const QComboBox* c) {
-    QStyleOptionComboBox o;
-    o.initFrom(c);
-    const int raum = c->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c)
-                         .width();
-    QStringList fehler;
-    for (int i = 0; i < c->count(); ++i)
-        if (c->fontMetrics().horizontalAdvance(c->itemText(i)) > raum)
-            fehler << QStringLiteral("%1 \"%2\" wider than %3 px")
-                          .arg(name(c), c->itemText(i))
-                          .arg(raum);
-    return fehler;
-}
-
-// A label's text may not run into a visible neighbour nor out of its parent.
-QStringList stoesstAn(const QLabel* l) {
-    if (l->text().isEmpty() || !l->parentWidget()) return {};
-    const QRect t = tinte(l);
-    QStringList fehler;
-    if (!l->parentWidget()->rect().contains(t))
-        fehler << QStringLiteral("%1 \"%2\" leaves its window").arg(name(l), l->text());
-    for (const QObject* o : l->parentWidget()->children()) {
-        const auto* nachbar = qobject_cast<const QWidget*>(o);
-        if (!nachbar || nachbar == l || !nachbar->isVisible()) continue;
-        const auto* anderes = qobject_cast<const QLabel*>(nachbar);
-        const QRect r = anderes ? tinte(anderes) : nachbar->geometry();
-        if (anderes && anderes->text().isEmpty() && anderes->pixmap().isNull()) continue;
-        if (t.intersects(r))
-            fehler
-                << QStringLiteral("%1 \"%2\" runs into %3").arg(name(l), l->text(), name(nachbar));
-    }
-    return fehler;
-}
-
 QStringList pruefen(QWidget* fenster) {
+    const QRegularExpression kuerzel(QStringLiteral("&(?!&)"));
     QStringList fehler;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
-        if (auto* l = qobject_cast<QLabel*>(w)) fehler << zuLang(l) << stoesstAn(l);
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) fehler << zuLang(b);
-        if (auto* g = qobject_cast<QGroupBox*>(w)) fehler << zuLang(g);
-        if (auto* c = qobject_cast<QComboBox*>(w)) fehler << zuLang(c);
+        const QFontMetrics fm = w->fontMetrics();
+        if (auto* l = qobject_cast<QLabel*>(w)) pruefeLabel(fehler, l);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            const QString t = b->text().remove(kuerzel);
+            passt(fehler, b, t, fm.horizontalAdvance(t), platz(b));
+        }
+        if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            const QString t = g->title().remove(kuerzel);
+            passt(fehler, g, t, fm.horizontalAdvance(t) + 16, g->width());
+        }
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox o;
+            o.initFrom(c);
+            const int raum =
+                c->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c)
+                    .width();
+            for (int i = 0; i < c->count(); ++i)
+                passt(fehler, c, c->itemText(i), fm.horizontalAdvance(c->itemText(i)), raum);
+        }
     }
     return fehler;
 }
@@ -167,65 +127,30 @@ QStringList pruefen(QWidget* fenster) {
 class TestBeschriftungen : public ProgrammTest {
     Q_OBJECT
 
-    QStringList allesPruefen() {
-        QStringList fehler = pruefen(p->hauptform.get());
-        for (Nebenform* f :
-             {static_cast<Nebenform*>(p->posteingangform()),
-              static_cast<Nebenform*>(p->taxi_sendenform()),
-              static_cast<Nebenform*>(p->werbungform()),
-              static_cast<Nebenform*>(p->statistikform()), static_cast<Nebenform*>(p->bankform()),
-              static_cast<Nebenform*>(p->preiseform()),
-              static_cast<Nebenform*>(p->einstellungenform())}) {
-            p->oeffne(f);
-            fehler << pruefen(f);
-            f->close();
-        }
-        Tbankform& bank = *p->bankform();
-        p->oeffne(&bank);
-        bank.Button1->click();
-        bank.ComboBox1->setCurrentIndex(3);
-        bank.Edit1->setText(QStringLiteral("25"));
-        bank.Button3->click();
-        fehler << pruefen(&bank);
-        bank.close();
-        // Every model and every candidate in turn.
-        TAutohaendlerform& haendler = *p->autohaendlerform();
-        p->hauptform->autohaendlerbutton->click();
-        for (int m = 1; m <= 4; ++m, haendler.Button1Click())
-            fehler << pruefen(&haendler);
-        haendler.close();
-        TPersonalform& personal = *p->personalform();
-        p->hauptform->personalbutton->click();
-        for (int k = 1; k <= 12; ++k, personal.Button2Click())
-            fehler << pruefen(&personal);
-        personal.close();
-        p->verlaufform()->oeffnen(*p->hauptform);
-        fehler << pruefen(p->verlaufform());
-        fehler.removeDuplicates();
-        return fehler;
-    }
-
   private slots:
-    void vorDemSpiel_data() {
+    // Before a game the start screen and the settings; in a game every screen.
+    void allesPasst_data() {
         QTest::addColumn<Sprache>("sprache");
-        QTest::newRow("deutsch") << Sprache::deutsch;
-        QTest::newRow("englisch") << Sprache::englisch;
+        QTest::addColumn<bool>("imSpiel");
+        for (bool imSpiel : {false, true}) {
+            QTest::addRow("deutsch %d", imSpiel) << Sprache::deutsch << imSpiel;
+            QTest::addRow("englisch %d", imSpiel) << Sprache::englisch << imSpiel;
+        }
     }
-    void vorDemSpiel() {
+    void allesPasst() {
         QFETCH(Sprache, sprache);
+        QFETCH(bool, imSpiel);
         inSprache(sprache);
-        QStringList fehler = pruefen(p->hauptform.get());
-        p->oeffne(p->einstellungenform());
-        fehler << pruefen(p->einstellungenform());
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
-    }
-
-    void imSpiel_data() { vorDemSpiel_data(); }
-    void imSpiel() {
-        QFETCH(Sprache, sprache);
-        inSprache(sprache);
-        laufendesSpiel(*t);
-        const QStringList fehler = allesPruefen();
+        QStringList fehler;
+        if (imSpiel) {
+            laufendesSpiel(*t);
+            jedenBildschirm(*t, [&](QWidget* w) { fehler << pruefen(w); });
+        } else {
+            fehler = pruefen(p->hauptform.get());
+            p->oeffne(p->einstellungenform());
+            fehler << pruefen(p->einstellungenform());
+        }
+        fehler.removeDuplicates();
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
     }
 
