@@ -4,10 +4,8 @@
 
 #include <QLockFile>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <memory>
 
 #include "desk/form/posteingangform.h"
 #include "economy/autohaendler.h"
