@@ -56,6 +56,12 @@ Spielstand startStand() {
     return t.s;
 }
 
+Spielstand startStand(double vermoegen) {
+    Spielstand s = startStand();
+    s.vermoegen = vermoegen;
+    return s;
+}
+
 Spielstand mittleresSpiel() {
     TestSpiel t;
     Spielstand& s = t.s;

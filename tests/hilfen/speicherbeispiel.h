@@ -12,6 +12,8 @@ namespace kabrolux::test {
 
 // Right after "Spiel starten" with the default settings (50000 €, prices "3" and "1,2").
 Spielstand startStand();
+// The same with other money, to tell states apart.
+Spielstand startStand(double vermoegen);
 
 // A game in full swing, with values as the game's own rules write them: taxis of every model,
 // hired and dismissed drivers, shares in the depot, and orders in every state the table knows

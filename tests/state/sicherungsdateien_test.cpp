@@ -20,12 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Spielstand standMit(double vermoegen) {
-    Spielstand s = startStand();
-    s.vermoegen = vermoegen;
-    return s;
-}
-
 double vermoegenIn(const std::string& pfad) {
     Spielstand s;
     return ladeDatei(pfad, s).leer() ? s.vermoegen : -1;
@@ -105,7 +99,7 @@ TEST_F(Sicherung, DieLetztenDreiStaendeRuecken) {
         g.ohneLinks = ohneLinks;
         Sicherungsdateien d(ordner.string(), 2, g);
         for (double v : {1.0, 2.0, 3.0, 4.0, 5.0})
-            ASSERT_EQ(d.schreiben(standMit(v)), "");
+            ASSERT_EQ(d.schreiben(startStand(v)), "");
         EXPECT_EQ(namen(), (std::set<std::string>{"spiel-2.kbs", "spiel-2-vorher.kbs",
                                                   "spiel-2-vorvorher.kbs"}));
         for (int alter = 0; alter < 3; ++alter)
@@ -119,7 +113,7 @@ TEST_F(Sicherung, DieLetztenDreiStaendeRuecken) {
 TEST_F(Sicherung, NachDemAbschliessenWirdNichtsAngeboten) {
     Sicherungsdateien d(ordner.string(), 1, g);
     EXPECT_EQ(d.pruefen().angebot.pfad, "");  // an empty folder
-    ASSERT_EQ(d.schreiben(standMit(7)), "");
+    ASSERT_EQ(d.schreiben(startStand(7)), "");
     const Sicherungsdateien::Pruefung p = d.pruefen();
     EXPECT_EQ(p.angebot.pfad, d.stand(0));
     EXPECT_EQ(p.angebot.stand->vermoegen, 7.0);
@@ -127,7 +121,7 @@ TEST_F(Sicherung, NachDemAbschliessenWirdNichtsAngeboten) {
     EXPECT_EQ(d.abschliessen(), "");  // twice is once
     EXPECT_EQ(d.pruefen().angebot.pfad, "");
     // The next write belongs to a run that has not ended.
-    ASSERT_EQ(d.schreiben(standMit(8)), "");
+    ASSERT_EQ(d.schreiben(startStand(8)), "");
     EXPECT_EQ(d.pruefen().angebot.stand->vermoegen, 8.0);
     // Another copy's files are its own.
     EXPECT_EQ(Sicherungsdateien(ordner.string(), 2, g).pruefen().angebot.pfad, "");
@@ -141,7 +135,7 @@ TEST_F(Sicherung, BeschaedigteStaendeKommenBeiseite) {
     for (int n = 0; n <= 3; ++n) {
         Sicherungsdateien d(ordner.string(), 1, g);
         for (double v : {1.0, 2.0, 3.0})
-            ASSERT_EQ(d.schreiben(standMit(v)), "");
+            ASSERT_EQ(d.schreiben(startStand(v)), "");
         for (int alter = 0; alter < n; ++alter)
             std::ofstream(d.stand(alter), std::ios::binary)
                 .write(reinterpret_cast<const char*>(kaputt[alter].data()),
@@ -165,11 +159,11 @@ TEST_F(Sicherung, BeschaedigteStaendeKommenBeiseite) {
 TEST_F(Sicherung, EinAbbruchLaesstDenVorigenStand) {
     for (std::size_t grenze : {std::size_t{0}, speicherformat::kGroesse - 1}) {
         Sicherungsdateien d(ordner.string(), 1, g);
-        ASSERT_EQ(d.schreiben(standMit(1)), "");
-        ASSERT_EQ(d.schreiben(standMit(2)), "");
+        ASSERT_EQ(d.schreiben(startStand(1)), "");
+        ASSERT_EQ(d.schreiben(startStand(2)), "");
         g.grenze = g.geschrieben + grenze;
         g.liegenLassen = true;
-        EXPECT_EQ(d.schreiben(standMit(3)), "I/O error 5");
+        EXPECT_EQ(d.schreiben(startStand(3)), "I/O error 5");
         const Sicherungsdateien::Pruefung p = d.pruefen();
         EXPECT_EQ(p.angebot.pfad, d.stand(0)) << grenze;
         EXPECT_EQ(p.angebot.stand->vermoegen, 2.0);
@@ -178,6 +172,6 @@ TEST_F(Sicherung, EinAbbruchLaesstDenVorigenStand) {
         leeren();
     }
     Sicherungsdateien fehlt((ordner / "fehlt").string(), 1, g);
-    EXPECT_EQ(fehlt.schreiben(standMit(1)), "File not found");
+    EXPECT_EQ(fehlt.schreiben(startStand(1)), "File not found");
     EXPECT_EQ(fehlt.abschliessen(), "File not found");
 }

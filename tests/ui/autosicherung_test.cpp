@@ -70,8 +70,7 @@ class TestAutosicherung : public ProgrammTest {
     // A game with a taxi, left behind by a copy that crashed.
     Spielstand verlassen(double vermoegen) {
         ordnerAnlegen(sicherungen().toStdString());
-        Spielstand s = startStand();
-        s.vermoegen = vermoegen;
+        Spielstand s = startStand(vermoegen);
         s.spielzeit = datumZeit(2026, 3, 14, 9, 26);
         gekauftesTaxi(s, 1, 3);
         dateien().schreiben(s);

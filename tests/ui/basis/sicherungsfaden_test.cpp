@@ -16,12 +16,6 @@ using namespace kabrolux::ui;
 class TestSicherungsfaden : public QObject {
     Q_OBJECT
 
-    static Spielstand mit(double vermoegen) {
-        Spielstand s = test::startStand();
-        s.vermoegen = vermoegen;
-        return s;
-    }
-
   private slots:
     void schreibtDenNeuestenAufEinemEigenenFaden() {
         std::promise<void> angefangen, los;
@@ -39,19 +33,19 @@ class TestSicherungsfaden : public QObject {
         });
         QStringList fertig;
         connect(f.get(), &Sicherungsfaden::fertig, this, [&](const QString& e) { fertig << e; });
-        f->auftrag(mit(1));
+        f->auftrag(test::startStand(1));
         angefangen.get_future().wait();
         for (double v : {2.0, 3.0, 4.0})
-            f->auftrag(mit(v));
+            f->auftrag(test::startStand(v));
         QCOMPARE(f->geschrieben(), 0);
         los.set_value();
         f->abwarten();
         QCOMPARE(geschrieben, (std::vector<double>{1, 4}));
         QVERIFY(faden != std::this_thread::get_id());
-        f->auftrag(mit(5));
+        f->auftrag(test::startStand(5));
         QTRY_COMPARE(fertig, (QStringList{QString(), QString(), QStringLiteral("Disk full")}));
         QCOMPARE(f->auftraege(), 5);
-        f->auftrag(mit(6));
+        f->auftrag(test::startStand(6));
         f.reset();  // ending the thread writes what still waits
         QCOMPARE(geschrieben.back(), 6.0);
     }
