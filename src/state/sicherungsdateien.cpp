@@ -53,19 +53,25 @@ std::string Sicherungsdateien::endmarke() const {
     return pfad(".beendet");
 }
 
+std::string Sicherungsdateien::verworfen() const {
+    return pfad("-verworfen.kbs");
+}
+
 std::string Sicherungsdateien::schreiben(const Spielstand& s) {
     auto fehlt = [](int f) { return f == 0 || f == ENOENT; };
     int fehler = fs_.entfernen(endmarke());
     if (!fehlt(fehler)) return ioFehlertext(fehler);
+    const std::string neu = pfad("-neu.kbs");
+    if (std::string f = speichereDatei(neu, s, fs_); !f.empty()) return f;
     for (int alter = kStaende - 1; alter > 1; --alter) {
         fehler = fs_.umbenennen(stand(alter - 1), stand(alter));
         if (!fehlt(fehler)) return ioFehlertext(fehler);
     }
-    // A folder without hard links gives the newest name up for the moment of the save.
+    // A folder without hard links gives the newest name up for a moment.
     fehler = fs_.verknuepfen(stand(0), stand(1));
     if (fehler != 0 && fehler != ENOENT) fehler = fs_.umbenennen(stand(0), stand(1));
     if (!fehlt(fehler)) return ioFehlertext(fehler);
-    return speichereDatei(stand(0), s, fs_);
+    return ioFehlertext(fs_.umbenennen(neu, stand(0)));
 }
 
 std::string Sicherungsdateien::abschliessen() {
@@ -74,6 +80,11 @@ std::string Sicherungsdateien::abschliessen() {
     if (fehler == EEXIST) return {};
     if (fehler != 0) return ioFehlertext(fehler);
     return ioFehlertext(fs_.schliessen(fd));
+}
+
+std::string Sicherungsdateien::verwerfen(const std::string& angebot) {
+    if (const int fehler = fs_.umbenennen(angebot, verworfen())) return ioFehlertext(fehler);
+    return abschliessen();
 }
 
 Sicherungsdateien::Pruefung Sicherungsdateien::pruefen() {

@@ -37,15 +37,22 @@ class Sicherungsdateien {
     std::string schloss() const;
     // Present while nothing is to be offered back: "spiel-1.beendet".
     std::string endmarke() const;
+    // The state the player declined last, kept out of the turn of the three:
+    // "spiel-1-verworfen.kbs".
+    std::string verworfen() const;
 
-    // Writes `s` as the newest state through the safe save, after the older ones moved back
-    // one place (the oldest goes). The newest name always holds a whole state: it is linked
-    // to the next place before the save renames the new file over it. The end mark goes
-    // first, for the files now hold a run that has not ended. Returns "" or the error text.
+    // Writes `s` through the safe save beside the states, then moves the older ones back one
+    // place (the oldest goes) and the new one in: a write that fails moves nothing. The newest
+    // name always holds a whole state: it is linked to the next place before the new file is
+    // renamed over it. The end mark goes first, for the files now hold a run that has not
+    // ended. Returns "" or the error text.
     std::string schreiben(const Spielstand& s);
-    // Nothing is to be offered at the next start: the run ended as the player chose, or the
-    // player declined the offer. Returns "" or the error text.
+    // Nothing is to be offered at the next start: the run ended as the player chose. Returns
+    // "" or the error text.
     std::string abschliessen();
+    // The player declined the offered state: it goes to verworfen(), where the turn of the
+    // three does not reach it, and nothing is offered at the next start.
+    std::string verwerfen(const std::string& angebot);
 
     struct Angebot {
         std::string pfad;

@@ -110,7 +110,8 @@ bool Autosicherung::anbieten() {
     }
     // Declined: not asked again. A question the program's end closed stays open for the next
     // start.
-    if (frage.clickedButton() == verwerfen) dateien_->abschliessen();
+    if (frage.clickedButton() == verwerfen && !ohneWahl_)
+        dateien_->verwerfen(pruefung.angebot.pfad);
     return false;
 }
 

@@ -57,8 +57,10 @@ class Autosicherung : public QObject {
     void abwarten();
     // Milliseconds between the writes while only the clock changes the game.
     void setzeTakt(int ms) { minute_.setInterval(ms); }
-    // How an end without the player's choice leaves the event loop.
-    std::function<void()> beendenLassen = [] { QCoreApplication::quit(); };
+    // How an end without the player's choice leaves the event loop: at once, for quit() would
+    // first close the windows, and one may refuse (a price that is no number) or count as an
+    // answer (the question, closed as by Escape).
+    std::function<void()> beendenLassen = [] { QCoreApplication::exit(0); };
 
   private:
     void aenderung(bool vomSpieler);

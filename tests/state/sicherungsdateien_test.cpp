@@ -123,6 +123,12 @@ TEST_F(Sicherung, NachDemAbschliessenWirdNichtsAngeboten) {
     // The next write belongs to a run that has not ended.
     ASSERT_EQ(d.schreiben(startStand(8)), "");
     EXPECT_EQ(d.pruefen().angebot.stand->vermoegen, 8.0);
+    // A declined state lies where the turn of the three does not reach it.
+    ASSERT_EQ(d.verwerfen(d.stand(0)), "");
+    EXPECT_EQ(d.pruefen().angebot.pfad, "");
+    for (double v : {9.0, 10.0, 11.0})
+        ASSERT_EQ(d.schreiben(startStand(v)), "");
+    EXPECT_EQ(vermoegenIn(d.verworfen()), 8.0);
     // Another copy's files are its own.
     EXPECT_EQ(Sicherungsdateien(ordner.string(), 2, g).pruefen().angebot.pfad, "");
 }
@@ -167,6 +173,7 @@ TEST_F(Sicherung, EinAbbruchLaesstDenVorigenStand) {
         const Sicherungsdateien::Pruefung p = d.pruefen();
         EXPECT_EQ(p.angebot.pfad, d.stand(0)) << grenze;
         EXPECT_EQ(p.angebot.stand->vermoegen, 2.0);
+        EXPECT_EQ(vermoegenIn(d.stand(1)), 1.0);  // a failed write moves nothing back
         EXPECT_TRUE(p.beiseite.empty());
         g = Gebremst();
         leeren();

@@ -200,7 +200,17 @@ class TestAutosicherung : public ProgrammTest {
             QCOMPARE(prog.stand.spiellaeuft, 0);
             QVERIFY(!prog.p.hauptform->Spiel_startenbutton->isHidden());
         }
-        QFile::remove(QString::fromStdString(dateien().endmarke()));
+        QVERIFY(QFile::exists(QString::fromStdString(dateien().verworfen())));
+        // A question the program's end closes is no answer: it comes again.
+        verlassen(1);
+        {
+            TestProgramm prog;
+            auto a = neue(prog.p, fs);
+            a->beendenLassen = [] { QApplication::activeModalWidget()->close(); };
+            QTimer::singleShot(50, [&] { a->endeOhneWahl(false); });
+            QVERIFY(!a->anbieten());
+        }
+        QCOMPARE(dateien().pruefen().angebot.pfad, dateien().stand(0));
         QFile(QString::fromStdString(dateien().stand(0))).resize(1000);
         QVERIFY(!neue(*p, fs)->anbieten());
         QVERIFY(QFile::exists(QString::fromStdString(dateien().stand(0) + ".beschaedigt")));

@@ -32,8 +32,11 @@ Signalwaechter::Signalwaechter() {
     sigemptyset(&neu.sa_mask);
     // A write or read the signal interrupts goes on rather than failing with EINTR.
     neu.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kSignale.size(); ++i)
-        sigaction(kSignale[i], &neu, &vorher_[i]);
+    for (std::size_t i = 0; i < kSignale.size(); ++i) {
+        sigaction(kSignale[i], nullptr, &vorher_[i]);
+        // A signal whoever started the game ignores (nohup's hangup) stays ignored.
+        if (vorher_[i].sa_handler != SIG_IGN) sigaction(kSignale[i], &neu, nullptr);
+    }
 }
 
 Signalwaechter::~Signalwaechter() {
