@@ -26,7 +26,8 @@ if [ ${#fehlend[@]} -gt 0 ]; then
     sudo_cmd=()
     [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
     "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${fehlend[@]}"
+    # Through env, for sudo clears the environment it is given.
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
 fi
 
 # Paths inside the tree are hashed relative to it, so every build folder shares the cache.

@@ -4,6 +4,7 @@
 Every target includes from src/, so the compiler would accept any include; this is the check:
 each folder may include only the folders below it, no path written relative to a file
 ("../sim/spiel.h"), and no Qt in the core. Exit code 1 lists every offending line.
+An argument names another source folder to check (the test plants a wrong include in one).
 """
 
 import os
@@ -36,17 +37,18 @@ def ordner_von(pfad):
     return None
 
 
-def pruefen():
-    fehler = []
-    for verzeichnis, _, dateien in os.walk(WURZEL):
+def pruefen(wurzel):
+    fehler, gelesen = [], 0
+    for verzeichnis, _, dateien in os.walk(wurzel):
         for name in sorted(dateien):
             if not name.endswith((".h", ".cpp")):
                 continue
             voll = os.path.join(verzeichnis, name)
-            rel = os.path.relpath(voll, WURZEL).replace(os.sep, "/")
+            rel = os.path.relpath(voll, wurzel).replace(os.sep, "/")
             eigen = ordner_von(rel)
             if eigen is None:
                 continue
+            gelesen += 1
             with open(voll, encoding="utf-8") as f:
                 for nr, zeile in enumerate(f, start=1):
                     m = INCLUDE.match(zeile)
@@ -58,16 +60,18 @@ def pruefen():
                         fehler.append(f"{ort}  (relative path)")
                     elif art == "<" and eigen in KERN and re.match(r"Q[A-Za-z]*(/|$)", ziel):
                         fehler.append(f"{ort}  (Qt in the game core)")
-                    elif art == '"':
+                    else:
                         zielordner = ordner_von(ziel)
                         if zielordner and zielordner != eigen and \
                                 zielordner not in ERLAUBT[eigen]:
                             fehler.append(f"{ort}  ({eigen}/ may not include {zielordner}/)")
+    if not gelesen:
+        fehler.append(f"{wurzel}: no source file of a layer found")
     return fehler
 
 
 def main():
-    fehler = pruefen()
+    fehler = pruefen(sys.argv[1] if len(sys.argv) > 1 else WURZEL)
     for f in fehler:
         print(f)
     if fehler:

@@ -24,20 +24,23 @@ class THauptform : public QWidget {
     enum class Aufbau { sofort, spaeter };
     explicit THauptform(Programm& p, Aufbau aufbau = Aufbau::sofort);
 
-    QLabel* Image1;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    // Null until the controls are made (at once, or at the first show with `spaeter`).
+    QLabel* Image1{};
+    QLabel *Label1{}, *Label2{}, *Label3{}, *Label4{}, *Label5{}, *Label6{}, *Label7{}, *Label8{};
     // Scale texts: image "-100" (Label10), "0" (Label9), "100" (Label11); popularity "0"
     // (Label14), "150" (Label13), "300" (Label12). Label15 heads the trips under way.
-    QLabel *Label9, *Label10, *Label11, *Label12, *Label13, *Label14, *Label15;
-    QListWidget *verfuegbaretaxenlistbox, *verfuegbarefahrerlistbox, *auftraegeamerledigenlistbox;
-    QProgressBar *ProgressBar1, *ProgressBar2, *ProgressBar3, *ProgressBar4;
-    QGroupBox* GroupBox1;
-    TDFWSelButton *Spiel_startenbutton, *taxi_sendenbutton, *Werbungbutton, *autohaendlerbutton,
-        *preisebutton, *personalbutton, *statistikbutton, *posteingangbutton, *einstellungenbutton,
-        *bankbutton, *ladenbutton, *speichernbutton, *spielendebutton;
+    QLabel *Label9{}, *Label10{}, *Label11{}, *Label12{}, *Label13{}, *Label14{}, *Label15{};
+    QListWidget *verfuegbaretaxenlistbox{}, *verfuegbarefahrerlistbox{},
+        *auftraegeamerledigenlistbox{};
+    QProgressBar *ProgressBar1{}, *ProgressBar2{}, *ProgressBar3{}, *ProgressBar4{};
+    QGroupBox* GroupBox1{};
+    TDFWSelButton *Spiel_startenbutton{}, *taxi_sendenbutton{}, *Werbungbutton{},
+        *autohaendlerbutton{}, *preisebutton{}, *personalbutton{}, *statistikbutton{},
+        *posteingangbutton{}, *einstellungenbutton{}, *bankbutton{}, *ladenbutton{},
+        *speichernbutton{}, *spielendebutton{};
     QTimer Timer1;
     // The autosave's one quiet notice of a run, hidden until a state cannot be written.
-    QLabel* sicherungshinweis;
+    QLabel* sicherungshinweis{};
 
     // Rebuilds the three lists and the money label.
     void FormPaint();

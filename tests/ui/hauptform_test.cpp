@@ -181,6 +181,22 @@ class TestHauptform : public ProgrammTest {
         QCOMPARE(p->einstellungenform()->Label1->text(), h.Label2->text());
         QVERIFY(p->einstellungenform()->Label1->text() != uhr);
     }
+
+    // Made at its first show, as the game starts, the main screen is the one made at once.
+    void spaetGemachtWieSofort() {
+        FesteZeit zeit;
+        Programm spaet(zeit, /*hauptformSpaeter=*/true);
+        QVERIFY(!spaet.hauptform->Label4);
+        spaet.hauptform->show();
+        const auto steuerung = [](QWidget* fenster) {
+            QStringList s;
+            for (QWidget* w = fenster->nextInFocusChain(); w != fenster; w = w->nextInFocusChain())
+                s << w->objectName() + w->accessibleName() + QString::number(w->isVisible());
+            return s;
+        };
+        QCOMPARE(steuerung(spaet.hauptform.get()), steuerung(p->hauptform.get()));
+        QCOMPARE(spaet.hauptform->grab().toImage(), p->hauptform->grab().toImage());
+    }
 };
 
 QTEST_MAIN(TestHauptform)
