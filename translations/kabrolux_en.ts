@@ -40,7 +40,7 @@
     <name>Bilder</name>
     <message>
         <source>Bild ist zu groß für den Speicher</source>
-        <translation>The picture is too large for the memory</translation>
+        <translation>The picture is too large to fit in memory</translation>
     </message>
     <message>
         <source>Kann Datei %1 nicht öffnen: %2</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>belegt hinter dem ersten nie benutzten Auftrag %1</source>
-        <translation>in use behind order %1, the first never used</translation>
+        <translation>in use after order %1, the first one never used</translation>
     </message>
     <message>
         <source>Typ %1 statt 3 oder 7</source>
@@ -313,11 +313,11 @@
     </message>
     <message>
         <source>%1 Stk.</source>
-        <translation>%1 pcs.</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 Stck.</source>
-        <translation>%1 pcs.</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 Aktie:</source>
@@ -588,7 +588,7 @@ The autosaved game is from %1 at %2, cash: %3 €.
     <name>kabrolux::ui::TPersonalform</name>
     <message>
         <source>Personalwesen</source>
-        <translation>Personnel</translation>
+        <translation>Staff</translation>
     </message>
     <message>
         <source>Je höher die Erfahrung eines Fahrers ist, umso weniger Unfälle baut er.</source>
@@ -860,7 +860,7 @@ every quarter day.</translation>
     </message>
     <message>
         <source>Menge:</source>
-        <translation>Amount:</translation>
+        <translation>Quantity:</translation>
     </message>
     <message>
         <source>Kaufen</source>
@@ -938,9 +938,8 @@ einer Geld-Strafe zwingt.</source>
         <translation>Note:
 Please bear in mind that excessive prices 
 cost you image. If your prices are outrageous, 
-the consumer protection agency 
-may make you 
-pay a fine.</translation>
+the consumer protection agency may 
+make you pay a fine.</translation>
     </message>
     <message>
         <source>Zurück ins Hauptmenü</source>
@@ -971,7 +970,7 @@ pay a fine.</translation>
     </message>
     <message>
         <source>nicht erledigte angenommene Aufträge:</source>
-        <translation>Accepted, not yet completed:</translation>
+        <translation>Accepted, never completed:</translation>
     </message>
     <message>
         <source>&amp;Verlauf</source>
@@ -990,11 +989,11 @@ pay a fine.</translation>
     </message>
     <message>
         <source>Werbeart:</source>
-        <translation>Kind of campaign:</translation>
+        <translation>Campaign:</translation>
     </message>
     <message>
         <source>Ja, markierte Werbung kaufen</source>
-        <translation>Yes, buy the marked campaign</translation>
+        <translation>Yes, buy the selected campaign</translation>
     </message>
     <message>
         <source>Abbruch</source>

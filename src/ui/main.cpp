@@ -97,10 +97,11 @@ Aufruf befehlszeileLesen(int argc, char* argv[]) {
     const bool gelesen = p.parse(QCoreApplication::arguments());
     if (!gelesen || p.positionalArguments().size() > 1 || (genannt && !a.sprache)) {
         const QString fehler =
-            !gelesen ? p.errorText()
-            : p.positionalArguments().size() > 1
+            p.positionalArguments().size() > 1
                 ? QCoreApplication::translate("Befehlszeile",
                                               "Es kann nur ein Spielstand geladen werden.")
+            : !gelesen
+                ? p.errorText()
                 : QCoreApplication::translate("Befehlszeile", "Unbekannte Sprache: %1 (de oder en)")
                       .arg(*genannt);
         std::fprintf(stderr, "kabrolux: %s\n", qPrintable(fehler));
