@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "speicherbeispiel.h"
@@ -27,6 +28,14 @@ class OrdnerTest : public ::testing::Test {
     static Bild dateiInhalt(const std::filesystem::path& p) {
         std::ifstream ein(p, std::ios::binary);
         return Bild(std::istreambuf_iterator<char>(ein), {});
+    }
+
+    // Everything in the folder, by name.
+    std::set<std::string> namen() const {
+        std::set<std::string> n;
+        for (const auto& e : std::filesystem::directory_iterator(ordner))
+            n.insert(e.path().filename().string());
+        return n;
     }
 
     std::filesystem::path ordner;

@@ -48,12 +48,6 @@ class Gebremst : public Dateisystem {
 
 class Sicherung : public OrdnerTest {
   protected:
-    std::set<std::string> namen() const {
-        std::set<std::string> n;
-        for (const auto& e : fs::directory_iterator(ordner))
-            n.insert(e.path().filename().string());
-        return n;
-    }
     void leeren() {
         fs::remove_all(ordner);
         fs::create_directory(ordner);

@@ -99,14 +99,6 @@ class Datei : public OrdnerTest {
         ziel = ordner / "spielstand.kbs";
     }
 
-    // Everything in the folder: a failed save must leave nothing of its own behind.
-    std::vector<std::string> eintraege() const {
-        std::vector<std::string> namen;
-        for (const auto& e : fs::directory_iterator(ordner))
-            namen.push_back(e.path().filename().string());
-        return namen;
-    }
-
     // An earlier save, which a failing save must leave exactly as it is.
     Bild frueheresSpeichern() {
         EXPECT_EQ(speichereDatei(ziel.string(), startStand()), "");
@@ -115,7 +107,7 @@ class Datei : public OrdnerTest {
 
     void erwarteUnversehrt(const Bild& vorher) {
         EXPECT_EQ(dateiInhalt(ziel), vorher);
-        EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
+        EXPECT_EQ(namen(), std::set<std::string>{"spielstand.kbs"});  // nothing left behind
     }
 
     fs::path ziel;
@@ -126,7 +118,7 @@ TEST_F(Datei, SpeichernSchreibtGenauDasBild) {
     ASSERT_EQ(speichereDatei(ziel.string(), mitte), "");
     EXPECT_EQ(fs::file_size(ziel), 380496u);
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
+    EXPECT_EQ(namen(), std::set<std::string>{"spielstand.kbs"});  // nothing left behind
 }
 
 // With standard input closed, the new file and then the folder get descriptor 0; neither may
@@ -156,7 +148,7 @@ TEST_F(Datei, RelativerPfadLandetImArbeitsordner) {
 TEST_F(Datei, FehlenderOrdner) {
     EXPECT_EQ(speichereDatei((ordner / "fehlt" / "spielstand.kbs").string(), mitte),
               "File not found");
-    EXPECT_TRUE(eintraege().empty());
+    EXPECT_TRUE(namen().empty());
 }
 
 TEST_F(Datei, OrdnerIstEineDatei) {
@@ -224,7 +216,7 @@ TEST_F(Datei, ZwischendateiNeuImZielordner) {
     }
     EXPECT_NE(g.angelegt[0], g.angelegt[1]);
     EXPECT_NE(g.angelegt[1], g.angelegt[2]);
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"spielstand.kbs"});
+    EXPECT_EQ(namen(), std::set<std::string>{"spielstand.kbs"});  // nothing left behind
     EXPECT_EQ(dateiInhalt(ziel), speicherbild(mitte));
 }
 
